@@ -94,7 +94,8 @@ std::string mapLetters(std::string_view s, Map map) {
 
 int Len(std::string_view s) {
     int count = 0;
-    for (std::size_t pos = 0; pos < s.size(); pos += decodeUtf8At(s, pos).length) ++count;
+    for (std::size_t pos = 0; pos < s.size(); pos += decodeUtf8At(s, pos).length)
+        ++count;
     return count;
 }
 
@@ -138,7 +139,9 @@ std::string RTrim(std::string_view s) {
     return last == std::string_view::npos ? std::string() : std::string(s.substr(0, last + 1));
 }
 
-std::string Trim(std::string_view s) { return LTrim(RTrim(s)); }
+std::string Trim(std::string_view s) {
+    return LTrim(RTrim(s));
+}
 
 int InStr(int start, std::string_view s, std::string_view find) {
     requirePositiveStart(start);
@@ -153,11 +156,17 @@ int InStr(int start, std::string_view s, std::string_view find) {
     return find.empty() ? start : 0;
 }
 
-int InStr(std::string_view s, std::string_view find) { return InStr(1, s, find); }
+int InStr(std::string_view s, std::string_view find) {
+    return InStr(1, s, find);
+}
 
-std::string UCase(std::string_view s) { return mapLetters(s, toUpper); }
+std::string UCase(std::string_view s) {
+    return mapLetters(s, toUpper);
+}
 
-std::string LCase(std::string_view s) { return mapLetters(s, toLower); }
+std::string LCase(std::string_view s) {
+    return mapLetters(s, toLower);
+}
 
 std::string Replace(std::string_view s, std::string_view find, std::string_view with) {
     if (find.empty()) return std::string(s);

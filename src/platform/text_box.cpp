@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/codec.h"
 #include "platform/text.h"
 
 namespace lumbrix {
@@ -115,23 +116,7 @@ bool TextBox::typeKey(int keyAscii) {
     }
     if (key < 32 && key != '\t' && !(multiLine_ && (key == '\r' || key == '\n'))) return false;
     std::string ch;
-    const auto cp = static_cast<char32_t>(key);
-    // Encode the key's code point as UTF-8.
-    if (cp < 0x80) {
-        ch += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        ch += static_cast<char>(0xC0 | (cp >> 6));
-        ch += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        ch += static_cast<char>(0xE0 | (cp >> 12));
-        ch += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        ch += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        ch += static_cast<char>(0xF0 | (cp >> 18));
-        ch += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        ch += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        ch += static_cast<char>(0x80 | (cp & 0x3F));
-    }
+    appendUtf8(ch, static_cast<char32_t>(key));
     setSelText(ch);
     return true;
 }

@@ -56,9 +56,11 @@ TEST(TextColumns, LenCountsCharacters) {
         {"abc", 3},
         {"õunapuu", 7},
         {"õäöüšž", 6},
-        {"€100", 4},       // three-byte character
+        {"€100", 4},               // three-byte character
         {"a\xF0\x9F\x98\x80", 2},  // four-byte character
-        {"a\xFF" "b", 3},  // a stray byte counts as one character
+        {"a\xFF"
+         "b",
+         3},  // a stray byte counts as one character
     };
     for (const auto& [text, length] : cases) {
         SCOPED_TRACE(text);
@@ -122,17 +124,12 @@ TEST(TextColumns, InStrGivesCharacterPositions) {
         int expected;
     };
     const std::vector<Case> cases = {
-        {1, "õunapuu", "puu", 5},
-        {1, "õunapuu", "u", 2},
-        {3, "õunapuu", "u", 6},
-        {1, "šžõäöü", "ö", 5},
-        {1, "õunapuu", "x", 0},
-        {1, "õunapuu", "Puu", 0},  // case-sensitive
-        {8, "õunapuu", "u", 0},    // start beyond the end
-        {1, "", "a", 0},
-        {1, "", "", 0},
-        {3, "abc", "", 3},
-        {4, "abc", "", 4},  // just behind the end
+        {1, "õunapuu", "puu", 5}, {1, "õunapuu", "u", 2},
+        {3, "õunapuu", "u", 6},   {1, "šžõäöü", "ö", 5},
+        {1, "õunapuu", "x", 0},   {1, "õunapuu", "Puu", 0},  // case-sensitive
+        {8, "õunapuu", "u", 0},                              // start beyond the end
+        {1, "", "a", 0},          {1, "", "", 0},
+        {3, "abc", "", 3},        {4, "abc", "", 4},  // just behind the end
         {5, "abc", "", 0},
     };
     for (const auto& c : cases) {
@@ -159,7 +156,8 @@ TEST(TextColumns, CaseCoversEveryLetterOfTheBalticCodePage) {
     for (std::size_t i = 0; i < capitals.size(); ++i) {
         const int capitalByte = capitals[i];
         const int smallByte = capitalByte + (capitalByte < 0xC0 ? 0x10 : 0x20);
-        const std::string capital = decodeWindows1257(std::string(1, static_cast<char>(capitalByte)));
+        const std::string capital =
+            decodeWindows1257(std::string(1, static_cast<char>(capitalByte)));
         const std::string small = decodeWindows1257(std::string(1, static_cast<char>(smallByte)));
         SCOPED_TRACE(capital + " " + small);
         EXPECT_EQ(UCase(small), capital);
@@ -173,11 +171,9 @@ TEST(TextColumns, Replace) {
         std::string text, find, with, expected;
     };
     const std::vector<Case> cases = {
-        {"12,5", ",", ".", "12.5"},
-        {"õõõ", "õ", "o", "ooo"},
+        {"12,5", ",", ".", "12.5"}, {"õõõ", "õ", "o", "ooo"},
         {"aaa", "aa", "b", "ba"},  // left to right, no overlap
-        {"abc", "", "x", "abc"},
-        {"abc", "b", "", "ac"},
+        {"abc", "", "x", "abc"},    {"abc", "b", "", "ac"},
         {"Abc", "a", "x", "Abc"},  // case-sensitive
         {"", "a", "b", ""},
     };
@@ -194,11 +190,8 @@ TEST(TextColumns, PadRightGivesExactWidth) {
         std::string expected;
     };
     const std::vector<Case> cases = {
-        {"õun", 5, "õun  "},
-        {"õunapuu", 3, "õun"},
-        {"šžõ", 3, "šžõ"},
-        {"", 2, "  "},
-        {"abc", 0, ""},
+        {"õun", 5, "õun  "}, {"õunapuu", 3, "õun"}, {"šžõ", 3, "šžõ"},
+        {"", 2, "  "},       {"abc", 0, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text + " to " + std::to_string(c.width));
@@ -214,16 +207,9 @@ TEST(TextColumns, StrCompTextIgnoresCase) {
         int sign;
     };
     const std::vector<Case> cases = {
-        {"abc", "ABC", 0},
-        {"Õun", "õUN", 0},
-        {"šŽ", "ŠŽ", 0},
-        {"abc", "abd", -1},
-        {"ABD", "abc", 1},
-        {"ab", "abc", -1},
-        {"", "a", -1},
-        {"", "", 0},
-        {"050", "100", -1},
-        {"b", "A", 1},  // case-insensitive, not by byte value
+        {"abc", "ABC", 0},  {"Õun", "õUN", 0}, {"šŽ", "ŠŽ", 0}, {"abc", "abd", -1},
+        {"ABD", "abc", 1},  {"ab", "abc", -1}, {"", "a", -1},   {"", "", 0},
+        {"050", "100", -1}, {"b", "A", 1},  // case-insensitive, not by byte value
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.a + " vs " + c.b);
@@ -233,8 +219,9 @@ TEST(TextColumns, StrCompTextIgnoresCase) {
     }
 
     std::vector<std::string> rows = {"beta", "Alfa", "gamma", "ALFA2", "Beta1"};
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const std::string& a, const std::string& b) { return StrCompText(a, b) < 0; });
+    std::stable_sort(rows.begin(), rows.end(), [](const std::string& a, const std::string& b) {
+        return StrCompText(a, b) < 0;
+    });
     EXPECT_EQ(rows, (std::vector<std::string>{"Alfa", "ALFA2", "beta", "Beta1", "gamma"}));
 }
 

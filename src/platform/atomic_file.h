@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "platform/vb_error.h"
+
+namespace lumbrix {
+
+// The outcome of a file operation. A failure carries the number of the run-time error that
+// the classic file statements raise for it (vberr::kPathNotFound, kFileNotFound, kDiskFull,
+// kPermissionDenied, kPathFileAccessError, kBadFileName), the path concerned and a reason in
+// plain English for logs and messages.
+struct FileResult {
+    bool ok = false;
+    int number = 0;  // 0 when ok
+    std::filesystem::path path;
+    std::string reason;  // empty when ok
+
+    static FileResult success(std::filesystem::path path);
+    static FileResult failure(int number, std::filesystem::path path, std::string reason);
+
+    explicit operator bool() const { return ok; }
+
+    // The run-time error of a failure, for callers that raise it ("76 - Path not found").
+    VbError toVbError() const;
+};
+
+// A file's whole content, or why it could not be read.
+struct FileBytes : FileResult {
+    std::string bytes;
+};
+
+// The low-level write calls that writeFileAtomically makes. The default writes to the real
+// file; tests install another sink (ScopedFileSink) to make a write fail part-way, which
+// cannot be arranged through file permissions when the tests run as root.
+class FileSink {
+  public:
+    virtual ~FileSink() = default;
+    // Writes up to size bytes to fd: the count written, or -1 with errno set.
+    virtual std::ptrdiff_t write(int fd, const char* data, std::size_t size);
+    // Flushes fd to the disk: 0, or -1 with errno set.
+    virtual int sync(int fd);
+};
+
+// Makes writeFileAtomically use sink while it lives; restores the previous sink afterwards.
+class ScopedFileSink {
+  public:
+    explicit ScopedFileSink(FileSink& sink);
+    ~ScopedFileSink();
+    ScopedFileSink(const ScopedFileSink&) = delete;
+    ScopedFileSink& operator=(const ScopedFileSink&) = delete;
+
+  private:
+    FileSink* previous_;
+};
+
+// Replaces target with bytes so that target holds either its old content or the whole new
+// content, never a mixture: the bytes go to a temporary file in the same folder, which is
+// flushed to the disk and then renamed over target. On any failure the temporary file is
+// removed, target is left as it was, and the failure is returned. A missing folder is not
+// created (kPathNotFound). An existing target keeps its permission bits.
+FileResult writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+
+// The whole content of path. A missing file gives kFileNotFound, a missing folder
+// kPathNotFound.
+FileBytes readFileBytes(const std::filesystem::path& path);
+
+}  // namespace lumbrix
