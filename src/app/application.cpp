@@ -5,7 +5,9 @@
 namespace lumbrix {
 
 Application::Application(Desktop& desktop, std::filesystem::path installFolder)
-    : desktop_(desktop), installFolder_(std::move(installFolder)) {}
+    : desktop_(desktop),
+      installFolder_(std::move(installFolder)),
+      userSettings_(desktop.userSettingsPath()) {}
 
 Application::~Application() {
     retired_.clear();

@@ -8,6 +8,7 @@
 
 #include "platform/desktop.h"
 #include "platform/form.h"
+#include "platform/user_settings.h"
 
 namespace lumbrix {
 
@@ -15,7 +16,7 @@ namespace lumbrix {
 // created and loaded when something first reaches for it, shown or not; once unloaded, the
 // next use loads a fresh window with its design values.
 class Application {
-public:
+  public:
     Application(Desktop& desktop, std::filesystem::path installFolder);
     ~Application();
     Application(const Application&) = delete;
@@ -24,6 +25,8 @@ public:
     Desktop& desktop() const { return desktop_; }
     // The folder that holds the program and its shipped content.
     const std::filesystem::path& installFolder() const { return installFolder_; }
+    // The planner's own settings (values of section "Settings"), kept across runs.
+    UserSettings& userSettings() { return userSettings_; }
 
     // The window of type W, loaded on first use. W is constructed as W(Application&).
     template <class W>
@@ -55,13 +58,14 @@ public:
     // Every loaded window, in no particular order.
     std::vector<Form*> loadedWindows() const;
 
-private:
+  private:
     // Keeps an unloaded window alive until no handler runs, since code that unloaded it may
     // still hold it.
     void retire(std::unique_ptr<Form> window);
 
     Desktop& desktop_;
     std::filesystem::path installFolder_;
+    UserSettings userSettings_;
     std::unordered_map<std::type_index, std::unique_ptr<Form>> windows_;
     std::vector<std::unique_ptr<Form>> retired_;
 };

@@ -7,7 +7,7 @@ namespace lumbrix {
 // A command button. `press()` is what the planner's click and the program's "set its
 // value" do: it raises Click.
 class CommandButton : public Control {
-public:
+  public:
     CommandButton(Form& form, std::string name, int index = -1)
         : Control(form, ControlKind::CommandButton, std::move(name), index) {}
 
@@ -25,7 +25,7 @@ public:
         touch();
     }
 
-private:
+  private:
     bool default_ = false;
     bool cancel_ = false;
 };
@@ -34,7 +34,7 @@ private:
 // form one group: selecting one clears the others. Selecting raises Click only when the
 // option was not selected before.
 class OptionButton : public Control {
-public:
+  public:
     OptionButton(Form& form, std::string name, int index = -1)
         : Control(form, ControlKind::OptionButton, std::move(name), index) {}
 
@@ -48,7 +48,7 @@ public:
         touch();
     }
 
-private:
+  private:
     void setValueSilently(bool v);
 
     bool value_ = false;
@@ -63,16 +63,18 @@ inline constexpr int kGrayed = 2;
 
 // A check box: 0 unchecked, 1 checked, 2 grayed. A changed value raises Click.
 class CheckBox : public Control {
-public:
+  public:
     CheckBox(Form& form, std::string name, int index = -1)
         : Control(form, ControlKind::CheckBox, std::move(name), index) {}
 
     int value() const { return value_; }
     void setValue(int v);
     // The planner clicked it: checked becomes unchecked, anything else checked.
-    void toggle() { setValue(value_ == checkstate::kChecked ? checkstate::kUnchecked : checkstate::kChecked); }
+    void toggle() {
+        setValue(value_ == checkstate::kChecked ? checkstate::kUnchecked : checkstate::kChecked);
+    }
 
-private:
+  private:
     int value_ = checkstate::kUnchecked;
 };
 

@@ -21,10 +21,18 @@ inline constexpr Color kWindowBackground = 0x80000005;
 inline constexpr Color kWindowText = 0x80000008;
 inline constexpr Color kInfoBackground = 0x80000018;
 
-constexpr bool isSystem(Color c) { return (c & kSystemFlag) != 0; }
-constexpr int red(Color c) { return static_cast<int>(c & 0xFF); }
-constexpr int green(Color c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int blue(Color c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr bool isSystem(Color c) {
+    return (c & kSystemFlag) != 0;
+}
+constexpr int red(Color c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int green(Color c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int blue(Color c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 constexpr Color rgb(int r, int g, int b) {
     return static_cast<Color>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }

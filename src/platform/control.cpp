@@ -18,7 +18,9 @@ Control::Control(Form& form, ControlKind kind, std::string name, int index)
     form_.registerControl(this);
 }
 
-Control::~Control() { form_.unregisterControl(this); }
+Control::~Control() {
+    form_.unregisterControl(this);
+}
 
 void Control::setContainer(Control* container) {
     container_ = container;
@@ -31,27 +33,19 @@ void Control::setTabPage(int page) {
 }
 
 void Control::setLeft(double v) {
-    if (left_ == v) return;
-    left_ = v;
-    touch();
+    change(left_, v);
 }
 
 void Control::setTop(double v) {
-    if (top_ == v) return;
-    top_ = v;
-    touch();
+    change(top_, v);
 }
 
 void Control::setWidth(double v) {
-    if (width_ == v) return;
-    width_ = v;
-    touch();
+    change(width_, v);
 }
 
 void Control::setHeight(double v) {
-    if (height_ == v) return;
-    height_ = v;
-    touch();
+    change(height_, v);
 }
 
 void Control::move(double left, double top, double width, double height) {
@@ -67,45 +61,31 @@ void Control::move(double left, double top) {
 }
 
 void Control::setVisible(bool v) {
-    if (visible_ == v) return;
-    visible_ = v;
-    touch();
+    change(visible_, v);
 }
 
 void Control::setEnabled(bool v) {
-    if (enabled_ == v) return;
-    enabled_ = v;
-    touch();
+    change(enabled_, v);
 }
 
 void Control::setCaption(const std::string& text) {
-    if (caption_ == text) return;
-    caption_ = text;
-    touch();
+    change(caption_, text);
 }
 
 void Control::setToolTipText(const std::string& text) {
-    if (toolTip_ == text) return;
-    toolTip_ = text;
-    touch();
+    change(toolTip_, text);
 }
 
 void Control::setBackColor(Color c) {
-    if (backColor_ == c) return;
-    backColor_ = c;
-    touch();
+    change(backColor_, c);
 }
 
 void Control::setForeColor(Color c) {
-    if (foreColor_ == c) return;
-    foreColor_ = c;
-    touch();
+    change(foreColor_, c);
 }
 
 void Control::setFont(const Font& f) {
-    if (font_ == f) return;
-    font_ = f;
-    touch();
+    change(font_, f);
 }
 
 void Control::setFontBold(bool bold) {
@@ -120,6 +100,8 @@ void Control::setFontSize(double size) {
     setFont(f);
 }
 
-void Control::setFocus() { form_.setActiveControl(this); }
+void Control::setFocus() {
+    form_.setActiveControl(this);
+}
 
 }  // namespace lumbrix

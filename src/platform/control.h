@@ -5,6 +5,7 @@
 
 #include "platform/colors.h"
 #include "platform/event.h"
+#include "platform/revisioned.h"
 
 namespace lumbrix {
 
@@ -47,8 +48,8 @@ enum class ControlKind {
 // for controls placed on the window or a frame, and the container's scale units inside a
 // picture box. Every change of a visible property raises the revision count, from which the
 // front end knows what to redraw.
-class Control {
-public:
+class Control : public Revisioned {
+  public:
     Control(Form& form, ControlKind kind, std::string name, int index = -1);
     virtual ~Control();
     Control(const Control&) = delete;
@@ -109,23 +110,19 @@ public:
     Event<int, int, double, double> MouseDown;  // button, shift, x, y
     Event<int, int, double, double> MouseUp;
     Event<int, int, double, double> MouseMove;
-    Event<int&> KeyPress;       // key code; a handler sets it to 0 to drop the key
-    Event<int&, int> KeyDown;   // key code, shift
+    Event<int&> KeyPress;      // key code; a handler sets it to 0 to drop the key
+    Event<int&, int> KeyDown;  // key code, shift
     Event<> GotFocus;
     Event<> LostFocus;
 
-    std::uint64_t revision() const { return revision_; }
-
-protected:
-    // Marks the control changed for the front end.
-    void touch() { ++revision_; }
+  protected:
     // Names `event` after this control: "name_Event".
     template <class E>
     void bindEvent(E& event, const char* eventName) {
         event.bind(&form_, name_ + "_" + eventName);
     }
 
-private:
+  private:
     Form& form_;
     ControlKind kind_;
     std::string name_;
@@ -144,7 +141,6 @@ private:
     Color backColor_ = colors::kButtonFace;
     Color foreColor_ = colors::kButtonText;
     Font font_;
-    std::uint64_t revision_ = 1;
 };
 
 }  // namespace lumbrix

@@ -14,10 +14,11 @@ class Form;
 // (picsyda(0) .. picsyda(7)). An index outside the array raises error 340.
 template <class T>
 class ControlArray {
-public:
+  public:
     ControlArray(Form& form, const std::string& name, int count) {
         items_.reserve(static_cast<std::size_t>(count));
-        for (int i = 0; i < count; ++i) items_.push_back(std::make_unique<T>(form, name, i));
+        for (int i = 0; i < count; ++i)
+            items_.push_back(std::make_unique<T>(form, name, i));
     }
 
     int count() const { return static_cast<int>(items_.size()); }
@@ -32,7 +33,7 @@ public:
     auto begin() const { return Iterator{items_.begin()}; }
     auto end() const { return Iterator{items_.end()}; }
 
-private:
+  private:
     using Items = std::vector<std::unique_ptr<T>>;
     struct Iterator {
         typename Items::const_iterator it;

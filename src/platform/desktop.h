@@ -43,7 +43,7 @@ struct CalendarDate {
 // Everything that needs a real desktop goes through this one seam: the Qt desktop shows
 // real boxes and windows, the test desktop answers from a script.
 class Desktop {
-public:
+  public:
     virtual ~Desktop() = default;
 
     // Shows a message box and returns the button pressed. `title` is never empty here:

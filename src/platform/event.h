@@ -15,7 +15,7 @@ class Form;
 // is shown under the handler's name and never reaches the code that raised the event.
 template <class... Args>
 class Event {
-public:
+  public:
     using Handler = std::function<void(Args...)>;
 
     // `handlerName` is the name of the procedure that handles it ("cmdSobita_Click").
@@ -34,7 +34,7 @@ public:
         runtime::dispatch(form_, handlerName_, [&] { handler_(std::forward<Args>(args)...); });
     }
 
-private:
+  private:
     Handler handler_;
     Form* form_ = nullptr;
     std::string handlerName_;

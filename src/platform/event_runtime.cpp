@@ -50,20 +50,26 @@ void runReadyActions() {
 
 }  // namespace
 
-void setDesktop(Desktop* desktop) { state().desktop = desktop; }
+void setDesktop(Desktop* desktop) {
+    state().desktop = desktop;
+}
 
 Desktop& desktop() {
     if (!state().desktop) throw VbError(vberr::kInternalError, "No desktop is installed");
     return *state().desktop;
 }
 
-bool hasDesktop() { return state().desktop != nullptr; }
+bool hasDesktop() {
+    return state().desktop != nullptr;
+}
 
 ScopedDesktop::ScopedDesktop(Desktop& desktop) : previous_(state().desktop) {
     state().desktop = &desktop;
 }
 
-ScopedDesktop::~ScopedDesktop() { state().desktop = previous_; }
+ScopedDesktop::~ScopedDesktop() {
+    state().desktop = previous_;
+}
 
 void dispatch(Form* form, const std::string& handlerName, const std::function<void()>& handler) {
     State& s = state();
@@ -84,7 +90,9 @@ void dispatch(Form* form, const std::string& handlerName, const std::function<vo
     runReadyActions();
 }
 
-int handlerDepth() { return state().depth; }
+int handlerDepth() {
+    return state().depth;
+}
 
 int handlerDepth(const Form& form) {
     const auto& fd = state().formDepth;
@@ -92,11 +100,17 @@ int handlerDepth(const Form& form) {
     return it == fd.end() ? 0 : it->second;
 }
 
-bool timersMayFire() { return state().depth == state().loopBase; }
+bool timersMayFire() {
+    return state().depth == state().loopBase;
+}
 
-ModalLoopScope::ModalLoopScope() : savedBase_(state().loopBase) { state().loopBase = state().depth; }
+ModalLoopScope::ModalLoopScope() : savedBase_(state().loopBase) {
+    state().loopBase = state().depth;
+}
 
-ModalLoopScope::~ModalLoopScope() { state().loopBase = savedBase_; }
+ModalLoopScope::~ModalLoopScope() {
+    state().loopBase = savedBase_;
+}
 
 void whenHandlersOfFormReturned(Form& form, std::function<void()> action) {
     if (handlerDepth(form) == 0) {

@@ -23,13 +23,13 @@ Desktop& desktop();
 bool hasDesktop();
 
 class ScopedDesktop {
-public:
+  public:
     explicit ScopedDesktop(Desktop& desktop);
     ~ScopedDesktop();
     ScopedDesktop(const ScopedDesktop&) = delete;
     ScopedDesktop& operator=(const ScopedDesktop&) = delete;
 
-private:
+  private:
     Desktop* previous_;
 };
 
@@ -49,13 +49,13 @@ bool timersMayFire();
 
 // A modal window's loop: handlers running when it starts belong to the outer loop.
 class ModalLoopScope {
-public:
+  public:
     ModalLoopScope();
     ~ModalLoopScope();
     ModalLoopScope(const ModalLoopScope&) = delete;
     ModalLoopScope& operator=(const ModalLoopScope&) = delete;
 
-private:
+  private:
     int savedBase_;
 };
 

@@ -27,21 +27,15 @@ Form::~Form() {
 }
 
 void Form::setCaption(const std::string& text) {
-    if (caption_ == text) return;
-    caption_ = text;
-    touch();
+    change(caption_, text);
 }
 
 void Form::setLeft(double v) {
-    if (left_ == v) return;
-    left_ = v;
-    touch();
+    change(left_, v);
 }
 
 void Form::setTop(double v) {
-    if (top_ == v) return;
-    top_ = v;
-    touch();
+    change(top_, v);
 }
 
 void Form::move(double left, double top, double width, double height) {
@@ -54,9 +48,13 @@ void Form::move(double left, double top, double width, double height) {
     if (resized && loaded_) Resize.raise();
 }
 
-void Form::move(double left, double top) { move(left, top, width_, height_); }
+void Form::move(double left, double top) {
+    move(left, top, width_, height_);
+}
 
-double Form::scaleWidth() const { return std::max(0.0, width_ - kFrameTwips); }
+double Form::scaleWidth() const {
+    return std::max(0.0, width_ - kFrameTwips);
+}
 
 double Form::scaleHeight() const {
     const bool hasMenuBar =
@@ -65,15 +63,11 @@ double Form::scaleHeight() const {
 }
 
 void Form::setBackColor(Color c) {
-    if (backColor_ == c) return;
-    backColor_ = c;
-    touch();
+    change(backColor_, c);
 }
 
 void Form::setFont(const Font& f) {
-    if (font_ == f) return;
-    font_ = f;
-    touch();
+    change(font_, f);
 }
 
 void Form::setFixedSize(bool fixed) {
@@ -188,20 +182,24 @@ Menu* Form::findMenu(const std::string& name) const {
 }
 
 void Form::setActiveControl(Control* c) {
-    if (activeControl_ == c) return;
-    activeControl_ = c;
-    touch();
+    change(activeControl_, c);
 }
 
-void Form::registerControl(Control* c) { controls_.push_back(c); }
+void Form::registerControl(Control* c) {
+    controls_.push_back(c);
+}
 
 void Form::unregisterControl(Control* c) {
     std::erase(controls_, c);
     if (activeControl_ == c) activeControl_ = nullptr;
 }
 
-void Form::registerMenu(Menu* m) { menus_.push_back(m); }
+void Form::registerMenu(Menu* m) {
+    menus_.push_back(m);
+}
 
-void Form::unregisterMenu(Menu* m) { std::erase(menus_, m); }
+void Form::unregisterMenu(Menu* m) {
+    std::erase(menus_, m);
+}
 
 }  // namespace lumbrix

@@ -9,6 +9,7 @@
 #include "platform/colors.h"
 #include "platform/control.h"
 #include "platform/event.h"
+#include "platform/revisioned.h"
 
 namespace lumbrix {
 
@@ -24,8 +25,8 @@ inline constexpr int kCode = 1;         // the program unloaded it
 // and its life: loaded on first use, shown (modally with an owner, or not), hidden, unloaded.
 // A derived window sets its controls' design values in its constructor and then connects
 // its handlers, so design values raise no events.
-class Form {
-public:
+class Form : public Revisioned {
+  public:
     explicit Form(std::string name);
     virtual ~Form();
     Form(const Form&) = delete;
@@ -105,19 +106,16 @@ public:
         onUnloaded_ = std::move(callback);
     }
 
-    std::uint64_t revision() const { return revision_; }
-
     // Registration of models; done by their constructors and destructors.
     void registerControl(Control* c);
     void unregisterControl(Control* c);
     void registerMenu(Menu* m);
     void unregisterMenu(Menu* m);
 
-protected:
+  protected:
     void markNeverShown() { neverShown_ = true; }
-    void touch() { ++revision_; }
 
-private:
+  private:
     bool performUnload(int mode);
     void setTimersLoaded(bool loaded);
 
@@ -140,12 +138,11 @@ private:
     std::vector<Control*> controls_;
     std::vector<Menu*> menus_;
     std::function<void(Form&)> onUnloaded_;
-    std::uint64_t revision_ = 1;
 };
 
 // Chrome of a window in twips, used to turn the outer size into the client area.
-inline constexpr double kFrameTwips = 120;          // left + right borders
-inline constexpr double kTitleBarTwips = 495;       // title bar + top and bottom borders
-inline constexpr double kMenuBarTwips = 300;        // a menu bar, when the window has one
+inline constexpr double kFrameTwips = 120;     // left + right borders
+inline constexpr double kTitleBarTwips = 495;  // title bar + top and bottom borders
+inline constexpr double kMenuBarTwips = 300;   // a menu bar, when the window has one
 
 }  // namespace lumbrix

@@ -9,7 +9,7 @@ enum class Alignment { Left = 0, Right = 1, Center = 2 };
 // A label: text the planner reads (and, in this program, many hidden labels that keep
 // working values as text). Change is raised when the caption changes.
 class Label : public Control {
-public:
+  public:
     Label(Form& form, std::string name, int index = -1)
         : Control(form, ControlKind::Label, std::move(name), index) {
         bindEvent(Change, "Change");
@@ -44,7 +44,7 @@ public:
 
     Event<> Change;
 
-private:
+  private:
     Alignment alignment_ = Alignment::Left;
     bool bordered_ = false;
     bool transparent_ = false;
@@ -53,7 +53,7 @@ private:
 
 // A frame groups controls; option buttons inside it form one group.
 class Frame : public Control {
-public:
+  public:
     Frame(Form& form, std::string name, int index = -1)
         : Control(form, ControlKind::Frame, std::move(name), index) {}
 };

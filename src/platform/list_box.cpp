@@ -33,10 +33,9 @@ void ListBox::setList(int i, const std::string& text) {
 
 int ListBox::sortedPosition(const std::string& text) const {
     // After every row that sorts before or equal to it, as the desktop's sorted lists do.
-    auto it = std::upper_bound(rows_.begin(), rows_.end(), text,
-                               [](const std::string& a, const std::string& b) {
-                                   return StrCompText(a, b) < 0;
-                               });
+    auto it = std::upper_bound(
+        rows_.begin(), rows_.end(), text,
+        [](const std::string& a, const std::string& b) { return StrCompText(a, b) < 0; });
     return static_cast<int>(it - rows_.begin());
 }
 
@@ -103,9 +102,9 @@ void ListBox::setItemData(int i, long value) {
 void ListBox::setSorted(bool v) {
     sorted_ = v;
     if (sorted_) {
-        std::stable_sort(rows_.begin(), rows_.end(), [](const std::string& a, const std::string& b) {
-            return StrCompText(a, b) < 0;
-        });
+        std::stable_sort(
+            rows_.begin(), rows_.end(),
+            [](const std::string& a, const std::string& b) { return StrCompText(a, b) < 0; });
     }
     touch();
 }

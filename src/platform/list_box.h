@@ -12,7 +12,7 @@ namespace lumbrix {
 // inserts each added row at its place in case-insensitive text order and keeps the
 // selection on the selected row.
 class ListBox : public Control {
-public:
+  public:
     ListBox(Form& form, std::string name, int index = -1);
 
     int listCount() const { return static_cast<int>(rows_.size()); }
@@ -51,7 +51,7 @@ public:
     Event<> Change;  // unused by list boxes of this program; kept for the kind's shape
     Event<> Scroll;
 
-private:
+  private:
     void checkRow(int i) const;
     int sortedPosition(const std::string& text) const;
 

@@ -34,37 +34,28 @@ Menu* Menu::findItem(const std::string& name) const {
 
 void Menu::touch() {
     // A change of an item is a change of its menu bar entry too.
-    for (Menu* m = this; m; m = m->parent_) ++m->revision_;
+    for (Menu* m = this; m; m = m->parent_)
+        ++m->revision_;
 }
 
 void Menu::setCaption(const std::string& text) {
-    if (caption_ == text) return;
-    caption_ = text;
-    touch();
+    change(caption_, text);
 }
 
 void Menu::setChecked(bool v) {
-    if (checked_ == v) return;
-    checked_ = v;
-    touch();
+    change(checked_, v);
 }
 
 void Menu::setEnabled(bool v) {
-    if (enabled_ == v) return;
-    enabled_ = v;
-    touch();
+    change(enabled_, v);
 }
 
 void Menu::setVisible(bool v) {
-    if (visible_ == v) return;
-    visible_ = v;
-    touch();
+    change(visible_, v);
 }
 
 void Menu::setShortcut(const std::string& keys) {
-    if (shortcut_ == keys) return;
-    shortcut_ = keys;
-    touch();
+    change(shortcut_, keys);
 }
 
 }  // namespace lumbrix

@@ -13,7 +13,7 @@ class Form;
 // A menu or menu item of a window. Top-level menus that are visible form the menu bar;
 // hidden ones serve as pop-up menus. An item may carry a tick.
 class Menu {
-public:
+  public:
     // A top-level menu when `parent` is null.
     Menu(Form& form, std::string name, Menu* parent = nullptr, int index = -1);
     ~Menu();
@@ -47,8 +47,15 @@ public:
 
     std::uint64_t revision() const { return revision_; }
 
-private:
+  private:
+    // A change of an item counts for its parents too: the menu bar redraws from the top.
     void touch();
+    template <class T, class U>
+    void change(T& field, const U& value) {
+        if (field == value) return;
+        field = value;
+        touch();
+    }
 
     Form& form_;
     std::string name_;

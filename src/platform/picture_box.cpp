@@ -22,9 +22,13 @@ double PictureBox::clientHeightTwips() const {
     return std::max(0.0, height() - (bordered_ ? 2 * kBorderTwips : 0));
 }
 
-double PictureBox::scaleWidth() const { return userScale_ ? scaleWidth_ : clientWidthTwips(); }
+double PictureBox::scaleWidth() const {
+    return userScale_ ? scaleWidth_ : clientWidthTwips();
+}
 
-double PictureBox::scaleHeight() const { return userScale_ ? scaleHeight_ : clientHeightTwips(); }
+double PictureBox::scaleHeight() const {
+    return userScale_ ? scaleHeight_ : clientHeightTwips();
+}
 
 void PictureBox::setScaleLeft(double v) {
     if (!userScale_) scale(0, 0, clientWidthTwips(), clientHeightTwips());
@@ -100,8 +104,14 @@ void PictureBox::line(double x1, double y1, double x2, double y2, long color) {
 }
 
 void PictureBox::box(double x1, double y1, double x2, double y2, long color, bool filled) {
-    draw({filled ? DrawOp::Kind::FilledBox : DrawOp::Kind::Box, x1, y1, x2, y2, resolve(color),
-          drawWidth_, {}});
+    draw({filled ? DrawOp::Kind::FilledBox : DrawOp::Kind::Box,
+          x1,
+          y1,
+          x2,
+          y2,
+          resolve(color),
+          drawWidth_,
+          {}});
     currentX_ = x2;
     currentY_ = y2;
 }
@@ -167,9 +177,7 @@ void Shape::setShape(ShapeKind s) {
 }
 
 void Shape::setBorderColor(Color c) {
-    if (borderColor_ == c) return;
-    borderColor_ = c;
-    touch();
+    change(borderColor_, c);
 }
 
 void Shape::setBorderWidth(int w) {

@@ -59,13 +59,17 @@ void ScrollBar::setLargeChange(int v) {
 
 void ScrollBar::step(int amount, int direction) {
     const int towardsMax = max_ >= min_ ? 1 : -1;
-    const long target = static_cast<long>(value_) + static_cast<long>(amount) * towardsMax *
-                                                        (direction >= 0 ? 1 : -1);
+    const long target = static_cast<long>(value_) +
+                        static_cast<long>(amount) * towardsMax * (direction >= 0 ? 1 : -1);
     setValue(static_cast<int>(std::clamp<long>(target, low(), high())));
 }
 
-void ScrollBar::stepSmall(int direction) { step(smallChange_, direction); }
+void ScrollBar::stepSmall(int direction) {
+    step(smallChange_, direction);
+}
 
-void ScrollBar::stepLarge(int direction) { step(largeChange_, direction); }
+void ScrollBar::stepLarge(int direction) {
+    step(largeChange_, direction);
+}
 
 }  // namespace lumbrix

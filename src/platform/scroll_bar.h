@@ -8,7 +8,7 @@ namespace lumbrix {
 // Change when it differs; a value outside Min..Max raises error 380. Min may exceed Max
 // (the bar then runs the other way); the range is the values between them.
 class ScrollBar : public Control {
-public:
+  public:
     ScrollBar(Form& form, ControlKind kind, std::string name, int index = -1);
 
     int value() const { return value_; }
@@ -30,7 +30,7 @@ public:
     Event<> Change;
     Event<> Scroll;
 
-private:
+  private:
     int low() const { return min_ < max_ ? min_ : max_; }
     int high() const { return min_ < max_ ? max_ : min_; }
     void checkLimits(int v) const;
@@ -44,13 +44,13 @@ private:
 };
 
 class HScrollBar : public ScrollBar {
-public:
+  public:
     HScrollBar(Form& form, std::string name, int index = -1)
         : ScrollBar(form, ControlKind::HScrollBar, std::move(name), index) {}
 };
 
 class VScrollBar : public ScrollBar {
-public:
+  public:
     VScrollBar(Form& form, std::string name, int index = -1)
         : ScrollBar(form, ControlKind::VScrollBar, std::move(name), index) {}
 };

@@ -10,7 +10,7 @@ namespace lumbrix {
 // A tab strip whose pages show different controls of the window (a control names its page
 // with `setTabPage`). Changing the current page raises Click with the previous page.
 class TabStrip : public Control {
-public:
+  public:
     TabStrip(Form& form, std::string name, int pages, int index = -1);
 
     int tabCount() const { return static_cast<int>(captions_.size()); }
@@ -23,7 +23,7 @@ public:
 
     Event<int> TabClick;  // previous page; the handler is "name_Click"
 
-private:
+  private:
     void checkPage(int page) const;
 
     std::vector<std::string> captions_;
@@ -34,7 +34,7 @@ private:
 // The common dialog control: shows the printer dialog. With CancelError set, Cancel raises
 // error 32755 in the code that showed it.
 class CommonDialog : public Control {
-public:
+  public:
     CommonDialog(Form& form, std::string name, int index = -1);
 
     const std::string& dialogTitle() const { return title_; }
@@ -45,7 +45,7 @@ public:
     // Shows the printer dialog; the printer chosen is used by the next print.
     void showPrinter();
 
-private:
+  private:
     std::string title_;
     bool cancelError_ = false;
 };

@@ -10,7 +10,9 @@ namespace lumbrix {
 namespace {
 constexpr int kBackspace = 8;
 
-int charCount(const std::string& s) { return static_cast<int>(Len(s)); }
+int charCount(const std::string& s) {
+    return static_cast<int>(Len(s));
+}
 }  // namespace
 
 TextBox::TextBox(Form& form, std::string name, int index)

@@ -8,7 +8,7 @@ namespace lumbrix {
 // desktop's event loop calls `fire()` every interval. It fires only from a loop, never
 // while a handler runs, and its handler is never re-entered.
 class Timer : public Control {
-public:
+  public:
     Timer(Form& form, std::string name, int index = -1);
     ~Timer() override;
 
@@ -26,7 +26,7 @@ public:
 
     Event<> TimerEvent;  // the handler is "name_Timer"
 
-private:
+  private:
     void updateArming();
 
     int interval_ = 0;

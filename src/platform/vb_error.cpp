@@ -11,27 +11,46 @@ VbError::VbError(int number, std::string description)
 
 VbError::VbError(int number) : VbError(number, standardDescription(number)) {}
 
-std::string VbError::boxText() const { return std::to_string(number_) + " - " + description_; }
+std::string VbError::boxText() const {
+    return std::to_string(number_) + " - " + description_;
+}
 
 std::string VbError::standardDescription(int number) {
     switch (number) {
-        case vberr::kInvalidProcedureCall: return "Invalid procedure call or argument";
-        case vberr::kOverflow: return "Overflow";
-        case vberr::kSubscriptOutOfRange: return "Subscript out of range";
-        case vberr::kDivisionByZero: return "Division by zero";
-        case vberr::kTypeMismatch: return "Type mismatch";
-        case vberr::kInternalError: return "Internal error";
-        case vberr::kBadFileName: return "Bad file name or number";
-        case vberr::kFileNotFound: return "File not found";
-        case vberr::kDiskFull: return "Disk full";
-        case vberr::kPermissionDenied: return "Permission denied";
-        case vberr::kPathFileAccessError: return "Path/File access error";
-        case vberr::kPathNotFound: return "Path not found";
-        case vberr::kControlArrayElementMissing: return "Control array element doesn't exist";
-        case vberr::kInvalidPropertyValue: return "Invalid property value";
-        case vberr::kInvalidPropertyArrayIndex: return "Invalid property array index";
-        case vberr::kCancelSelected: return "Cancel was selected.";
-        default: return "Application-defined or object-defined error";
+        case vberr::kInvalidProcedureCall:
+            return "Invalid procedure call or argument";
+        case vberr::kOverflow:
+            return "Overflow";
+        case vberr::kSubscriptOutOfRange:
+            return "Subscript out of range";
+        case vberr::kDivisionByZero:
+            return "Division by zero";
+        case vberr::kTypeMismatch:
+            return "Type mismatch";
+        case vberr::kInternalError:
+            return "Internal error";
+        case vberr::kBadFileName:
+            return "Bad file name or number";
+        case vberr::kFileNotFound:
+            return "File not found";
+        case vberr::kDiskFull:
+            return "Disk full";
+        case vberr::kPermissionDenied:
+            return "Permission denied";
+        case vberr::kPathFileAccessError:
+            return "Path/File access error";
+        case vberr::kPathNotFound:
+            return "Path not found";
+        case vberr::kControlArrayElementMissing:
+            return "Control array element doesn't exist";
+        case vberr::kInvalidPropertyValue:
+            return "Invalid property value";
+        case vberr::kInvalidPropertyArrayIndex:
+            return "Invalid property array index";
+        case vberr::kCancelSelected:
+            return "Cancel was selected.";
+        default:
+            return "Application-defined or object-defined error";
     }
 }
 

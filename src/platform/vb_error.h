@@ -10,7 +10,7 @@ namespace lumbrix {
 // caught by procedures that have their own error handling and, failing that, by the
 // event dispatcher, which shows it and lets the program go on.
 class VbError : public std::runtime_error {
-public:
+  public:
     VbError(int number, std::string description);
     explicit VbError(int number);  // with the standard description of that number
 
@@ -22,7 +22,7 @@ public:
 
     static std::string standardDescription(int number);
 
-private:
+  private:
     int number_;
     std::string description_;
 };

@@ -12,7 +12,7 @@ namespace {
 int loads = 0;
 
 class frmCounter : public Form {
-public:
+  public:
     explicit frmCounter(Application&) : Form("frmCounter") {
         txtValue.setText("design");
         Load.connect([] { ++loads; });
@@ -45,6 +45,19 @@ TEST(Application, AfterUnloadTheNextUseLoadsAFreshWindowWithDesignValues) {
     EXPECT_FALSE(app.isLoaded<frmCounter>());
     EXPECT_EQ(app.window<frmCounter>().txtValue.text(), "design");
     EXPECT_EQ(loads, 2);
+}
+
+TEST(Application, UserSettingsLiveInTheDesktopsSettingsFile) {
+    test::TestDesktop desktop;
+    test::TempInstallFolder folder;
+    desktop.setUserSettingsPath(folder.userSettingsPath());
+    {
+        Application app(desktop, folder.path());
+        EXPECT_EQ(app.userSettings().get("DefaultLanguage", "english.keel"), "english.keel");
+        ASSERT_TRUE(app.userSettings().save("DefaultLanguage", "eesti.keel"));
+    }
+    Application next(desktop, folder.path());
+    EXPECT_EQ(next.userSettings().get("DefaultLanguage", "english.keel"), "eesti.keel");
 }
 
 }  // namespace

@@ -20,7 +20,8 @@ std::vector<fs::path> sourceFiles(const fs::path& root) {
     std::vector<fs::path> files;
     for (const auto& entry : fs::recursive_directory_iterator(root)) {
         const auto ext = entry.path().extension();
-        if (entry.is_regular_file() && (ext == ".h" || ext == ".cpp")) files.push_back(entry.path());
+        if (entry.is_regular_file() && (ext == ".h" || ext == ".cpp"))
+            files.push_back(entry.path());
     }
     return files;
 }
@@ -41,7 +42,8 @@ TEST(CodeBoundaries, OnlyTheFrontEndAndTheEntryPointIncludeQt) {
         if (rel.rfind("qt/", 0) == 0 || rel == "main.cpp") continue;
         if (std::regex_search(readAll(file), qtInclude)) offenders.push_back(rel);
     }
-    EXPECT_TRUE(offenders.empty()) << "Qt included outside src/qt: " << ::testing::PrintToString(offenders);
+    EXPECT_TRUE(offenders.empty())
+        << "Qt included outside src/qt: " << ::testing::PrintToString(offenders);
 }
 
 TEST(CodeBoundaries, OnlyTheQtDesktopOpensQtDialogs) {
@@ -54,8 +56,8 @@ TEST(CodeBoundaries, OnlyTheQtDesktopOpensQtDialogs) {
         if (rel.rfind("qt/qt_desktop", 0) == 0) continue;
         if (std::regex_search(readAll(file), dialogUse)) offenders.push_back(rel);
     }
-    EXPECT_TRUE(offenders.empty()) << "Qt dialogs used outside the Qt desktop: "
-                                   << ::testing::PrintToString(offenders);
+    EXPECT_TRUE(offenders.empty())
+        << "Qt dialogs used outside the Qt desktop: " << ::testing::PrintToString(offenders);
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ namespace {
 using test::TestDesktop;
 
 class EventForm : public Form {
-public:
+  public:
     EventForm() : Form("frmEvents") {
         scrValue.setMin(10);
         scrValue.setMax(600);
@@ -29,9 +29,12 @@ public:
 
         txtText.Change.connect([this] { log.push_back("txtText_Change " + txtText.text()); });
         lblCaption.Change.connect([this] { log.push_back("lblCaption_Change"); });
-        lstRows.Click.connect([this] { log.push_back("lstRows_Click " + std::to_string(lstRows.listIndex())); });
-        scrValue.Change.connect([this] { log.push_back("scrValue_Change " + std::to_string(scrValue.value())); });
-        chkFlag.Click.connect([this] { log.push_back("chkFlag_Click " + std::to_string(chkFlag.value())); });
+        lstRows.Click.connect(
+            [this] { log.push_back("lstRows_Click " + std::to_string(lstRows.listIndex())); });
+        scrValue.Change.connect(
+            [this] { log.push_back("scrValue_Change " + std::to_string(scrValue.value())); });
+        chkFlag.Click.connect(
+            [this] { log.push_back("chkFlag_Click " + std::to_string(chkFlag.value())); });
         optA1.Click.connect([this] { log.push_back("optA1_Click"); });
         optA2.Click.connect([this] { log.push_back("optA2_Click"); });
         optB1.Click.connect([this] { log.push_back("optB1_Click"); });
@@ -68,8 +71,12 @@ TEST(EventRules, SettersRaiseTheirEventSynchronouslyAndOnlyOnARealChange) {
          },
          {"txtText_Change 12"}},
         {"text box empty to empty", [](EventForm& f) { f.txtText.setText(""); }, {}},
-        {"label caption", [](EventForm& f) { f.lblCaption.setCaption("x"); }, {"lblCaption_Change"}},
-        {"scroll bar new value", [](EventForm& f) { f.scrValue.setValue(300); }, {"scrValue_Change 300"}},
+        {"label caption",
+         [](EventForm& f) { f.lblCaption.setCaption("x"); },
+         {"lblCaption_Change"}},
+        {"scroll bar new value",
+         [](EventForm& f) { f.scrValue.setValue(300); },
+         {"scrValue_Change 300"}},
         {"scroll bar same value", [](EventForm& f) { f.scrValue.setValue(200); }, {}},
         {"scroll bar max below value pulls it down",
          [](EventForm& f) { f.scrValue.setMax(150); },
@@ -122,8 +129,8 @@ TEST(EventRules, EventRunsBeforeTheSetterReturns) {
         form.log.push_back("scr done");
     });
     form.cmdGo.press();
-    EXPECT_EQ(form.log, (std::vector<std::string>{"before", "scr", "txtText_Change 250",
-                                                  "scr done", "after"}));
+    EXPECT_EQ(form.log, (std::vector<std::string>{"before", "scr", "txtText_Change 250", "scr done",
+                                                  "after"}));
 }
 
 TEST(EventRules, OptionsClearOnlyTheirOwnGroup) {
@@ -141,8 +148,8 @@ TEST(EventRules, ScrollBarValueOutsideItsRangeIsRefusedWithError380) {
         bool accepted;
     };
     const Case cases[] = {
-        {10, 600, 9, false}, {10, 600, 10, true},  {10, 600, 600, true},
-        {10, 600, 601, false}, {5, 0, 3, true},    {5, 0, 6, false},  // reversed range
+        {10, 600, 9, false},   {10, 600, 10, true}, {10, 600, 600, true},
+        {10, 600, 601, false}, {5, 0, 3, true},     {5, 0, 6, false},  // reversed range
         {5, 0, -1, false},
     };
     for (const auto& c : cases) {
@@ -227,9 +234,9 @@ TEST(ListBoxRules, SortedListsInsertByCaseInsensitiveTextAndKeepTheSelection) {
     TestDesktop desktop;
     EventForm form;
     form.lstRows.setSorted(true);
-    for (const char* row : {"beta", "Alpha", "delta", "Charlie"}) form.lstRows.addItem(row);
-    EXPECT_EQ(form.lstRows.rows(),
-              (std::vector<std::string>{"Alpha", "beta", "Charlie", "delta"}));
+    for (const char* row : {"beta", "Alpha", "delta", "Charlie"})
+        form.lstRows.addItem(row);
+    EXPECT_EQ(form.lstRows.rows(), (std::vector<std::string>{"Alpha", "beta", "Charlie", "delta"}));
     form.lstRows.setListIndex(1);  // beta
     form.log.clear();
     form.lstRows.addItem("aardvark");
@@ -247,7 +254,8 @@ TEST(ListBoxRules, RemovingRowsMovesOrDropsTheSelectionWithoutClick) {
         SCOPED_TRACE(testing::Message() << "selected " << c.selected << " removed " << c.removed);
         TestDesktop desktop;
         EventForm form;
-        for (const char* row : {"a", "b", "c", "d"}) form.lstRows.addItem(row);
+        for (const char* row : {"a", "b", "c", "d"})
+            form.lstRows.addItem(row);
         form.lstRows.setListIndex(c.selected);
         form.log.clear();
         form.lstRows.removeItem(c.removed);
@@ -277,7 +285,8 @@ TEST(TextBoxRules, TypedKeysPassThroughKeyPressAndEditAtTheSelection) {
             key = 0;
         }
     });
-    for (int key : {'1', 'x', '2', '3'}) form.txtText.typeKey(key);
+    for (int key : {'1', 'x', '2', '3'})
+        form.txtText.typeKey(key);
     EXPECT_EQ(form.txtText.text(), "123");
     EXPECT_EQ(desktop.beeps(), 1);
     form.txtText.setSelStart(1);

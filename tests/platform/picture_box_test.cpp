@@ -8,12 +8,13 @@ namespace lumbrix {
 namespace {
 
 class DrawingForm : public Form {
-public:
+  public:
     DrawingForm() : Form("frmDrawing") {
         picBack.setBordered(false);
         picBack.move(0, 0, 6000, 3000);  // 400 x 200 pixels
         picBack.scale(0, 0, 800, 400);   // 2 mm per pixel
-        for (auto* box : {&picLow, &picHigh}) box->setContainer(&picBack);
+        for (auto* box : {&picLow, &picHigh})
+            box->setContainer(&picBack);
         picLow.move(100, 100, 200, 100);
         picHigh.move(250, 150, 100, 100);  // overlaps picLow, drawn on top
     }

@@ -13,7 +13,7 @@ namespace {
 using test::TestDesktop;
 
 class TimerForm : public Form {
-public:
+  public:
     TimerForm() : Form("frmTimers") {
         tmrOnce.setInterval(500);
         tmrOnce.TimerEvent.connect([this] {
@@ -28,9 +28,8 @@ public:
             log.push_back("Form_Unload");
             cancel = refuseUnload ? 1 : 0;
         });
-        QueryUnload.connect([this](int&, int mode) {
-            log.push_back("Form_QueryUnload " + std::to_string(mode));
-        });
+        QueryUnload.connect(
+            [this](int&, int mode) { log.push_back("Form_QueryUnload " + std::to_string(mode)); });
         cmdClose.Click.connect([this] {
             unload();
             log.push_back("after unload, loaded=" + std::to_string(isLoaded()));
@@ -161,7 +160,8 @@ TEST(WindowLife, AModalShowReturnsToTheCallerOnceTheWindowIsGone) {
         order.push_back("caller goes on, dialog loaded=" + std::to_string(dialog.isLoaded()));
     });
     owner.cmdWork.press();
-    EXPECT_EQ(order, (std::vector<std::string>{"in loop, modal=1", "caller goes on, dialog loaded=0"}));
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"in loop, modal=1", "caller goes on, dialog loaded=0"}));
     EXPECT_EQ(desktop.modalWindowsShown(), std::vector<std::string>{"frmTimers"});
 }
 

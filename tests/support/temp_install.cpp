@@ -32,7 +32,8 @@ TempInstallFolder::~TempInstallFolder() {
 }
 
 void TempInstallFolder::copyShippedData() const {
-    fs::copy(kShippedDataDir, path_, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    fs::copy(kShippedDataDir, path_,
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
 }
 
 void TempInstallFolder::writeFile(const std::string& relative, const std::string& bytes) const {

@@ -8,7 +8,7 @@ namespace lumbrix::test {
 // A temporary installation folder for one test, removed when the test ends. It can be
 // filled with the shipped content (database, language files, pattern folders).
 class TempInstallFolder {
-public:
+  public:
     TempInstallFolder();
     ~TempInstallFolder();
     TempInstallFolder(const TempInstallFolder&) = delete;
@@ -25,7 +25,7 @@ public:
     void writeFile(const std::string& relative, const std::string& bytes) const;
     std::string readFile(const std::string& relative) const;
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -25,7 +25,9 @@ TestDesktop::~TestDesktop() {
     }
 }
 
-void TestDesktop::expectMessage(MsgResult answer) { answers_.push_back(answer); }
+void TestDesktop::expectMessage(MsgResult answer) {
+    answers_.push_back(answer);
+}
 
 const ShownMessage& TestDesktop::lastMessage() const {
     static const ShownMessage none{"<no message box was shown>", 0, ""};
@@ -64,9 +66,13 @@ void TestDesktop::runModal(Form& form, Form* /*owner*/) {
     }
 }
 
-void TestDesktop::windowShown(Form& form) { windowEvents_.push_back("shown " + form.name()); }
+void TestDesktop::windowShown(Form& form) {
+    windowEvents_.push_back("shown " + form.name());
+}
 
-void TestDesktop::windowHidden(Form& form) { windowEvents_.push_back("hidden " + form.name()); }
+void TestDesktop::windowHidden(Form& form) {
+    windowEvents_.push_back("hidden " + form.name());
+}
 
 void TestDesktop::windowUnloaded(Form& form) {
     windowEvents_.push_back("unloaded " + form.name());
@@ -102,7 +108,9 @@ void TestDesktop::armTimer(Timer& timer, int intervalMs) {
     timers_[&timer] = {intervalMs, clockMs_ + intervalMs};
 }
 
-void TestDesktop::disarmTimer(Timer& timer) { timers_.erase(&timer); }
+void TestDesktop::disarmTimer(Timer& timer) {
+    timers_.erase(&timer);
+}
 
 bool TestDesktop::isArmed(const Timer& timer) const {
     return timers_.count(const_cast<Timer*>(&timer)) != 0;

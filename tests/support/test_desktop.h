@@ -24,7 +24,7 @@ struct ShownMessage {
 // virtual clock that the test advances; printing and documents are recorded; the date is fixed.
 // Constructing it installs it as the desktop in use; destroying it restores the previous one.
 class TestDesktop : public Desktop {
-public:
+  public:
     TestDesktop();
     ~TestDesktop() override;
 
@@ -90,7 +90,7 @@ public:
     std::string environment(const std::string& name) override;
     std::filesystem::path userSettingsPath() override { return settingsPath_; }
 
-private:
+  private:
     struct ArmedTimer {
         int intervalMs;
         long long dueMs;
