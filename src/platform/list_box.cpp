@@ -101,10 +101,19 @@ void ListBox::setItemData(int i, long value) {
 
 void ListBox::setSorted(bool v) {
     sorted_ = v;
-    if (sorted_) {
-        std::stable_sort(
-            rows_.begin(), rows_.end(),
-            [](const std::string& a, const std::string& b) { return StrCompText(a, b) < 0; });
+    if (sorted_ && !rows_.empty()) {
+        // Rows added before the list became sorted take their places; each keeps its data.
+        std::vector<std::pair<std::string, long>> pairs;
+        for (std::size_t i = 0; i < rows_.size(); ++i)
+            pairs.emplace_back(rows_[i], itemData_[i]);
+        std::stable_sort(pairs.begin(), pairs.end(), [](const auto& a, const auto& b) {
+            return StrCompText(a.first, b.first) < 0;
+        });
+        for (std::size_t i = 0; i < pairs.size(); ++i) {
+            rows_[i] = pairs[i].first;
+            itemData_[i] = pairs[i].second;
+        }
+        listIndex_ = -1;
     }
     touch();
 }
