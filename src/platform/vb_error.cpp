@@ -35,12 +35,16 @@ std::string VbError::standardDescription(int number) {
             return "File not found";
         case vberr::kDiskFull:
             return "Disk full";
+        case vberr::kDeviceUnavailable:
+            return "Device unavailable";
         case vberr::kPermissionDenied:
             return "Permission denied";
         case vberr::kPathFileAccessError:
             return "Path/File access error";
         case vberr::kPathNotFound:
             return "Path not found";
+        case vberr::kInvalidFileFormat:
+            return "Invalid file format";
         case vberr::kControlArrayElementMissing:
             return "Control array element doesn't exist";
         case vberr::kInvalidPropertyValue:
