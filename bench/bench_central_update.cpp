@@ -1,0 +1,62 @@
+// One central update on a full pattern: eight centre boards and two at every other position.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "app/application.h"
+#include "mainwindow/frm_main.h"
+#include "platform/event_runtime.h"
+#include "store/board_row.h"
+#include "store/frm_main_sub.h"
+
+namespace {
+
+using namespace lumbrix;
+
+// A desktop that needs no screen: boxes answer OK, timers never run.
+class QuietDesktop : public Desktop {
+  public:
+    MsgResult messageBox(const std::string&, int, const std::string&) override {
+        return MsgResult::Ok;
+    }
+    void runModal(Form& form, Form*) override { form.hide(); }
+    void windowShown(Form&) override {}
+    void windowHidden(Form&) override {}
+    void windowUnloaded(Form&) override {}
+    void popupMenu(Form&, Menu&, std::optional<double>, std::optional<double>) override {}
+    void beep() override {}
+    void armTimer(Timer&, int) override {}
+    void disarmTimer(Timer&) override {}
+    bool showPrinterDialog(const std::string&) override { return false; }
+    bool printForm(Form&) override { return false; }
+    bool openDocument(const std::filesystem::path&) override { return false; }
+    CalendarDate now() override { return {2026, 12, 6}; }
+    std::string environment(const std::string&) override { return "bench"; }
+    std::filesystem::path userSettingsPath() override {
+        return std::filesystem::temp_directory_path() / "lumbrix-bench-settings.ini";
+    }
+};
+
+std::string row(const char* nominal, const char* sawing) {
+    return composeBoardRow(boardRowHead(nominal, "   100", sawing, "   104"), 5100, 0.026, "  450");
+}
+
+void BM_CentralUpdateOnAFullPattern(benchmark::State& state) {
+    QuietDesktop desktop;
+    runtime::ScopedDesktop installed(desktop);
+    Application app(desktop, std::filesystem::temp_directory_path());
+    frmMain& m = app.window<frmMain>();
+    for (int i = 0; i < 8; ++i)
+        m.lstSyda.addItem(row("    50", "    53"));
+    for (ListBox* list : {&m.lstSeimerAll, &m.lstSeimerYleval, &m.lstKylgVasak, &m.lstKylgParem}) {
+        for (int i = 0; i < 2; ++i)
+            list->addItem(row("    25", "    28"));
+    }
+    for (auto _ : state) {
+        m.uuenda_materjalid();
+        benchmark::DoNotOptimize(m.lblvaljatulek.caption().data());
+    }
+}
+BENCHMARK(BM_CentralUpdateOnAFullPattern)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,165 @@
+// The central update: brings the whole pattern up to date after any change.
+#include <cstdio>
+#include <optional>
+
+#include "app/application.h"
+#include "calculation/log_geometry.h"
+#include "localisation/message_language.h"
+#include "mainwindow/frm_main.h"
+#include "platform/vb_error.h"
+#include "store/board_row.h"
+#include "store/frm_main_sub.h"
+#include "store/numbers.h"
+
+namespace lumbrix {
+
+namespace {
+
+// The height of the drawing area, in mm, that is shown at 100 % zoom.
+constexpr double kFullZoomHeight = 465.772;
+
+const std::string kOutOfLogEstonian = "Toode palgist väljas!";
+const std::string kOutOfLogEnglish = "Product is out of log!";
+const std::string kVolumeZeroEstonian =
+    "Palgimahu arvutamises viga! Maht 0tm! Kontrolli seadeid ja mahukoefitsenti!";
+const std::string kVolumeZeroEnglish =
+    "There is an error in log volume calculation! Volume is 0m3! Check settings and volume "
+    "coefitsent!";
+
+constexpr Color kNoticeBackground = 0x80C0FF;
+
+std::string dayMonthYear(const CalendarDate& d) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d.%02d.%02d", d.day % 100, d.month % 100, d.year % 100);
+    return text;
+}
+
+// The sum of the volume column over the rows of `list`, each row reached by selecting it.
+double volumeTotal(ListBox& list) {
+    double total = 0;
+    for (int i = 0; i < list.listCount(); ++i) {
+        list.setListIndex(i);
+        total += BoardRow(list.list(i)).volume();
+    }
+    return total;
+}
+
+// A share in per cent, one decimal.
+std::string percentOneDecimal(double fraction) {
+    return FormatNumber(Round(fraction * 100, 1), "0.0");
+}
+
+void colourPair(PictureBox& a, PictureBox& b, bool insideLog) {
+    const Color c = insideLog ? colors::kOrange : colors::kRed;
+    a.setBackColor(c);
+    b.setBackColor(c);
+}
+
+}  // namespace
+
+void frmMain::uuenda_materjalid() {
+    try {
+        // 1. Header: today's date at every update, the author when the field is empty.
+        Desktop& desktop = app_.desktop();
+        txtKavaKuupaev.setText(dayMonthYear(desktop.now()));
+        if (txtKavaKoostaja.text().empty()) {
+            std::string author = desktop.environment("USERNAME");
+            if (author.empty()) author = desktop.environment("USER");
+            txtKavaKoostaja.setText(author);
+        }
+
+        // 2.-5. Boxes: all hidden, then laid out from the rows; no centre board resets.
+        hideBoardBoxes();
+        if (lstSyda.listCount() == 0) {
+            Uus_kava();
+            return;
+        }
+        layOutBoardBoxes();
+
+        // 6.-7. Volumes per family and the sawn volume.
+        const double centre = volumeTotal(lstSyda);
+        const double left = volumeTotal(lstKylgVasak);
+        const double right = volumeTotal(lstKylgParem);
+        const double upper = volumeTotal(lstSeimerYleval);
+        const double lower = volumeTotal(lstSeimerAll);
+        pattern.saematerjalimaht = Round(centre + left + right + upper + lower, 3);
+        lblSaematerjalMaht.setCaption(NumberText(pattern.saematerjalimaht));
+
+        // 8.-9. The yield is divided by the volume of the log as it stands now, so a changed
+        // volume coefficient counts in this very update.
+        const double k = RegionCompVal(store().txtPalgimahukoefitsent);
+        const std::optional<double> current = currentLogVolume(k);
+        if (current) pattern.dblPalgimaht = *current;
+        if (pattern.dblPalgimaht == 0) {
+            runtime::msgBox(bilingual(*this, kVolumeZeroEstonian, kVolumeZeroEnglish));
+            return;
+        }
+        if (pattern.saematerjalimaht == 0) return;
+
+        // 10. Yield.
+        pattern.valjatulek = Round(pattern.saematerjalimaht / pattern.dblPalgimaht, 3);
+        lblvaljatulek.setCaption(FormatNumber(pattern.valjatulek, "0.00%"));
+        lblvaljatulek2.setCaption(NumberText(pattern.valjatulek));
+
+        // 11. Shares of the sawn volume; the side share is what the others leave.
+        pattern.sydaosakaal = centre / pattern.saematerjalimaht;
+        const double edger = upper + lower > 0 ? (upper + lower) / pattern.saematerjalimaht : 0;
+        lblsydmatosakaal.setCaption(percentOneDecimal(pattern.sydaosakaal));
+        lblkyljelauaosakaal.setCaption(percentOneDecimal(1 - pattern.sydaosakaal - edger));
+        lblseimrilauaosakaal.setCaption(percentOneDecimal(edger));
+
+        // 12. The calculation chain; each step reports its own errors.
+        Joonista_palk();
+        Arvuta_palgihind();
+        Arvuta_puru();
+        Arvuta_margin();
+        Arvuta_muudkulud();
+        Arvuta_breakeven();
+
+        // 13.-14.
+        cmdShowCalculations.setEnabled(true);
+        lblZoom.setCaption("Zoom: " +
+                           FormatNumber(Round(kFullZoomHeight / picBack.scaleHeight(), 1), "0%"));
+
+        // 15.-17. Full-edge lengths, then the outer boxes coloured by whether the log holds them.
+        arvuta_taiskant();
+        const double diameter = Val(txtPalk.text());
+        colourPair(picseimerall[0], picseimeryleval[0], pattern.seimerdiameeter0 < diameter);
+        colourPair(picseimerall[1], picseimeryleval[1], pattern.seimerdiameeter1 < diameter);
+        colourPair(pickylgvasak[0], pickylgparem[0], pattern.kylgdiameeter0 < diameter);
+        colourPair(pickylgvasak[1], pickylgparem[1], pattern.kylgdiameeter1 < diameter);
+        if (pattern.palgistvaljas == 1) {
+            lblPalgiHinnaInfo.setCaption(bilingual(*this, kOutOfLogEstonian, kOutOfLogEnglish));
+            lblPalgiHinnaInfo.setBackColor(kNoticeBackground);
+        }
+
+        // 18.
+        Arvuta_rawmaterialATP();
+        Arvuta_3d();
+    } catch (const VbError& e) {
+        runtime::showErrorBox(e.number(), e.description(), "frmmain_uuenda_materjalid");
+    }
+}
+
+std::optional<double> frmMain::currentLogVolume(double coefficient) const {
+    try {
+        return logVolume(ToDoubleStrict(txtPalk.text()), ToDoubleStrict(txtPikkus.text()),
+                         coefficient);
+    } catch (const VbError&) {
+        return std::nullopt;  // the log drawing reports a log text that is not a number
+    }
+}
+
+// One-shot timers: each disables itself first, so one arming gives exactly one run.
+void frmMain::tmr_update_Timer() {
+    tmr_update.setEnabled(false);
+    uuenda_materjalid();
+}
+
+void frmMain::tmr_reload_Timer() {
+    tmr_reload.setEnabled(false);
+    cmdSobita_Click();
+    uuenda_materjalid();
+}
+
+}  // namespace lumbrix

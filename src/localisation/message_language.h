@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+namespace lumbrix {
+
+class frmMain;
+
+// Messages exist in Estonian and English. Estonian is chosen exactly when the main window's
+// current language file is "eesti.keel" (letter case counts); any other file gives English.
+// The rule is tested anew at every use.
+bool messagesInEstonian(const frmMain& main);
+
+// The text for the current message language.
+const std::string& bilingual(const frmMain& main, const std::string& estonian,
+                             const std::string& english);
+
+}  // namespace lumbrix

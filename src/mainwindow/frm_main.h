@@ -1,0 +1,273 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/controls.h"
+#include "store/pattern_values.h"
+
+namespace lumbrix {
+
+class Application;
+class frmMainSub;
+
+// The main window: the current log and its drawing, the five board lists with their board
+// boxes, the dimension picker, the result labels, the pattern header and the menus. The
+// pattern's procedures are members of this window; their bodies live with their subject
+// (src/calculation for the calculation, src/mainwindow for commands and start-up).
+class frmMain : public Form {
+  public:
+    explicit frmMain(Application& app);
+    ~frmMain() override;
+
+    Application& app() const { return app_; }
+    frmMainSub& store() const;
+
+    // ---- tabs: 0 builds the pattern, 1 keeps products and prices
+    TabStrip SSTab1{*this, "SSTab1", 2};
+
+    // ---- log inputs
+    Frame frmPalgiInfo{*this, "frmPalgiInfo"};
+    Label lblKKPalgiDiameeter{*this, "lblKKPalgiDiameeter"};
+    Label lblKKPalgiKoone{*this, "lblKKPalgiKoone"};
+    Label lblKKPalgiKoverus{*this, "lblKKPalgiKoverus"};
+    Label lblKKPalgiPikkus{*this, "lblKKPalgiPikkus"};
+    Label lblKKPalgiMaht{*this, "lblKKPalgiMaht"};
+    TextBox txtPalk{*this, "txtPalk"};
+    TextBox txtKoone{*this, "txtKoone"};
+    TextBox txtKoverus{*this, "txtKoverus"};
+    TextBox txtPikkus{*this, "txtPikkus"};
+    HScrollBar scrDiameeter{*this, "scrDiameeter"};
+    HScrollBar scrKoone{*this, "scrKoone"};
+    HScrollBar scrKoverus{*this, "scrKoverus"};
+    HScrollBar scrPikkus{*this, "scrPikkus"};
+    Label lblPalgimaht{*this, "lblPalgimaht"};
+    CommandButton cmdSobita{*this, "cmdSobita"};
+    Label lblPalgiHinnaInfo{*this, "lblPalgiHinnaInfo"};
+
+    // ---- the drawing of the pattern: the log's three circles and one box per board position
+    PictureBox picBack{*this, "picBack"};
+    Shape picTyygas{*this, "picTyygas"};
+    Shape picMiddle{*this, "picMiddle"};
+    Shape picLatv{*this, "picLatv"};
+    ControlArray<PictureBox> picsyda{*this, "picsyda", 8};
+    ControlArray<PictureBox> picseimerall{*this, "picseimerall", 2};
+    ControlArray<PictureBox> picseimeryleval{*this, "picseimeryleval", 2};
+    ControlArray<PictureBox> pickylgvasak{*this, "pickylgvasak", 2};
+    ControlArray<PictureBox> pickylgparem{*this, "pickylgparem", 2};
+    CommandButton Command2{*this, "Command2"};  // zoom in
+    CommandButton Command3{*this, "Command3"};  // zoom out
+    Label lblZoom{*this, "lblZoom"};
+
+    // ---- dimension picker and board placement
+    OptionButton optSydmat{*this, "optSydmat"};
+    OptionButton optSeimrilaud{*this, "optSeimrilaud"};
+    OptionButton optKyljelaud{*this, "optKyljelaud"};
+    ListBox lstDim{*this, "lstDim"};
+    CommandButton cmdCenter{*this, "cmdCenter"};
+    CommandButton cmdSideLeft{*this, "cmdSideLeft"};
+    CommandButton cmdSideRight{*this, "cmdSideRight"};
+    CommandButton cmdSeimerAll{*this, "cmdSeimerAll"};
+    CommandButton cmdSeimerYleval{*this, "cmdSeimerYleval"};
+
+    // ---- board lists (one board row per item) and their scratch lists for rebuilds
+    Label lblKKLabelSaekava{*this, "lblKKLabelSaekava"};
+    Label lblKKLabelRistloige{*this, "lblKKLabelRistloige"};
+    Label lblKKLabelSaemoot{*this, "lblKKLabelSaemoot"};
+    Label lblKKLabelsaematPikkus{*this, "lblKKLabelsaematPikkus"};
+    Label lblKKLabelSaematHind{*this, "lblKKLabelSaematHind"};
+    ListBox lstSeimerYleval{*this, "lstSeimerYleval"};
+    ListBox lstKylgVasak{*this, "lstKylgVasak"};
+    ListBox lstSyda{*this, "lstSyda"};
+    ListBox lstKylgParem{*this, "lstKylgParem"};
+    ListBox lstSeimerAll{*this, "lstSeimerAll"};
+    ListBox lstsydabackup{*this, "lstsydabackup"};
+    ListBox lstseimerallbackup{*this, "lstseimerallbackup"};
+    ListBox lstseimerylevalbackup{*this, "lstseimerylevalbackup"};
+    ListBox lstkylgvasakbackup{*this, "lstkylgvasakbackup"};
+    ListBox lstkylgparembackup{*this, "lstkylgparembackup"};
+    ListBox lstTemp{*this, "lstTemp"};
+
+    // ---- results: volumes, yield and shares, by-products, costs and margins
+    Frame frmSaekavaMarginal{*this, "frmSaekavaMarginal"};
+    Label lblKKLabelSaematmaht{*this, "lblKKLabelSaematmaht"};
+    Label lblSaematerjalMaht{*this, "lblSaematerjalMaht"};
+    Label lblKKLabelSaematValjatulek{*this, "lblKKLabelSaematValjatulek"};
+    Label lblvaljatulek{*this, "lblvaljatulek"};
+    Label lblvaljatulek2{*this, "lblvaljatulek2"};  // the yield as plain text, hidden
+    Label lblKKLabelMAt{*this, "lblKKLabelMAt"};
+    Label lblsydmatosakaal{*this, "lblsydmatosakaal"};
+    Label lblkyljelauaosakaal{*this, "lblkyljelauaosakaal"};
+    Label lblseimrilauaosakaal{*this, "lblseimrilauaosakaal"};
+    Label lblKKLabelSaepuruValjatulek{*this, "lblKKLabelSaepuruValjatulek"};
+    Label lblvaljatulekpuru{*this, "lblvaljatulekpuru"};
+    Label lblvaljatulekpuruprotsent{*this, "lblvaljatulekpuruprotsent"};
+    Label lblvaljatulekpuru2{*this, "lblvaljatulekpuru2"};
+    Label lblKKLabelHakkeValjatulek{*this, "lblKKLabelHakkeValjatulek"};
+    Label lblvaljatulekhake{*this, "lblvaljatulekhake"};
+    Label lblvaljatulekhakeprotsent{*this, "lblvaljatulekhakeprotsent"};
+    Label lblvaljatulekhake2{*this, "lblvaljatulekhake2"};
+    Label lblKKLabelKoorValjatulek{*this, "lblKKLabelKoorValjatulek"};
+    Label lblvaljatulekkoorprotsent{*this, "lblvaljatulekkoorprotsent"};
+    Label lblKKLabelPalgikuluTM{*this, "lblKKLabelPalgikuluTM"};
+    Label lblpalgikulutm{*this, "lblpalgikulutm"};
+    Label lblKKLabelPalgikuluHind{*this, "lblKKLabelPalgikuluHind"};
+    Label lblPalgikuluHind{*this, "lblPalgikuluHind"};
+    Label lblKKLabelMuudkuludHind{*this, "lblKKLabelMuudkuludHind"};
+    Label lblMuudkuludHind{*this, "lblMuudkuludHind"};
+    Label lblKKLabelPuruTulu{*this, "lblKKLabelPuruTulu"};
+    Label lblMarginPuru{*this, "lblMarginPuru"};
+    Label lblKKLabelHakkeTulu{*this, "lblKKLabelHakkeTulu"};
+    Label lblMarginHake{*this, "lblMarginHake"};
+    Label lblKKLabelKoorTulu{*this, "lblKKLabelKoorTulu"};
+    Label lblMarginKoor{*this, "lblMarginKoor"};
+    Label lblKKLabelSaekavaHind{*this, "lblKKLabelSaekavaHind"};
+    Label lblsaekavahind{*this, "lblsaekavahind"};
+    Label lblKKLabelMarginKokku{*this, "lblKKLabelMarginKokku"};
+    Label lblmargintotal{*this, "lblmargintotal"};
+    Label lblKKLabelMarginEBITDA{*this, "lblKKLabelMarginEBITDA"};
+    Label lblmargintotalEBITDA{*this, "lblmargintotalEBITDA"};
+    Label lblROCE{*this, "lblROCE"};
+    Label lblTulud{*this, "lblTulud"};
+    Label lblKulud{*this, "lblKulud"};
+    Label lblKKLabelCBBreakEven{*this, "lblKKLabelCBBreakEven"};
+    Label lblCBBreakEven{*this, "lblCBBreakEven"};
+    Label lblSydaHind{*this, "lblSydaHind"};
+    Label lblKyljelauahind{*this, "lblKyljelauahind"};
+    Label lblKKLabelRawATPEBIT{*this, "lblKKLabelRawATPEBIT"};
+    Label lblRawATPEBIT{*this, "lblRawATPEBIT"};
+    Label lblRawATPEBITDA{*this, "lblRawATPEBITDA"};
+    Label lblKKLabelNetRawmaterial{*this, "lblKKLabelNetRawmaterial"};
+    Label lblNETrawmaterial{*this, "lblNETrawmaterial"};
+
+    // ---- pattern commands, name, profile and log prices
+    CommandButton cmdUusKava{*this, "cmdUusKava"};
+    CommandButton cmdAvaKava{*this, "cmdAvaKava"};
+    CommandButton cmdSalvestaUusKava{*this, "cmdSalvestaUusKava"};
+    CommandButton cmdSoovita{*this, "cmdSoovita"};
+    CommandButton cmdShowCalculations{*this, "cmdShowCalculations"};
+    CommandButton cmdPalgiHinnad{*this, "cmdPalgiHinnad"};
+    CommandButton cmdPrindi{*this, "cmdPrindi"};
+    CommandButton cmdLaeprofiil{*this, "cmdLaeprofiil"};  // hidden: reloads the profile
+    Label lblKKLabelProfiil{*this, "lblProfiil"};
+    Label lblValitudProfiil{*this, "lblValitudProfiil"};
+    Label lblSaekavanimi{*this, "lblSaekavanimi"};
+    ListBox lstPalgiHinnad{*this, "lstPalgiHinnad"};
+
+    // ---- pattern header: date, author and notes
+    Frame frmLisaInfo{*this, "frmLisaInfo"};
+    Label lblKKLabelKavaKuupaev{*this, "lblKKLabelKavaKuupaev"};
+    TextBox txtKavaKuupaev{*this, "txtKavaKuupaev"};
+    Label lblKKLabelKavaKoostaja{*this, "lblKKLabelKavaKoostaja"};
+    TextBox txtKavaKoostaja{*this, "txtKavaKoostaja"};
+    Label lblKKLabelKavaNotes{*this, "lblKKLabelKavaNotes"};
+    RichTextBox txtKavaNotes{*this, "txtKavaNotes"};
+
+    // ---- hidden flags and helpers
+    Label lblUpdated{*this, "lblUpdated"};
+    Label lblValitudKeel{*this, "lblValitudKeel"};
+    Timer tmr_Startup{*this, "tmr_Startup"};
+    Timer tmr_update{*this, "tmr_update"};
+    Timer tmr_reload{*this, "tmr_reload"};
+    CommonDialog comDial{*this, "comDial"};
+
+    // ---- menus: two on the menu bar, the others pop-ups
+    Menu mnuprogramm{*this, "mnuprogramm"};
+    Menu mnuProgramSeaded{*this, "mnuProgramSeaded", &mnuprogramm};
+    Menu mnuHelp{*this, "mnuHelp", &mnuprogramm};
+    Menu mnuProgramSep1{*this, "mnuProgramSep1", &mnuprogramm};
+    Menu mnuProgramInfo{*this, "mnuProgramInfo", &mnuprogramm};
+    Menu mnuProgramSep2{*this, "mnuProgramSep2", &mnuprogramm};
+    Menu mnuProgramExit{*this, "mnuProgramExit", &mnuprogramm};
+    Menu mnuSaekava{*this, "mnuSaekava"};
+    Menu mnuSaekavaUus{*this, "mnuSaekavaUus", &mnuSaekava};
+    Menu mnuSaekavaAva{*this, "mnuSaekavaAva", &mnuSaekava};
+    Menu mnuSaekavaSalvesta{*this, "mnuSaekavaSalvesta", &mnuSaekava};
+    Menu mnuSaekavaSep1{*this, "mnuSaekavaSep1", &mnuSaekava};
+    Menu mnuSaekavaEelvaade{*this, "mnuSaekavaEelvaade", &mnuSaekava};
+    Menu mnuSaekavaPrindi{*this, "mnuSaekavaPrindi", &mnuSaekava};
+    Menu mnupalk{*this, "mnupalk"};
+    Menu mnufit{*this, "mnufit", &mnupalk};
+    Menu mnupalkaddtocompare{*this, "mnupalkaddtocompare", &mnupalk};
+    Menu mnupalk3Denable{*this, "mnupalk3Denable", &mnupalk};
+    Menu mnuPalkUuenda{*this, "mnuPalkUuenda", &mnupalk};
+    Menu mnuPalkSep1{*this, "mnuPalkSep1", &mnupalk};
+    Menu mnuUus{*this, "mnuUus", &mnupalk};
+    Menu mnutootedkustuta{*this, "mnutootedkustuta"};
+    Menu mnuKustutaValitud{*this, "mnuKustutaValitud", &mnutootedkustuta};
+    Menu mnuKustutaKoik{*this, "mnuKustutaKoik", &mnutootedkustuta};
+    Menu mnuscroll{*this, "mnuscroll"};
+    Menu mnuautoscroll{*this, "mnuautoscroll", &mnuscroll};
+    Menu mnuArvutused{*this, "mnuArvutused"};
+    Menu mnuArvutusedSydamematerjal{*this, "mnuArvutusedSydamematerjal", &mnuArvutused};
+    Menu mnuArvutusedKyljelauad{*this, "mnuArvutusedKyljelauad", &mnuArvutused};
+    Menu mnuArvutusedSep1{*this, "mnuArvutusedSep1", &mnuArvutused};
+    Menu mnuAutoFit{*this, "mnuAutoFit", &mnuArvutused};
+    Menu mnuprofiil{*this, "mnuprofiil"};
+    Menu mnusalvestaprofiil{*this, "mnusalvestaprofiil", &mnuprofiil};
+    Menu mnusalvestaprofiilkui{*this, "mnusalvestaprofiilkui", &mnuprofiil};
+    Menu mnuCompare{*this, "mnuCompare"};
+    Menu mnuCompareKustutaValitud{*this, "mnuCompareKustutaValitud", &mnuCompare};
+    Menu mnuCompareKustutaKoik{*this, "mnuCompareKustutaKoik", &mnuCompare};
+
+    // ---- the current pattern's numbers
+    PatternValues pattern;
+    double dblPalk = 0;    // top diameter, mm (working value of the log drawing)
+    double dblTyygas = 0;  // butt diameter, mm (working value of the log drawing)
+
+    // ---- start-up
+    void Form_Load();
+
+    // ---- the central update and its timers
+    void uuenda_materjalid();
+    void tmr_update_Timer();
+    void tmr_reload_Timer();
+    // Lays out the board boxes of the current rows in the drawing area.
+    void layOutBoardBoxes();
+    // Hides every board box (and gives it size 0: a hidden box holds no board).
+    void hideBoardBoxes();
+    // The volume of the log as its text boxes stand, with the volume coefficient `k`;
+    // none when a log text is not a number.
+    std::optional<double> currentLogVolume(double k) const;
+
+    // ---- new pattern
+    void Uus_kava();
+
+    // ---- log geometry and volume
+    void Joonista_palk();
+    void scrDiameeter_Change();
+    void scrKoone_Change();
+    void scrKoverus_Change();
+    void scrPikkus_Change();
+
+    // ---- selection handlers of the board lists: paint the family's boxes orange
+    void lstSyda_Click();
+    void lstSeimerAll_Click();
+    void lstSeimerYleval_Click();
+    void lstKylgVasak_Click();
+    void lstKylgParem_Click();
+
+    // ---- steps of the calculation chain that later work fills in
+    void Arvuta_palgihind();
+    void Arvuta_puru();
+    void Arvuta_margin();
+    void Arvuta_muudkulud();
+    void Arvuta_breakeven();
+    void arvuta_taiskant();
+    void Arvuta_rawmaterialATP();
+    void Arvuta_3d();
+    void cmdSobita_Click();
+    void optSydmat_Click();
+
+    // True when the current pattern has no name (never saved or opened under one).
+    bool patternIsUnnamed() const;
+
+  private:
+    void setDesignValues();
+    void layOutControls();  // positions, sizes and built-in captions
+    void connectHandlers();
+
+    Application& app_;
+};
+
+}  // namespace lumbrix

@@ -1,0 +1,5 @@
+// Placeholder until the first layout lands.
+#include "mainwindow/frm_main.h"
+namespace lumbrix {
+void frmMain::layOutControls() {}
+}  // namespace lumbrix
