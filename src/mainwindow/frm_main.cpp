@@ -52,7 +52,6 @@ void frmMain::setDesignValues() {
 
     mnuAutoFit.setChecked(true);
     mnuautoscroll.setChecked(true);
-    mnuPalkUuenda.setVisible(false);
     cmdShowCalculations.setEnabled(false);
     lblUpdated.setCaption("0");
 }

@@ -1,5 +1,420 @@
-// Placeholder until the first layout lands.
+// The main window's layout: positions and sizes (twips), containers, tab pages, built-in
+// captions, fonts and colours, and the controls that start hidden. The language file replaces
+// most captions at start-up; the English ones here serve until then.
+//
+// Pattern tab, left to right: the results frame (with the pattern header frame under it when
+// shown), the drawing with its zoom buttons and the log frame below it, and the board lists
+// with the dimension picker and the placement buttons below them. The pattern commands, the
+// profile and the pattern name run along the bottom.
+#include <algorithm>
+#include <initializer_list>
+
 #include "mainwindow/frm_main.h"
+
 namespace lumbrix {
-void frmMain::layOutControls() {}
+
+namespace {
+
+// ---- window, tab strip and the tab page's usable area
+constexpr double kWindowWidth = 16800;
+constexpr double kWindowHeight = 11400;
+constexpr double kTabLeft = 60;
+constexpr double kTabTop = 60;
+constexpr double kTabWidth = 16560;
+constexpr double kTabHeight = 10485;
+constexpr double kPageLeft = 135;     // inside the tab strip's border
+constexpr double kPageTop = 540;      // below the tabs
+constexpr double kPageRight = 16545;  // inside the tab strip's border
+constexpr double kMainBottom = 9990;  // bottom of the three columns
+constexpr double kBottomRowTop = 10050;
+constexpr double kGap = 60;
+
+// ---- the three columns
+constexpr double kLeftWidth = 3450;
+constexpr double kDrawingLeft = kPageLeft + kLeftWidth + kGap;
+constexpr double kDrawingSize = 7000;
+constexpr double kRightLeft = kDrawingLeft + kDrawingSize + kGap;
+constexpr double kRightWidth = kPageRight - kRightLeft;  // 55 board-row characters
+
+// ---- common heights
+constexpr double kLabelHeight = 255;
+constexpr double kTextHeight = 300;
+constexpr double kButtonHeight = 330;
+constexpr double kRowPitch = 285;
+
+// ---- board lists: fixed-pitch rows of 16 pixels, a 2-pixel border on each side
+constexpr double kListBorder = 2 * 2 * kTwipsPerPixel;
+constexpr double kBoardRowHeight = ListBox::kRowHeightPixels * kTwipsPerPixel;
+constexpr double kCharWidth = 6.6 * kTwipsPerPixel;  // one character of the board rows
+constexpr double kListTextInset = 4 * kTwipsPerPixel;
+
+// ---- results frame: a caption column and two value columns
+constexpr double kFrameInset = 90;
+constexpr double kFrameFirstRow = 300;  // below the frame's caption
+constexpr double kResultCaptionWidth = 1530;
+constexpr double kResultValueWidth = 840;
+constexpr double kResultValueA = kFrameInset + kResultCaptionWidth + 30;
+constexpr double kResultValueB = kResultValueA + kResultValueWidth + 30;
+
+// ---- colours
+constexpr Color kButtCircle = colors::rgb(128, 64, 0);
+constexpr Color kMiddleCircle = colors::rgb(128, 128, 128);
+constexpr Color kTopCircle = colors::kBlack;
+
+const Font kBoardRowFont{"Courier New", 8};
+
+// Places a control on the pattern tab, on the window or inside `container`.
+void place(Control& c, double left, double top, double width, double height,
+           Control* container = nullptr) {
+    c.setContainer(container);
+    c.setTabPage(0);
+    c.move(left, top, width, height);
+}
+
+void placeCaption(Label& label, const char* text, double left, double top, double width,
+                  Control* container = nullptr) {
+    place(label, left, top, width, kLabelHeight, container);
+    label.setCaption(text);
+    label.setTransparent(true);
+}
+
+// A label that the calculation fills with a figure: empty, right-aligned, bordered.
+void placeValue(Label& label, double left, double top, double width, Control* container = nullptr) {
+    place(label, left, top, width, kLabelHeight, container);
+    label.setCaption("");
+    label.setAlignment(Alignment::Right);
+    label.setBordered(true);
+}
+
+// A control the planner never sees; it still belongs to the pattern tab.
+void park(Control& c, double height = kLabelHeight) {
+    place(c, kPageLeft, kPageTop, 1200, height);
+    c.setVisible(false);
+}
+
+// Places the rows of the results frame one under another.
+class ResultRows {
+  public:
+    ResultRows(Frame& frame, double width) : frame_(frame), width_(width) {}
+
+    // A caption with up to two figures in the value columns.
+    void row(Label& caption, const char* text, Label* first, Label* second) {
+        placeCaption(caption, text, kFrameInset, y_, kResultCaptionWidth, &frame_);
+        if (first) placeValue(*first, kResultValueA, y_, kResultValueWidth, &frame_);
+        if (second) placeValue(*second, kResultValueB, y_, kResultValueWidth, &frame_);
+        y_ += kRowPitch;
+    }
+    // A caption across the frame, for the figures of the next line.
+    void heading(Label& caption, const char* text) {
+        placeCaption(caption, text, kFrameInset, y_, width_ - 2 * kFrameInset, &frame_);
+        y_ += kRowPitch;
+    }
+    // Figures side by side across the frame.
+    void figures(std::initializer_list<Label*> labels) {
+        const double n = static_cast<double>(labels.size());
+        const double each = (width_ - 2 * kFrameInset - (n - 1) * 30) / n;
+        double x = kFrameInset;
+        for (Label* label : labels) {
+            placeValue(*label, x, y_, each, &frame_);
+            x += each + 30;
+        }
+        y_ += kRowPitch;
+    }
+    double bottom() const { return y_ + kFrameInset; }
+
+  private:
+    Frame& frame_;
+    double width_;
+    double y_ = kFrameFirstRow;
+};
+
+// One board list under the previous one; returns the top of the next.
+double placeBoardList(ListBox& list, double top, int rows) {
+    const double height = rows * kBoardRowHeight + kListBorder;
+    place(list, kRightLeft, top, kRightWidth, height);
+    list.setFont(kBoardRowFont);
+    return top + height + 45;
+}
+
+// A column heading over the board lists, at a character column of the board rows.
+void placeColumnHeading(Label& label, const char* text, int column, int widthChars, double top) {
+    const double left = kRightLeft + kListTextInset + column * kCharWidth;
+    const double width = std::min(widthChars * kCharWidth, kPageRight - left);
+    placeCaption(label, text, left, top, width);
+}
+
+void placeBoardBox(PictureBox& box, PictureBox& drawing) {
+    place(box, 0, 0, 0, 0, &drawing);
+    box.setBordered(false);
+    box.setBackColor(colors::kOrange);
+    box.setVisible(false);
+}
+
+void placeCircle(Shape& circle, PictureBox& drawing, Color border) {
+    place(circle, 0, 0, 0, 0, &drawing);
+    circle.setShape(ShapeKind::Circle);
+    circle.setBorderColor(border);
+    circle.setFilled(false);
+}
+
+}  // namespace
+
+void frmMain::layOutControls() {
+    setCaption("LUMBRIX");
+    move(left(), top(), kWindowWidth, kWindowHeight);
+
+    SSTab1.move(kTabLeft, kTabTop, kTabWidth, kTabHeight);
+    SSTab1.setTabCaption(0, "Kava koostamine");
+    SSTab1.setTabCaption(1, "Tooted ja hinnad");
+
+    // ---- left column: results
+    frmSaekavaMarginal.setCaption("Results");
+    ResultRows results(frmSaekavaMarginal, kLeftWidth);
+    results.row(lblKKLabelSaepuruValjatulek, "Sawdust", &lblvaljatulekpuru,
+                &lblvaljatulekpuruprotsent);
+    results.row(lblKKLabelHakkeValjatulek, "Chips", &lblvaljatulekhake, &lblvaljatulekhakeprotsent);
+    results.row(lblKKLabelKoorValjatulek, "Bark", nullptr, &lblvaljatulekkoorprotsent);
+    results.heading(lblKKLabelMAt, "Material shares");
+    results.figures({&lblsydmatosakaal, &lblkyljelauaosakaal, &lblseimrilauaosakaal});
+    results.row(lblKKLabelPalgikuluTM, "Log use per m3", nullptr, &lblpalgikulutm);
+    results.row(lblKKLabelPalgikuluHind, "Log cost per m3", nullptr, &lblPalgikuluHind);
+    results.row(lblKKLabelMuudkuludHind, "Other costs", nullptr, &lblMuudkuludHind);
+    results.row(lblKKLabelPuruTulu, "Sawdust revenue", nullptr, &lblMarginPuru);
+    results.row(lblKKLabelHakkeTulu, "Chips revenue", nullptr, &lblMarginHake);
+    results.row(lblKKLabelKoorTulu, "Bark revenue", nullptr, &lblMarginKoor);
+    results.row(lblKKLabelSaekavaHind, "Pattern price", nullptr, &lblsaekavahind);
+    results.row(lblKKLabelMarginKokku, "Margin (EBIT)", nullptr, &lblmargintotal);
+    results.row(lblKKLabelMarginEBITDA, "EBITDA", nullptr, &lblmargintotalEBITDA);
+    results.figures({&lblTulud, &lblKulud, &lblROCE});
+    results.heading(lblKKLabelCBBreakEven, "Centre break-even");
+    results.figures({&lblCBBreakEven, &lblSydaHind, &lblKyljelauahind});
+    results.row(lblKKLabelRawATPEBIT, "Raw material ATP", &lblRawATPEBIT, &lblRawATPEBITDA);
+    results.row(lblKKLabelNetRawmaterial, "Net raw material", nullptr, &lblNETrawmaterial);
+    place(frmSaekavaMarginal, kPageLeft, kPageTop, kLeftWidth, results.bottom());
+    // The figures that the hover highlight of the results panel rests on white.
+    for (Label* l : {&lblPalgimaht, &lblPalgikuluHind, &lblMuudkuludHind, &lblMarginHake,
+                     &lblMarginPuru, &lblmargintotal, &lblmargintotalEBITDA}) {
+        l->setBackColor(colors::kWhite);
+    }
+
+    // ---- left column, under the results: the pattern header, shown on demand
+    const double headerTop = frmSaekavaMarginal.top() + frmSaekavaMarginal.height() + kGap;
+    const double headerHeight = kMainBottom - headerTop;
+    place(frmLisaInfo, kPageLeft, headerTop, kLeftWidth, headerHeight);
+    frmLisaInfo.setCaption("Pattern header");
+    frmLisaInfo.setVisible(false);
+    constexpr double kHeaderFieldX = 1380;
+    const double fieldWidth = kLeftWidth - kHeaderFieldX - 120;
+    placeCaption(lblKKLabelKavaKuupaev, "Date", 120, 330, 1200, &frmLisaInfo);
+    place(txtKavaKuupaev, kHeaderFieldX, 300, fieldWidth, kTextHeight, &frmLisaInfo);
+    placeCaption(lblKKLabelKavaKoostaja, "Author", 120, 690, 1200, &frmLisaInfo);
+    place(txtKavaKoostaja, kHeaderFieldX, 660, fieldWidth, kTextHeight, &frmLisaInfo);
+    placeCaption(lblKKLabelKavaNotes, "Notes", 120, 1050, kLeftWidth - 240, &frmLisaInfo);
+    place(txtKavaNotes, 120, 1350, kLeftWidth - 240, headerHeight - 1350 - 120, &frmLisaInfo);
+
+    // ---- centre: the drawing, its zoom buttons and the log
+    place(picBack, kDrawingLeft, kPageTop, kDrawingSize, kDrawingSize);
+    picBack.setBackColor(colors::kWhite);
+    picBack.setBordered(true);
+    placeCircle(picTyygas, picBack, kButtCircle);
+    placeCircle(picMiddle, picBack, kMiddleCircle);
+    placeCircle(picLatv, picBack, kTopCircle);
+    for (PictureBox& box : picsyda)
+        placeBoardBox(box, picBack);
+    for (int i = 0; i < 2; ++i) {
+        placeBoardBox(picseimerall[i], picBack);
+        placeBoardBox(picseimeryleval[i], picBack);
+        placeBoardBox(pickylgvasak[i], picBack);
+        placeBoardBox(pickylgparem[i], picBack);
+    }
+    const double zoomTop = kPageTop + kDrawingSize + kGap;
+    place(Command2, kDrawingLeft, zoomTop, 450, kButtonHeight);
+    Command2.setCaption("+");
+    place(Command3, kDrawingLeft + 510, zoomTop, 450, kButtonHeight);
+    Command3.setCaption("-");
+    place(lblZoom, kDrawingLeft + 1080, zoomTop + 45, 1800, kLabelHeight);
+
+    const double logTop = zoomTop + kButtonHeight + kGap;
+    place(frmPalgiInfo, kDrawingLeft, logTop, kDrawingSize, kMainBottom - logTop);
+    frmPalgiInfo.setCaption("Log");
+    struct LogInput {
+        Label& caption;
+        const char* text;
+        TextBox& value;
+        HScrollBar& bar;
+    };
+    const LogInput inputs[] = {
+        {lblKKPalgiDiameeter, "Top diameter, mm", txtPalk, scrDiameeter},
+        {lblKKPalgiKoone, "Taper, mm/m", txtKoone, scrKoone},
+        {lblKKPalgiKoverus, "Curvature, mm/m", txtKoverus, scrKoverus},
+        {lblKKPalgiPikkus, "Length, mm", txtPikkus, scrPikkus},
+    };
+    double rowTop = kFrameFirstRow;
+    for (const LogInput& in : inputs) {
+        placeCaption(in.caption, in.text, 120, rowTop + 30, 1740, &frmPalgiInfo);
+        place(in.value, 1920, rowTop, 660, kTextHeight, &frmPalgiInfo);
+        in.value.setAlignment(Alignment::Right);
+        place(in.bar, 2640, rowTop + 15, 1860, 270, &frmPalgiInfo);
+        rowTop += 360;
+    }
+    constexpr double kLogRightX = 4620;
+    constexpr double kLogRightWidth = 2260;
+    placeCaption(lblKKPalgiMaht, "Log volume, m3", kLogRightX, kFrameFirstRow + 30, 1500,
+                 &frmPalgiInfo);
+    placeValue(lblPalgimaht, kLogRightX + 1560, kFrameFirstRow + 30, kLogRightWidth - 1560,
+               &frmPalgiInfo);
+    place(cmdSobita, kLogRightX, kFrameFirstRow + 360, kLogRightWidth, kButtonHeight,
+          &frmPalgiInfo);
+    cmdSobita.setCaption("Fit");
+    place(lblPalgiHinnaInfo, kLogRightX, kFrameFirstRow + 750, kLogRightWidth, 630, &frmPalgiInfo);
+    lblPalgiHinnaInfo.setWordWrap(true);
+    lblPalgiHinnaInfo.setBackColor(colors::kButtonFace);
+
+    // ---- right column: the board lists in their positions' order, top to bottom
+    placeCaption(lblKKLabelSaekava, "Sawing pattern", kRightLeft, kPageTop, kRightWidth);
+    lblKKLabelSaekava.setFontBold(true);
+    const double headingTop = kPageTop + kRowPitch;
+    placeColumnHeading(lblKKLabelRistloige, "Cross-section", 0, 14, headingTop);
+    placeColumnHeading(lblKKLabelSaemoot, "Sawing size", 15, 14, headingTop);
+    placeColumnHeading(lblKKLabelsaematPikkus, "Length", 31, 8, headingTop);
+    placeColumnHeading(lblKKLabelSaematmaht, "Volume", 40, 10, headingTop);
+    placeColumnHeading(lblKKLabelSaematHind, "Price", 50, 8, headingTop);
+    double listTop = headingTop + kRowPitch;
+    listTop = placeBoardList(lstSeimerYleval, listTop, 2);
+    listTop = placeBoardList(lstKylgVasak, listTop, 2);
+    listTop = placeBoardList(lstSyda, listTop, 8);
+    listTop = placeBoardList(lstKylgParem, listTop, 2);
+    listTop = placeBoardList(lstSeimerAll, listTop, 2);
+
+    // Totals under the lists: the lumber yield, and the sawn volume under the volume column.
+    placeCaption(lblKKLabelSaematValjatulek, "Lumber yield", kRightLeft, listTop, 1500);
+    placeValue(lblvaljatulek, kRightLeft + 1560, listTop, 900);
+    const double volumeColumnEnd = kRightLeft + kListTextInset + 45 * kCharWidth;
+    placeValue(lblSaematerjalMaht, volumeColumnEnd - 900, listTop, 900);
+
+    // The dimension picker and the placement buttons, laid out like the positions.
+    const double pickerTop = listTop + kRowPitch + kGap;
+    place(optSydmat, kRightLeft, pickerTop, 1300, kRowPitch);
+    optSydmat.setCaption("Centre");
+    place(optSeimrilaud, kRightLeft + 1380, pickerTop, 1300, kRowPitch);
+    optSeimrilaud.setCaption("Edger");
+    place(optKyljelaud, kRightLeft + 2760, pickerTop, 1300, kRowPitch);
+    optKyljelaud.setCaption("Side");
+    constexpr double kPlacementPitch = kButtonHeight + 30;
+    const double buttonsTop = kMainBottom - 3 * kPlacementPitch + 30;
+    const double dimTop = pickerTop + kRowPitch + 45;
+    place(lstDim, kRightLeft, dimTop, kRightWidth, buttonsTop - kGap - dimTop);
+    lstDim.setFont(kBoardRowFont);
+    constexpr double kPlacementWidth = 1200;
+    const double middleX = kRightLeft + (kRightWidth - kPlacementWidth) / 2;
+    const double sideOffset = kPlacementWidth + kGap;
+    struct Placement {
+        CommandButton& button;
+        const char* text;
+        double left;
+        int row;
+    };
+    const Placement placements[] = {
+        {cmdSeimerYleval, "Up", middleX, 0}, {cmdSideLeft, "Left", middleX - sideOffset, 1},
+        {cmdCenter, "Centre", middleX, 1},   {cmdSideRight, "Right", middleX + sideOffset, 1},
+        {cmdSeimerAll, "Down", middleX, 2},
+    };
+    for (const Placement& p : placements) {
+        place(p.button, p.left, buttonsTop + p.row * kPlacementPitch, kPlacementWidth,
+              kButtonHeight);
+        p.button.setCaption(p.text);
+    }
+
+    // ---- bottom row: pattern commands, profile and pattern name
+    struct Command {
+        CommandButton& button;
+        const char* text;
+    };
+    const Command commands[] = {{cmdUusKava, "New"},
+                                {cmdAvaKava, "Open"},
+                                {cmdSalvestaUusKava, "Save"},
+                                {cmdSoovita, "Suggest"},
+                                {cmdShowCalculations, "Calculations"},
+                                {cmdPalgiHinnad, "Log prices"},
+                                {cmdPrindi, "Print"}};
+    constexpr double kCommandWidth = 1200;
+    constexpr double kCommandHeight = 360;
+    double x = kPageLeft;
+    for (const Command& c : commands) {
+        place(c.button, x, kBottomRowTop, kCommandWidth, kCommandHeight);
+        c.button.setCaption(c.text);
+        x += kCommandWidth + kGap;
+    }
+    const double labelTop = kBottomRowTop + 52;
+    placeCaption(lblKKLabelProfiil, "Profile:", x + kGap, labelTop, 900);
+    lblKKLabelProfiil.setAlignment(Alignment::Right);
+    place(lblValitudProfiil, x + kGap + 960, labelTop, 2700, kLabelHeight);
+    lblValitudProfiil.setBordered(true);
+    const double nameLeft = lblValitudProfiil.left() + lblValitudProfiil.width() + 120;
+    place(lblSaekavanimi, nameLeft, labelTop, kPageRight - nameLeft, kLabelHeight);
+    lblSaekavanimi.setBordered(true);
+
+    // ---- controls the planner never sees
+    for (ListBox* list : {&lstsydabackup, &lstseimerallbackup, &lstseimerylevalbackup,
+                          &lstkylgvasakbackup, &lstkylgparembackup, &lstTemp, &lstPalgiHinnad}) {
+        park(*list, 2 * kBoardRowHeight + kListBorder);
+    }
+    park(cmdLaeprofiil, kButtonHeight);
+    cmdLaeprofiil.setCaption("Load profile");
+    for (Label* l : {&lblUpdated, &lblValitudKeel, &lblvaljatulek2, &lblvaljatulekpuru2,
+                     &lblvaljatulekhake2}) {
+        park(*l);
+    }
+
+    // ---- menus: the built-in captions; every top-level menu but two is a pop-up
+    struct MenuCaption {
+        Menu& menu;
+        const char* text;
+    };
+    const MenuCaption menuCaptions[] = {{mnuprogramm, "Programm"},
+                                        {mnuProgramSeaded, "Seaded"},
+                                        {mnuHelp, "Abi"},
+                                        {mnuProgramSep1, "-"},
+                                        {mnuProgramInfo, "Info"},
+                                        {mnuProgramSep2, "-"},
+                                        {mnuProgramExit, "Välju"},
+                                        {mnuSaekava, "Saekava"},
+                                        {mnuSaekavaUus, "Uus"},
+                                        {mnuSaekavaAva, "Ava"},
+                                        {mnuSaekavaSalvesta, "Salvesta"},
+                                        {mnuSaekavaSep1, "-"},
+                                        {mnuSaekavaEelvaade, "Eelvaade"},
+                                        {mnuSaekavaPrindi, "Prindi"},
+                                        {mnupalk, "palk"},
+                                        {mnufit, "Sobita ladvaga"},
+                                        {mnupalkaddtocompare, "Lisa võrdlusesse"},
+                                        {mnupalk3Denable, "Näita 3D"},
+                                        {mnuPalkUuenda, "Uuenda"},
+                                        {mnuPalkSep1, "-"},
+                                        {mnuUus, "Uus kava"},
+                                        {mnutootedkustuta, "tooted"},
+                                        {mnuKustutaValitud, "Valitud"},
+                                        {mnuKustutaKoik, "Kõik"},
+                                        {mnuscroll, "Scroll"},
+                                        {mnuautoscroll, "Kerimine"},
+                                        {mnuArvutused, "Arvutused"},
+                                        {mnuArvutusedSydamematerjal, "Südamematerjal"},
+                                        {mnuArvutusedKyljelauad, "Küljelauad"},
+                                        {mnuArvutusedSep1, "-"},
+                                        {mnuAutoFit, "Automaatne sobitamine"},
+                                        {mnuprofiil, "Salvesta"},
+                                        {mnusalvestaprofiil, "Salvesta profiil"},
+                                        {mnusalvestaprofiilkui, "Salvesta nimega..."},
+                                        {mnuCompare, "Compare"},
+                                        {mnuCompareKustutaValitud, "Kustuta valitud"},
+                                        {mnuCompareKustutaKoik, "Kustuta kõik"}};
+    for (const MenuCaption& m : menuCaptions)
+        m.menu.setCaption(m.text);
+    for (Menu* popup :
+         {&mnupalk, &mnutootedkustuta, &mnuscroll, &mnuArvutused, &mnuprofiil, &mnuCompare}) {
+        popup->setVisible(false);
+    }
+    mnuPalkUuenda.setVisible(false);
+}
+
 }  // namespace lumbrix
