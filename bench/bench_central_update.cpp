@@ -41,22 +41,43 @@ std::string row(const char* nominal, const char* sawing) {
     return composeBoardRow(boardRowHead(nominal, "   100", sawing, "   104"), 5100, 0.026, "  450");
 }
 
-void BM_CentralUpdateOnAFullPattern(benchmark::State& state) {
-    QuietDesktop desktop;
-    runtime::ScopedDesktop installed(desktop);
-    Application app(desktop, std::filesystem::temp_directory_path());
-    frmMain& m = app.window<frmMain>();
+void fillFullPattern(frmMain& m) {
     for (int i = 0; i < 8; ++i)
         m.lstSyda.addItem(row("    50", "    53"));
     for (ListBox* list : {&m.lstSeimerAll, &m.lstSeimerYleval, &m.lstKylgVasak, &m.lstKylgParem}) {
         for (int i = 0; i < 2; ++i)
             list->addItem(row("    25", "    28"));
     }
+}
+
+void BM_CentralUpdateOnAFullPattern(benchmark::State& state) {
+    QuietDesktop desktop;
+    runtime::ScopedDesktop installed(desktop);
+    Application app(desktop, std::filesystem::temp_directory_path());
+    frmMain& m = app.window<frmMain>();
+    fillFullPattern(m);
     for (auto _ : state) {
         m.uuenda_materjalid();
         benchmark::DoNotOptimize(m.lblvaljatulek.caption().data());
     }
 }
 BENCHMARK(BM_CentralUpdateOnAFullPattern)->Unit(benchmark::kMicrosecond);
+
+// The fit from another diameter: the scroll bar's update and the fit's own update included.
+void BM_FitOnAFullPattern(benchmark::State& state) {
+    QuietDesktop desktop;
+    runtime::ScopedDesktop installed(desktop);
+    Application app(desktop, std::filesystem::temp_directory_path());
+    frmMain& m = app.window<frmMain>();
+    fillFullPattern(m);
+    for (auto _ : state) {
+        state.PauseTiming();
+        m.scrDiameeter.setValue(500);
+        state.ResumeTiming();
+        m.cmdSobita.press();
+        benchmark::DoNotOptimize(m.txtPalk.text().data());
+    }
+}
+BENCHMARK(BM_FitOnAFullPattern)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

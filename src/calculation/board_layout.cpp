@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "mainwindow/frm_main.h"
+#include "platform/text.h"
 #include "platform/vb_error.h"
 #include "store/board_row.h"
 #include "store/frm_main_sub.h"
@@ -57,7 +58,27 @@ void frmMain::hideBoardBoxes() {
     }
 }
 
+std::string frmMain::boardLayoutSource() const {
+    // Box sizes and places follow from the rows' size columns, the kerfs and the zoom.
+    std::string source = store().txtKetas1saag + "|" + store().txtKetas2saag + "|" +
+                         NumberText(picBack.scaleWidth()) + "|" + NumberText(picBack.scaleHeight());
+    for (const ListBox* list :
+         {&lstSyda, &lstSeimerYleval, &lstSeimerAll, &lstKylgVasak, &lstKylgParem}) {
+        source += "#";
+        for (const std::string& row : list->rows())
+            source += Left(row, boardrow::kSizesWidth) + "|";
+    }
+    return source;
+}
+
+void frmMain::refreshBoardBoxes() {
+    if (boardLayoutSource() == laidOutFrom_) return;
+    hideBoardBoxes();
+    layOutBoardBoxes();
+}
+
 void frmMain::layOutBoardBoxes() {
+    laidOutFrom_ = boardLayoutSource();
     const int n = rowsToLayOut(lstSyda, picsyda);
     if (n == 0) return;
     const double areaWidth = picBack.scaleWidth();

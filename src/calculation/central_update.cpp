@@ -75,6 +75,10 @@ void frmMain::uuenda_materjalid() {
             return;
         }
         layOutBoardBoxes();
+        // Full-edge lengths: the corner diameters, the out-of-log flag and, when the setting
+        // asks for it, the outer rows rewritten. Done before the volumes are summed so that
+        // the figures shown belong to the rows shown.
+        arvuta_taiskant();
 
         // 6.-7. Volumes per family and the sawn volume.
         const double centre = volumeTotal(lstSyda);
@@ -121,8 +125,8 @@ void frmMain::uuenda_materjalid() {
         lblZoom.setCaption("Zoom: " +
                            FormatNumber(Round(kFullZoomHeight / picBack.scaleHeight(), 1), "0%"));
 
-        // 15.-17. Full-edge lengths, then the outer boxes coloured by whether the log holds them.
-        arvuta_taiskant();
+        // 15.-17. The outer boxes coloured by whether the log holds them, from the full-edge
+        // step's corner diameters.
         const double diameter = Val(txtPalk.text());
         colourPair(picseimerall[0], picseimeryleval[0], pattern.seimerdiameeter0 < diameter);
         colourPair(picseimerall[1], picseimeryleval[1], pattern.seimerdiameeter1 < diameter);

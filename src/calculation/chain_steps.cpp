@@ -1,6 +1,6 @@
 // Steps of the calculation chain that the central update runs in its order. Each is filled
 // in with its own subject (log cost and margin, by-products, other costs and break-even,
-// full-edge lengths, raw-material price, 3D corners, the diameter fit, the picker); until
+// raw-material price, 3D corners, the picker); until
 // then a step computes nothing and the update goes on with the next one.
 #include "mainwindow/frm_main.h"
 
@@ -11,10 +11,8 @@ void frmMain::Arvuta_puru() {}
 void frmMain::Arvuta_margin() {}
 void frmMain::Arvuta_muudkulud() {}
 void frmMain::Arvuta_breakeven() {}
-void frmMain::arvuta_taiskant() {}
 void frmMain::Arvuta_rawmaterialATP() {}
 void frmMain::Arvuta_3d() {}
-void frmMain::cmdSobita_Click() {}
 void frmMain::optSydmat_Click() {}
 
 }  // namespace lumbrix

@@ -72,6 +72,8 @@ void frmMain::connectHandlers() {
     cmdSobita.Click.connect([this] { cmdSobita_Click(); });
     mnufit.Click.connect([this] { cmdSobita_Click(); });
     mnuPalkUuenda.Click.connect([this] { uuenda_materjalid(); });
+    mnuArvutusedSydamematerjal.Click.connect([this] { mnuArvutusedSydamematerjal_Click(); });
+    mnuArvutusedKyljelauad.Click.connect([this] { mnuArvutusedKyljelauad_Click(); });
     optSydmat.Click.connect([this] { optSydmat_Click(); });
 }
 

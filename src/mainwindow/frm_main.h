@@ -224,6 +224,9 @@ class frmMain : public Form {
     void tmr_reload_Timer();
     // Lays out the board boxes of the current rows in the drawing area.
     void layOutBoardBoxes();
+    // Hides every box and lays them out again when the rows (or kerfs, or zoom) changed
+    // since the last layout, so that whoever reads box sizes reads those of the rows shown.
+    void refreshBoardBoxes();
     // Hides every board box (and gives it size 0: a hidden box holds no board).
     void hideBoardBoxes();
     // The volume of the log as its text boxes stand, with the volume coefficient `k`;
@@ -256,18 +259,27 @@ class frmMain : public Form {
     void arvuta_taiskant();
     void Arvuta_rawmaterialATP();
     void Arvuta_3d();
-    void cmdSobita_Click();
     void optSydmat_Click();
+
+    // ---- diameter fit and calculation mode
+    void cmdSobita_Click();
+    void mnuArvutusedSydamematerjal_Click();
+    void mnuArvutusedKyljelauad_Click();
+    bool sideBoardMode() const { return mnuArvutusedKyljelauad.checked(); }
 
     // True when the current pattern has no name (never saved or opened under one).
     bool patternIsUnnamed() const;
 
   private:
+    // What the board boxes were last laid out from.
+    std::string boardLayoutSource() const;
+
     void setDesignValues();
     void layOutControls();  // positions, sizes and built-in captions
     void connectHandlers();
 
     Application& app_;
+    std::string laidOutFrom_;
 };
 
 }  // namespace lumbrix

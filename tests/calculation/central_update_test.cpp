@@ -194,25 +194,26 @@ TEST_F(CentralUpdate, HeaderGetsTodaysDateAndTheAuthorFromTheEnvironment) {
 }
 
 TEST_F(CentralUpdate, OuterBoxesAreRedWhenTheirCornerDiameterReachesTheLogDiameter) {
-    frmMain& m = main();
-    m.lstSyda.addItem(boardRow(47, 145, 50, 150, 5100, 0.039));
-    m.lstKylgVasak.addItem(boardRow(22, 95, 25, 100, 5000, 0.01));
-    m.pattern.kylgdiameeter0 = 200;  // exactly the log's top diameter
-    m.pattern.seimerdiameeter0 = 199;
-    m.uuenda_materjalid();
-    EXPECT_EQ(m.pickylgvasak[0].backColor(), colors::kRed);
-    EXPECT_EQ(m.pickylgparem[0].backColor(), colors::kRed);
-    EXPECT_EQ(m.picseimerall[0].backColor(), colors::kOrange);
-}
-
-TEST_F(CentralUpdate, ABoardOutsideTheLogIsNoticedInTheCurrentLanguage) {
-    frmMain& m = main();
-    m.lblValitudKeel.setCaption("english.keel");
-    m.lstSyda.addItem(boardRow(47, 145, 50, 150, 5100, 0.039));
-    m.pattern.palgistvaljas = 1;
-    m.uuenda_materjalid();
-    EXPECT_EQ(m.lblPalgiHinnaInfo.caption(), "Product is out of log!");
-    EXPECT_EQ(m.lblPalgiHinnaInfo.backColor(), 0x80C0FFu);
+    struct Case {
+        const char* diameter;
+        Color colour;
+    };
+    // Three centre boards of 50 and side boards of 25 x 231 need exactly 319 mm: 220 x 231.
+    const Case cases[] = {{"319", colors::kRed}, {"320", colors::kOrange}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.diameter);
+        frmMain& m = main();
+        m.lstSyda.clear();
+        m.lstKylgVasak.clear();
+        for (int i = 0; i < 3; ++i)
+            m.lstSyda.addItem(boardRow(47, 145, 50, 150, 5100, 0.035));
+        m.lstKylgVasak.addItem(boardRow(22, 225, 25, 231, 5000, 0.025));
+        m.scrDiameeter.setValue(std::stoi(c.diameter));
+        m.uuenda_materjalid();
+        EXPECT_EQ(m.pickylgvasak[0].backColor(), c.colour);
+        EXPECT_EQ(m.pickylgparem[0].backColor(), c.colour) << "both sides take the colour";
+        EXPECT_EQ(m.picseimerall[0].backColor(), colors::kOrange) << "no edger boards";
+    }
 }
 
 TEST_F(CentralUpdate, ATimerArmedTwiceRunsOneUpdate) {
