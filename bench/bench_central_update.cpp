@@ -8,6 +8,7 @@
 #include "platform/event_runtime.h"
 #include "store/board_row.h"
 #include "store/frm_main_sub.h"
+#include "store/numbers.h"
 
 namespace {
 
@@ -41,7 +42,21 @@ std::string row(const char* nominal, const char* sawing) {
     return composeBoardRow(boardRowHead(nominal, "   100", sawing, "   104"), 5100, 0.026, "  450");
 }
 
+// A pattern with every position taken, on a profile with prices and costs, so that the
+// whole calculation chain runs.
 void fillFullPattern(frmMain& m) {
+    frmMainSub& sub = m.store();
+    sub.txtKuisedPysikuludKokku = "1000";
+    sub.txtKuisedAmordikuludKokku = "500";
+    sub.txtYhikuMuutuvkulud = "20";
+    sub.txtKuineTootmismaht = "100";
+    sub.txtCE = "2000";
+    sub.txtsaepuruHind = "5";
+    sub.txtHakehind = "10";
+    sub.txtkoorhind = "2";
+    m.lstPalgiHinnad.clear();
+    m.lstPalgiHinnad.addItem("100 - 199  45.50  1");
+    m.lstPalgiHinnad.addItem("200 - 600  50.00  2");
     for (int i = 0; i < 8; ++i)
         m.lstSyda.addItem(row("    50", "    53"));
     for (ListBox* list : {&m.lstSeimerAll, &m.lstSeimerYleval, &m.lstKylgVasak, &m.lstKylgParem}) {

@@ -116,8 +116,10 @@ void frmMain::uuenda_materjalid() {
         Joonista_palk();
         Arvuta_palgihind();
         Arvuta_puru();
-        Arvuta_margin();
+        // The other costs before the margin, so that the margin always uses this update's
+        // production cost and depreciation.
         Arvuta_muudkulud();
+        Arvuta_margin();
         Arvuta_breakeven();
 
         // 13.-14.

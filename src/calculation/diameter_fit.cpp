@@ -1,8 +1,8 @@
 // The diameter fit: the smallest top diameter whose circle holds the governing rectangle of
 // boards and saw cuts, and the calculation mode that chooses that rectangle.
 #include <algorithm>
-#include <cmath>
 
+#include "calculation/cut_block.h"
 #include "localisation/message_language.h"
 #include "mainwindow/frm_main.h"
 #include "store/board_row.h"
@@ -14,12 +14,6 @@ namespace lumbrix {
 namespace {
 
 constexpr double kLargestDiameter = 600;
-
-struct Rectangle {
-    double width = 0;
-    double height = 0;
-    double diagonal() const { return std::sqrt(width * width + height * height); }
-};
 
 double sumOfSawingThicknesses(const ListBox& centre) {
     double total = 0;
@@ -56,26 +50,8 @@ void frmMain::cmdSobita_Click() {
     const double k1 = RegionCompVal(store().txtKetas1saag);
     const double k2 = RegionCompVal(store().txtKetas2saag);
     const double thicknesses = sumOfSawingThicknesses(lstSyda);
-    const int n = lstSyda.listCount();
 
-    Rectangle governing;
-    if (!sideBoardMode()) {
-        double tallest = 0;
-        for (const PictureBox& box : picsyda)
-            tallest = std::max(tallest, box.height());
-        governing = {thicknesses + (n + 1) * k2, tallest + 2 * k1};
-    } else {
-        const Rectangle edgerStack{std::max(picseimeryleval[0].width(), picseimerall[0].width()),
-                                   picsyda[0].height() + 2 * k1 + picseimeryleval[0].height() +
-                                       picseimeryleval[1].height() + picseimerall[0].height() +
-                                       picseimerall[1].height()};
-        const Rectangle sideRow{thicknesses + pickylgvasak[0].width() + pickylgvasak[1].width() +
-                                    pickylgparem[0].width() + pickylgparem[1].width() +
-                                    (n + 2) * k2,
-                                std::max(pickylgvasak[0].height(), pickylgparem[0].height())};
-        governing = edgerStack.diagonal() > sideRow.diagonal() ? edgerStack : sideRow;
-    }
-
+    const CutBlock governing = governingCutBlock(*this, k1, k2, thicknesses);
     const double diameter = governing.diagonal();
     if (diameter > kLargestDiameter) {
         runtime::msgBox(bilingual(*this, "Palgidiameeter ületab maksimaalse lubatud (600mm)!",

@@ -20,6 +20,10 @@ class MainWindowTest : public ::testing::Test {
     ~MainWindowTest() override;
 
     frmMain& main() { return app->window<frmMain>(); }
+    // Settings and log prices as a loaded profile gives them: kerfs 5/4/5, trims 100/100,
+    // monthly costs 1000/500 and 20 per m3 over 100 m3, capital 2000, one price class
+    // 10-600 mm at 50.00 in pocket 1. The constructor applies it.
+    void useTypicalProfile();
     frmMainSub& store() { return app->window<frmMainSub>(); }
 
     // A board row with these sizes (six-character columns), length, volume "0.000" and price.

@@ -1,0 +1,152 @@
+// Money of the pattern, per m3 of sawn timber: the log price class and log cost, each board's
+// share and price contribution, revenue, costs, margin (EBIT), EBITDA and return on capital.
+#include <algorithm>
+#include <array>
+
+#include "app/application.h"
+#include "localisation/message_language.h"
+#include "mainwindow/frm_main.h"
+#include "millsettings/frm_palgi_hinnad.h"
+#include "platform/text.h"
+#include "platform/vb_error.h"
+#include "store/board_row.h"
+#include "store/frm_main_sub.h"
+#include "store/numbers.h"
+
+namespace lumbrix {
+
+namespace {
+
+constexpr Color kMissingPriceBackground = 0x80C0FF;  // light orange
+
+std::string money(double value) {
+    return FormatNumber(Round(value, 2), "0.00");
+}
+
+// The store's share and contribution elements of one board list.
+template <std::size_t N>
+struct BoardResults {
+    ListBox& list;
+    std::array<std::string, N>& share;
+    std::array<std::string, N>& contribution;
+};
+
+template <std::size_t N>
+void writeShares(const BoardResults<N>& r, double sawnVolume) {
+    const int rows = std::min<int>(r.list.listCount(), static_cast<int>(N));
+    for (int i = 0; i < rows; ++i) {
+        const BoardRow row(r.list.list(i));
+        r.share[i] = NumberText(Round(Divide(row.volume(), sawnVolume), 3));
+        r.contribution[i] = NumberText(Round(RegionCompVal(r.share[i]) * row.price(), 3));
+    }
+}
+
+template <std::size_t N>
+double sum(const std::array<std::string, N>& elements) {
+    double total = 0;
+    for (const std::string& e : elements)
+        total += RegionCompVal(e);
+    return total;
+}
+
+}  // namespace
+
+void frmMain::Arvuta_palgihind() {
+    try {
+        frmMainSub& sub = store();
+        // The log consumption follows the yield whatever the price list holds.
+        if (RegionCompVal(lblvaljatulek2.caption()) > 0) {
+            pattern.palgikulu = Round(Divide(1, pattern.valjatulek), 3);
+            lblpalgikulutm.setCaption(NumberText(pattern.palgikulu));
+        }
+        // Without a price class this update counts the class price and the log cost as 0.
+        pattern.klassihind = 0;
+        pattern.palgikuluhind = 0;
+
+        if (lstPalgiHinnad.listCount() == 0) {
+            lblPalgikuluHind.setCaption("");
+            runtime::msgBox(bilingual(*this, "Palgihinnad sisestamata!", "Log prices missing!"),
+                            mb::kCritical | mb::kOkOnly, "Info");
+            app_.window<frmPalgiHinnad>().show();
+            return;
+        }
+
+        const double diameter = Val(txtPalk.text());
+        int found = -1;
+        for (int i = 0; i < lstPalgiHinnad.listCount(); ++i) {
+            lstPalgiHinnad.setListIndex(i);
+            const std::string& row = lstPalgiHinnad.list(i);
+            sub.txtpalgiklass = row;
+            sub.txtpalgiminDiam = Mid(row, 1, 3);
+            sub.txtpalgiMaxdiam = Mid(row, 7, 3);
+            sub.txtpalgitasku = Mid(row, 19, 3);
+            if (Val(sub.txtpalgiminDiam) <= diameter && Val(sub.txtpalgiMaxdiam) >= diameter) {
+                found = i;
+                break;
+            }
+            lblPalgiHinnaInfo.setCaption(
+                bilingual(*this, "Diameetril puudub hind!", "Diameter price is missing!"));
+            lblPalgiHinnaInfo.setBackColor(kMissingPriceBackground);
+            lblPalgikuluHind.setCaption("");
+            lblPalgikuluHind.setBackColor(colors::kRed);
+            sub.txtpalgiklassihind = "0";
+            sub.txtpalgiminDiam = "0";
+            sub.txtpalgiMaxdiam = "0";
+        }
+        if (found < 0) return;
+
+        sub.txtpalgiklassihind = Mid(lstPalgiHinnad.list(found), 12, 5);
+        lblPalgiHinnaInfo.setCaption("");
+        lblPalgiHinnaInfo.setBackColor(colors::kButtonFace);
+        pattern.klassihind = RegionCompVal(sub.txtpalgiklassihind);
+        pattern.palgikuluhind = pattern.palgikulu * pattern.klassihind;
+        lblPalgikuluHind.setCaption(money(pattern.palgikuluhind));
+        lblPalgikuluHind.setBackColor(colors::kWhite);
+    } catch (const VbError& e) {
+        runtime::showErrorBox(e.number(), e.description(), "Arvuta_palgihind");
+    }
+}
+
+void frmMain::Arvuta_margin() {
+    try {
+        frmMainSub& sub = store();
+        const double sawn = RegionCompVal(lblSaematerjalMaht.caption());
+        writeShares(BoardResults<8>{lstSyda, sub.lblSydaosakaal, sub.lblsydamargin}, sawn);
+        writeShares(BoardResults<2>{lstKylgVasak, sub.lblKylgVasakosakaal, sub.lblKylgVasakmargin},
+                    sawn);
+        writeShares(BoardResults<2>{lstKylgParem, sub.lblKylgParemosakaal, sub.lblKylgParemmargin},
+                    sawn);
+        writeShares(
+            BoardResults<2>{lstSeimerYleval, sub.lblSeimerYlevalosakaal, sub.lblSeimerYlevalmargin},
+            sawn);
+        writeShares(BoardResults<2>{lstSeimerAll, sub.lblSeimerAllosakaal, sub.lblSeimerAllmargin},
+                    sawn);
+
+        pattern.saekavahind = sum(sub.lblsydamargin) + sum(sub.lblKylgParemmargin) +
+                              sum(sub.lblKylgVasakmargin) + sum(sub.lblSeimerAllmargin) +
+                              sum(sub.lblSeimerYlevalmargin);
+        lblsaekavahind.setCaption(money(pattern.saekavahind));
+
+        pattern.tulud =
+            pattern.saekavahind + pattern.purutulu + pattern.hakketulu + pattern.kooretulu;
+        lblTulud.setCaption(NumberText(Round(pattern.tulud, 2)));
+        const double production = RegionCompVal(sub.txtKuluTootmine);
+        const double depreciation = RegionCompVal(sub.txtKuluAmort);
+        pattern.kulud = pattern.palgikuluhind + production + depreciation;
+        lblKulud.setCaption(NumberText(Round(pattern.kulud, 2)));
+        pattern.kuludEBITDA = pattern.palgikuluhind + production;
+        pattern.marginaal = pattern.tulud - pattern.kulud;
+        lblmargintotal.setCaption(money(pattern.marginaal));
+        pattern.marginaalEBITDA = pattern.tulud - pattern.kuludEBITDA;
+        lblmargintotalEBITDA.setCaption(money(pattern.marginaalEBITDA));
+
+        // A profile without capital employed has no return on it.
+        const double capital = RegionCompVal(sub.txtCE);
+        lblROCE.setCaption(capital == 0 ? ""
+                                        : NumberText(Round(pattern.marginaal / capital * 100, 2)));
+    } catch (const VbError& e) {
+        runtime::showErrorBox(e.number(), e.description(), "Arvuta_margin");
+    }
+}
+
+}  // namespace lumbrix

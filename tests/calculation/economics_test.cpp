@@ -1,0 +1,356 @@
+// The economics of a pattern: log cost, by-products, margin, costs, break-even and the price
+// the mill can pay for its logs, checked label by label.
+#include <gtest/gtest.h>
+
+#include "main_window_fixture.h"
+#include "millsettings/frm_palgi_hinnad.h"
+
+namespace lumbrix {
+namespace {
+
+using test::MainWindowTest;
+
+const char* const kCentreRow = "47.000x145.00  50.000x150.00   5100     0.035     200.0";
+const char* const kOuterRow = "22.000x95.000  25.000x100.00   5100     0.011     100.0";
+
+class Economics : public MainWindowTest {
+  protected:
+    void SetUp() override {
+        frmMain& m = main();
+        m.lstPalgiHinnad.clear();
+        for (const char* row :
+             {"100 - 149  40.00  1", "150 - 199  45.50  2", "200 - 299  50.00  3"}) {
+            m.lstPalgiHinnad.addItem(row);
+        }
+        for (int i = 0; i < 3; ++i)
+            m.lstSyda.addItem(kCentreRow);
+    }
+    void addOuterBoards() {
+        frmMain& m = main();
+        m.lstKylgVasak.addItem(kOuterRow);
+        m.lstKylgParem.addItem(kOuterRow);
+        m.lstSeimerAll.addItem(kOuterRow);
+    }
+    void setMode(bool side) {
+        main().mnuArvutusedKyljelauad.setChecked(side);
+        main().mnuArvutusedSydamematerjal.setChecked(!side);
+    }
+    void setDiameter(int mm) {
+        main().scrDiameeter.setValue(mm);
+        main().uuenda_materjalid();
+    }
+};
+
+struct Label {
+    const char* name;
+    const char* caption;
+};
+
+void expectCaptions(const Form& form, std::initializer_list<Label> expected) {
+    for (const auto& e : expected) {
+        const Control* c = form.findControl(e.name);
+        ASSERT_NE(c, nullptr) << e.name;
+        EXPECT_EQ(c->caption(), e.caption) << e.name;
+    }
+}
+
+TEST_F(Economics, AFullPatternInSideModeShowsEveryFigure) {
+    addOuterBoards();
+    setMode(true);
+    setDiameter(242);
+    frmMain& m = main();
+    expectCaptions(m, {{"lblPalgimaht", "0.263"},
+                       {"lblSaematerjalMaht", "0.138"},
+                       {"lblvaljatulek", "52.50%"},
+                       {"lblpalgikulutm", "1.905"},
+                       {"lblPalgikuluHind", "95.25"},
+                       {"lblPalgiHinnaInfo", ""},
+                       {"lblvaljatulekpuruprotsent", "8.00%"},
+                       {"lblMarginPuru", "2.59"},
+                       {"lblvaljatulekhakeprotsent", "39.50%"},
+                       {"lblMarginHake", "18.07"},
+                       {"lblvaljatulekkoorprotsent", "8.00%"},
+                       {"lblMarginKoor", "1.04"},
+                       {"lblMuudkuludHind", "35.00"},
+                       {"lblsaekavahind", "176.40"},
+                       {"lblmargintotal", "67.85"},
+                       {"lblmargintotalEBITDA", "72.85"},
+                       {"lblROCE", "3.39"},
+                       {"lblSydaHind", "199.8"},
+                       {"lblCBBreakEven", "110.63"},
+                       {"lblRawATPEBIT", "85.62"},
+                       {"lblRawATPEBITDA", "88.24"},
+                       {"lblNETrawmaterial", "73.55"}});
+    EXPECT_EQ(store().txtpalgiklassihind, "50.00");
+    EXPECT_EQ(store().txtpalgitasku, "3");
+    EXPECT_EQ(m.lstPalgiHinnad.listIndex(), 2) << "the matching class stays selected";
+    EXPECT_TRUE(desktop.messages().empty());
+}
+
+}  // namespace
+}  // namespace lumbrix
+
+namespace lumbrix {
+namespace {
+
+// The procedures of the chain one by one, on the figures their descriptions give.
+class EconomicsStep : public MainWindowTest {
+  protected:
+    std::string centreRow(const char* volume, const char* price) {
+        return std::string("47.000x145.00  50.000x150.00   5100     ") + volume + "     " + price;
+    }
+};
+
+TEST_F(EconomicsStep, ThePriceClassHoldsItsBoundsAndTheFirstOfOverlappingClassesWins) {
+    struct Case {
+        const char* diameter;
+        const char* classPrice;  // "0": no class
+        const char* pocket;
+        const char* logCost;
+    };
+    const Case cases[] = {
+        {"100", "40.00", "1", "72.72"}, {"149", "40.00", "1", "72.72"},
+        {"150", "40.00", "1", "72.72"}, {"199", "45.50", "2", "82.72"},
+        {"299", "50.00", "3", "90.90"}, {"99", "0", "3", ""},
+        {"300", "0", "3", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.diameter);
+        frmMain& m = main();
+        m.lstPalgiHinnad.clear();
+        for (const char* row :
+             {"100 - 150  40.00  1", "150 - 199  45.50  2", "200 - 299  50.00  3"}) {
+            m.lstPalgiHinnad.addItem(row);
+        }
+        m.lblValitudKeel.setCaption("english.keel");
+        m.txtPalk.setText(c.diameter);
+        m.pattern.valjatulek = 0.55;
+        m.lblvaljatulek2.setCaption("0.55");
+        m.Arvuta_palgihind();
+        EXPECT_EQ(m.lblpalgikulutm.caption(), "1.818");
+        EXPECT_EQ(store().txtpalgiklassihind, c.classPrice);
+        EXPECT_EQ(store().txtpalgitasku, c.pocket);
+        EXPECT_EQ(m.lblPalgikuluHind.caption(), c.logCost);
+        const bool found = std::string(c.classPrice) != "0";
+        EXPECT_EQ(m.lblPalgikuluHind.backColor(), found ? colors::kWhite : colors::kRed);
+        EXPECT_EQ(m.lblPalgiHinnaInfo.caption(), found ? "" : "Diameter price is missing!");
+        if (!found) {
+            EXPECT_EQ(m.lblPalgiHinnaInfo.backColor(), 0x80C0FFu);
+            EXPECT_EQ(m.pattern.klassihind, 0) << "no class: the class price counts 0";
+            EXPECT_EQ(m.pattern.palgikuluhind, 0);
+        }
+    }
+}
+
+TEST_F(EconomicsStep, AnEmptyPriceListIsReportedAndOpensTheLogPriceEditor) {
+    struct Case {
+        const char* language;
+        const char* text;
+    };
+    const Case cases[] = {{"eesti.keel", "Palgihinnad sisestamata!"},
+                          {"english.keel", "Log prices missing!"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language);
+        frmMain& m = main();
+        m.lblValitudKeel.setCaption(c.language);
+        m.lstPalgiHinnad.clear();
+        m.pattern.valjatulek = 0.55;
+        m.lblvaljatulek2.setCaption("0.55");
+        m.pattern.klassihind = 45.5;
+        desktop.clearMessages();
+        desktop.expectMessage(MsgResult::Ok);
+        m.Arvuta_palgihind();
+        EXPECT_EQ(desktop.lastMessage().text, c.text);
+        EXPECT_EQ(desktop.lastMessage().title, "Info");
+        EXPECT_EQ(desktop.lastMessage().style, mb::kCritical);
+        EXPECT_EQ(m.pattern.palgikulu, 1.818) << "the log consumption is current anyway";
+        EXPECT_EQ(m.pattern.klassihind, 0);
+        ASSERT_TRUE(app->isLoaded<frmPalgiHinnad>());
+        EXPECT_TRUE(app->window<frmPalgiHinnad>().visible());
+        EXPECT_FALSE(app->window<frmPalgiHinnad>().isModal());
+    }
+}
+
+TEST_F(EconomicsStep, BoardSharesContributionsAndMoneyResults) {
+    frmMain& m = main();
+    m.lstSyda.addItem(centreRow("0.100", "200.0"));
+    m.lstSyda.addItem(centreRow("0.050", "100.0"));
+    m.lblSaematerjalMaht.setCaption("0.15");
+    m.pattern.palgikuluhind = 90.9;
+    store().txtKuluTootmine = "10";
+    store().txtKuluAmort = "5";
+    struct Case {
+        const char* capital;
+        const char* roce;
+    };
+    for (const Case c : {Case{"1000", "6.08"}, Case{"0", ""}}) {
+        SCOPED_TRACE(c.capital);
+        store().txtCE = c.capital;
+        m.lblmargintotalEBITDA.setCaption("old");
+        m.Arvuta_margin();
+        EXPECT_EQ(store().lblSydaosakaal[0], "0.667");
+        EXPECT_EQ(store().lblSydaosakaal[1], "0.333");
+        EXPECT_EQ(store().lblsydamargin[0], "133.4");
+        EXPECT_EQ(store().lblsydamargin[1], "33.3");
+        EXPECT_EQ(store().lblsydamargin[2], "") << "positions without a board stay blank";
+        expectCaptions(m, {{"lblsaekavahind", "166.70"},
+                           {"lblTulud", "166.7"},
+                           {"lblKulud", "105.9"},
+                           {"lblmargintotal", "60.80"},
+                           {"lblmargintotalEBITDA", "65.80"},
+                           {"lblROCE", c.roce}});
+        EXPECT_TRUE(desktop.messages().empty()) << "no capital employed is no error";
+    }
+}
+
+TEST_F(EconomicsStep, SawdustFollowsTheKerfsAndChipsAreTheRest) {
+    frmMain& m = main();
+    m.lstSyda.addItem(centreRow("0.035", "200.0"));
+    m.lstSyda.addItem(centreRow("0.035", "200.0"));
+    m.refreshBoardBoxes();
+    m.pattern.ketas1saag = 5;
+    m.pattern.ketas2saag = "4";
+    m.pattern.dblPalgimaht = 0.2;
+    m.pattern.saematerjalimaht = 0.07;
+    m.pattern.valjatulek = 0.55;
+    m.pattern.palgikulu = 1.818;
+    m.Arvuta_puru();
+    EXPECT_EQ(m.lblvaljatulekpuru.caption(), "0.015808");  // 0.005824 + 0.009984
+    EXPECT_EQ(m.lblvaljatulekpuru2.caption(), "0.07904");
+    EXPECT_EQ(m.lblvaljatulekpuruprotsent.caption(), "7.90%");
+    EXPECT_EQ(store().lblsaematmaht, "0.9999");
+
+    m.lstSeimerAll.addItem(centreRow("0.010", "100.0").replace(15, 13, "25.000x100.00"));
+    m.refreshBoardBoxes();
+    m.Arvuta_puru();
+    EXPECT_EQ(m.lblvaljatulekpuru.caption(), "0.017108") << "lower edging adds 0.0013";
+    m.lstSeimerAll.addItem(m.lstSeimerAll.list(0));
+    m.refreshBoardBoxes();
+    m.Arvuta_puru();
+    EXPECT_EQ(m.lblvaljatulekpuru.caption(), "0.017108") << "only the first edger board counts";
+
+    m.pattern.saematerjalimaht = 0.25;  // more boards than log
+    m.Arvuta_puru();
+    EXPECT_EQ(m.lblvaljatulekhakeprotsent.caption(), "0.00%");
+    EXPECT_EQ(m.lblvaljatulekhake.caption().front(), '-');
+    EXPECT_LT(m.pattern.hakketulu, 0) << "the revenue follows the negative volume";
+}
+
+TEST_F(EconomicsStep, OtherCostsPerM3FromTheMonthlyFigures) {
+    struct Case {
+        const char *fixed, *depreciation, *variable, *volume;
+        const char *production, *depreciationPerM3, *shown;
+    };
+    const Case cases[] = {{"1000", "500", "20", "100", "30", "5", "35.00"},
+                          {"1000", "0", "20", "300", "23.3333333333333", "0", "23.33"}};
+    for (const auto& c : cases) {
+        frmMainSub& sub = store();
+        sub.txtKuisedPysikuludKokku = c.fixed;
+        sub.txtKuisedAmordikuludKokku = c.depreciation;
+        sub.txtYhikuMuutuvkulud = c.variable;
+        sub.txtKuineTootmismaht = c.volume;
+        main().Arvuta_muudkulud();
+        EXPECT_EQ(sub.txtKuluTootmine, c.production);
+        EXPECT_EQ(sub.txtKuluAmort, c.depreciationPerM3);
+        EXPECT_EQ(main().lblMuudkuludHind.caption(), c.shown);
+    }
+}
+
+TEST_F(EconomicsStep, CentrePriceAndBreakEven) {
+    struct Case {
+        const char* what;
+        std::vector<std::pair<const char*, const char*>> centre;  // volume, price
+        bool sideBoards;
+        double share;
+        const char *patternPrice, *margin;
+        const char *centrePrice, *sidePrice, *breakEven;
+    };
+    const Case cases[] = {
+        {"two centre boards",
+         {{"0.100", "200.0"}, {"0.050", "100.0"}},
+         false,
+         1,
+         "166.70",
+         "60.80",
+         "166.7",
+         "",
+         "105.90"},
+        {"with side boards",
+         {{"0.100", "180.0"}},
+         true,
+         0.8,
+         "166.70",
+         "60.80",
+         "180",
+         "113.5",
+         "104.00"},
+        // 0.1 + 0.7 leaves a share a hair below 1: still centre boards only.
+        {"centre only, share below 1",
+         {{"0.100", "180.0"}},
+         false,
+         0.8 / (0.1 + 0.7),
+         "180.00",
+         "20.00",
+         "180",
+         "",
+         "160.00"},
+        {"negative break-even",
+         {{"0.100", "180.0"}},
+         true,
+         0.8,
+         "50.00",
+         "200.00",
+         "180",
+         "-470",
+         "0.00"},
+        {"no centre timber", {{"0.000", "180.0"}}, true, 0, "50.00", "10.00", "0", "50", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        frmMain& m = main();
+        m.lstSyda.clear();
+        m.lstKylgVasak.clear();
+        for (const auto& [volume, price] : c.centre)
+            m.lstSyda.addItem(centreRow(volume, price));
+        if (c.sideBoards) m.lstKylgVasak.addItem(kOuterRow);
+        m.pattern.sydaosakaal = c.share;
+        m.lblsaekavahind.setCaption(c.patternPrice);
+        m.lblmargintotal.setCaption(c.margin);
+        m.lblCBBreakEven.setCaption("old");
+        m.Arvuta_breakeven();
+        expectCaptions(m,
+                       {{"lblSydaHind", c.centrePrice},
+                        {"lblKyljelauahind", c.sidePrice},
+                        {"lblCBBreakEven", std::string(c.breakEven).empty() ? "" : c.breakEven}});
+        EXPECT_EQ(store().lblSydaOsakaalSydames[7], "0");
+        EXPECT_TRUE(desktop.messages().empty());
+    }
+    EXPECT_EQ(store().lblSydaOsakaalSydames[0], "0");
+}
+
+TEST_F(EconomicsStep, ThePriceTheMillCanPayForItsLogs) {
+    frmMain& m = main();
+    m.pattern.klassihind = 50;
+    m.pattern.palgikulu = 1.818;
+    m.pattern.purutulu = 2;
+    m.pattern.hakketulu = 3.5;
+    m.pattern.kooretulu = 1;
+    m.lblmargintotal.setCaption("60.80");
+    m.lblmargintotalEBITDA.setCaption("65.80");
+    m.Arvuta_rawmaterialATP();
+    expectCaptions(
+        m,
+        {{"lblRawATPEBIT", "83.44"}, {"lblRawATPEBITDA", "86.19"}, {"lblNETrawmaterial", "84.40"}});
+    m.lblmargintotal.setCaption("-10.00");
+    m.Arvuta_rawmaterialATP();
+    EXPECT_EQ(m.lblRawATPEBIT.caption(), "44.50")
+        << "a loss lowers the price below the class price";
+    m.pattern.palgikulu = 0;
+    m.Arvuta_rawmaterialATP();
+    EXPECT_EQ(m.lblRawATPEBIT.caption(), "");
+    EXPECT_EQ(m.lblRawATPEBITDA.caption(), "");
+    EXPECT_TRUE(desktop.messages().empty());
+}
+
+}  // namespace
+}  // namespace lumbrix
