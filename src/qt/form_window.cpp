@@ -1,0 +1,134 @@
+#include "qt/form_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "platform/buttons.h"
+#include "platform/event_runtime.h"
+#include "qt/form_view.h"
+#include "qt/qt_convert.h"
+
+namespace lumbrix::qt {
+
+FormWindow::FormWindow(Form& form, QWidget* parent)
+    : QDialog(parent), form_(form), view_(new FormView(form, this)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(view_);
+    setSizeGripEnabled(false);
+    connect(view_, &FormView::formChanged, this, &FormWindow::syncFromModel);
+    // Windows shown without an owner are ordinary windows that can be minimised.
+    if (!parent) {
+        setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                       Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    }
+    syncFromModel();
+    // Placed where the model says, or in the middle of the screen.
+    if (form_.left() == 0 && form_.top() == 0 && !parent) {
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame(QPoint(), sizeHint());
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+}
+
+FormWindow::~FormWindow() {
+    view_->detach();
+}
+
+void FormWindow::applySize() {
+    if (form_.width() == appliedWidth_ && form_.height() == appliedHeight_) return;
+    appliedWidth_ = form_.width();
+    appliedHeight_ = form_.height();
+    sizing_ = true;
+    const QSize size = view_->sizeHint();
+    if (form_.fixedSize()) {
+        setFixedSize(size);
+    } else {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        resize(size);
+    }
+    sizing_ = false;
+}
+
+void FormWindow::syncFromModel() {
+    if (!view_->attached()) return;
+    const QString title = toQ(form_.caption());
+    if (windowTitle() != title) setWindowTitle(title);
+    applySize();
+    if (form_.left() != appliedLeft_ || form_.top() != appliedTop_) {
+        appliedLeft_ = form_.left();
+        appliedTop_ = form_.top();
+        move(twipsToPixels(form_.left()), twipsToPixels(form_.top()));
+    }
+    if (!form_.isLoaded() || !form_.visible()) {
+        if (inModalLoop_) {
+            endModal();
+        } else if (isVisible()) {
+            hide();
+        }
+    }
+}
+
+void FormWindow::runModal() {
+    if (inModalLoop_) return;
+    inModalLoop_ = true;
+    {
+        // Timers may fire inside the window's loop; the handler that showed it waits.
+        runtime::ModalLoopScope loop;
+        exec();
+    }
+    inModalLoop_ = false;
+}
+
+void FormWindow::endModal() {
+    if (inModalLoop_) {
+        QDialog::done(QDialog::Rejected);
+    } else {
+        hide();
+    }
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    // The model decides: its QueryUnload and Unload handlers may keep the window open.
+    event->ignore();
+    if (!view_->attached()) return;
+    view_->dispatch([this] { form_.requestClose(); });
+}
+
+void FormWindow::reject() {
+    // Escape presses the window's cancel button, when it has one that can be pressed.
+    if (!view_->attached()) return;
+    for (Control* c : form_.controls()) {
+        if (c->kind() != ControlKind::CommandButton) continue;
+        auto* button = static_cast<CommandButton*>(c);
+        if (button->isCancel() && button->visible() && button->enabled()) {
+            view_->dispatch([button] { button->press(); });
+            return;
+        }
+    }
+}
+
+void FormWindow::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (sizing_ || !view_->attached() || form_.fixedSize() || !isVisible()) return;
+    // The planner resized the window: the model takes the new size (and raises Resize).
+    const QSize client = view_->surface()->size();
+    const bool menuBar = view_->menuBar()->isVisible();
+    const double width = client.width() * kTwipsPerPixel + kFrameTwips;
+    const double height =
+        client.height() * kTwipsPerPixel + kTitleBarTwips + (menuBar ? kMenuBarTwips : 0);
+    if (width == form_.width() && height == form_.height()) return;
+    appliedWidth_ = width;
+    appliedHeight_ = height;
+    view_->dispatch(
+        [this, width, height] { form_.move(form_.left(), form_.top(), width, height); });
+}
+
+}  // namespace lumbrix::qt

@@ -1,0 +1,102 @@
+#include "qt/list_box_view.h"
+
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+
+#include "qt/form_view.h"
+#include "qt/qt_convert.h"
+#include "qt/text_box_views.h"
+
+namespace lumbrix::qt {
+
+namespace {
+
+// Every row is the model's row height.
+class FixedRowDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(ListBox::kRowHeightPixels);
+        return size;
+    }
+};
+
+}  // namespace
+
+ListBoxView::ListBoxView(Control& model, FormView& host, QWidget* parent)
+    : QListWidget(parent),
+      ControlView(model, host),
+      list_(model.kind() == ControlKind::ListBox ? static_cast<ListBox*>(&model) : nullptr) {
+    setItemDelegate(new FixedRowDelegate(this));
+    setUniformItemSizes(true);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSpacing(0);
+    track(connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!FormView::refreshing()) rowChosen(row);
+    }));
+    track(connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
+        if (!FormView::refreshing()) scrolledTo(value);
+    }));
+}
+
+void ListBoxView::rowChosen(int row) {
+    if (!list_) return;
+    host().dispatch([this, row] { list_->setListIndex(row); }, this);
+}
+
+void ListBoxView::scrolledTo(int top) {
+    if (!list_) return;
+    host().dispatch(
+        [this, top] {
+            list_->setTopIndex(top);
+            list_->Scroll.raise();
+        },
+        this);
+}
+
+void ListBoxView::keyPressEvent(QKeyEvent* event) {
+    const int code = typedKeyCode(*event);
+    if (code == 0 || code == 13 || code == 27) {
+        QListWidget::keyPressEvent(event);
+        return;
+    }
+    int key = code;
+    const bool attached = host().dispatch([this, &key] { control().KeyPress.raise(key); });
+    // A dropped key does nothing more; otherwise the list looks for the typed row.
+    if (attached && key != 0) QListWidget::keyPressEvent(event);
+}
+
+void ListBoxView::refreshColors() {
+    setRoleColor(this, QPalette::Base, control().backColor());
+    setRoleColor(this, QPalette::Text, control().foreColor());
+}
+
+void ListBoxView::refreshContent() {
+    if (list_) showRows(list_->rows(), list_->listIndex(), list_->topIndex());
+}
+
+void ListBoxView::showRows(const std::vector<std::string>& rows, int current, int top) {
+    if (rows != shownRows_) {
+        clear();
+        QStringList texts;
+        texts.reserve(static_cast<qsizetype>(rows.size()));
+        for (const std::string& row : rows)
+            texts << toQ(row);
+        addItems(texts);
+        shownRows_ = rows;
+        shownTop_ = -1;
+    }
+    if (currentRow() != current) {
+        setCurrentRow(current);
+        if (current < 0) clearSelection();
+    }
+    if (top >= 0 && top != shownTop_) {
+        verticalScrollBar()->setValue(top);
+        shownTop_ = top;
+    }
+}
+
+}  // namespace lumbrix::qt
