@@ -15,6 +15,8 @@ int main(int argc, char** argv) {
     desktop.setOnLastWindowClosed([] { QCoreApplication::quit(); });
     lumbrix::Application application(
         desktop, std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()));
-    application.window<lumbrix::frmMain>().show();
+    lumbrix::frmMain& main = application.window<lumbrix::frmMain>();
+    main.show();
+    main.loadProfileAfterStartUp();
     return app.exec();
 }

@@ -75,6 +75,7 @@ void frmMain::connectHandlers() {
     mnuArvutusedSydamematerjal.Click.connect([this] { mnuArvutusedSydamematerjal_Click(); });
     mnuArvutusedKyljelauad.Click.connect([this] { mnuArvutusedKyljelauad_Click(); });
     optSydmat.Click.connect([this] { optSydmat_Click(); });
+    cmdLaeprofiil.Click.connect([this] { cmdLaeprofiil_Click(); });
 }
 
 bool frmMain::patternIsUnnamed() const {

@@ -267,6 +267,30 @@ class frmMain : public Form {
     void mnuArvutusedKyljelauad_Click();
     bool sideBoardMode() const { return mnuArvutusedKyljelauad.checked(); }
 
+    // ---- profiles on disk: settings, log prices, products, preferences
+    // Reads the planner's preferences (automatic fit, default profile, language) into the
+    // store and this window; run once while the window loads.
+    void Lae_registriseaded();
+    // Loads the current profile: makes sure its folder exists, reads its settings into the
+    // store with the derived costs, and refills lstPalgiHinnad and lstDim from its files.
+    // Others run it by pressing cmdLaeprofiil.
+    void cmdLaeprofiil_Click();
+    // The first profile load after start-up: the picker on centre material, then
+    // cmdLaeprofiil pressed.
+    void loadProfileAfterStartUp();
+    // Clears `list` and fills it with the current profile's log price rows, in file order.
+    void Lae_palgihinnad(ListBox& list);
+    // Appends the product rows of the picker's type `Lauatyyp` to `list`.
+    void Lae_dim(ListBox& list);
+    // Appends the product rows of the catalogue editor's type `Tootetyyp` to `list`.
+    void Lae_tooted(ListBox& list);
+    // Writes the rows of `list` to the list file of `Tootetyyp`; false (after a message) when
+    // the file was not written.
+    bool Salvesta_tooted(const ListBox& list);
+    std::string Lauatyyp;    // the picker's product type: "Syda", "Seimrilaud" or "Kyljelaud"
+    std::string Tootetyyp;   // the catalogue editor's product type, the same texts
+    std::string Loendifail;  // the product list file chosen last (a full path)
+
     // True when the current pattern has no name (never saved or opened under one).
     bool patternIsUnnamed() const;
 

@@ -9,6 +9,7 @@ namespace lumbrix {
 void frmMain::Form_Load() {
     Joonista_palk();
     mnuArvutusedSydamematerjal.setChecked(true);
+    Lae_registriseaded();
     uuenda_materjalid();
     setCaption("LUMBRIX - v" + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor));
     scrDiameeter.setMax(600);

@@ -1,0 +1,57 @@
+#include "millsettings/log_prices.h"
+
+#include "mainwindow/frm_main.h"
+#include "millsettings/profile_folder.h"
+#include "platform/event_runtime.h"
+#include "platform/vb_error.h"
+
+namespace lumbrix {
+
+namespace {
+
+const char* const kInvalidFileMessage = "File logprices is missing or invalid!";
+const char* const kFileErrorTitle = "File error";
+
+}  // namespace
+
+std::filesystem::path logPricesFilePath(const std::filesystem::path& profileFolder) {
+    return profileFolder / kLogPricesFileName;
+}
+
+SavedListRead appendLogPriceRows(const frmMain& main, ListBox& list) {
+    std::filesystem::path file;
+    try {
+        file = logPricesFilePath(currentProfileFolder(main));
+    } catch (const VbError& e) {
+        SavedListRead refused;
+        refused.outcome = SavedListRead::Outcome::FileError;
+        refused.number = e.number();
+        refused.description = e.description();
+        refused.reason =
+            "the profile name \"" + main.lblValitudProfiil.caption() + "\" cannot be a folder name";
+        return refused;
+    }
+    return appendSavedListRows(file, list);
+}
+
+FileResult saveLogPriceRows(const frmMain& main, const ListBox& list) {
+    std::filesystem::path file;
+    try {
+        file = logPricesFilePath(currentProfileFolder(main));
+    } catch (const VbError& e) {
+        return FileResult::failure(e.number(), {},
+                                   "the profile name \"" + main.lblValitudProfiil.caption() +
+                                       "\" cannot be a folder name");
+    }
+    return saveSavedListRows(file, list);
+}
+
+// The main window's log price list always shows the file's rows alone. A file that cannot be
+// read, or one refused as invalid, gives the same message in every language.
+void frmMain::Lae_palgihinnad(ListBox& list) {
+    list.clear();
+    const SavedListRead read = appendLogPriceRows(*this, list);
+    if (!read.ok()) runtime::msgBox(kInvalidFileMessage, mb::kCritical, kFileErrorTitle);
+}
+
+}  // namespace lumbrix

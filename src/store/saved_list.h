@@ -1,0 +1,87 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/atomic_file.h"
+
+namespace lumbrix {
+
+class ListBox;
+
+// The `SavedList` list file that holds a profile's log price table and its three product
+// lists. Byte layout, offsets from the start of the file:
+//
+//   0   9 bytes  the ASCII signature "SavedList" (no length, no terminator)
+//   9   4 bytes  the row count, signed 32-bit little-endian
+//   13  ...      each row: one length byte n (0 to 255), then n bytes of text, one byte per
+//                character in Windows-1257
+//
+// A file written here ends right after its last row. Files written by earlier writers may
+// carry old bytes behind the counted rows; readers never look at them.
+namespace savedlist {
+inline constexpr std::string_view kSignature = "SavedList";
+inline constexpr std::size_t kHeaderSize = 13;
+inline constexpr std::size_t kMaxRowBytes = 255;
+// Readers walk the rows with a 16-bit loop bound (count - 1), so a file may hold at most
+// 32767 rows; a longer list can be neither read nor written.
+inline constexpr long kMaxRows = 32767;
+}  // namespace savedlist
+
+// What reading a list file gave.
+struct SavedListRead {
+    enum class Outcome {
+        Rows,           // a list file: `rows` holds its rows (maybe none)
+        NotASavedList,  // the file does not start with the signature (an empty file, another
+                        // format): no rows, and nothing to report
+        Invalid,        // a list file that ends before its counted rows or counts too many:
+                        // refused whole, no rows
+        FileError,      // the file could not be opened, created or read
+    };
+
+    Outcome outcome = Outcome::Rows;
+    std::vector<std::string> rows;
+    // Invalid and FileError: the run-time error number and description the program reports
+    // (for example 6 "Overflow" for a count beyond the 16-bit bound, 321 "Invalid file format"
+    // for a file that ends early, 76 "Path not found" for a missing folder) and why.
+    int number = 0;
+    std::string description;
+    std::filesystem::path path;
+    std::string reason;
+
+    // True for Rows and NotASavedList: the loaders add what there is and report nothing.
+    bool ok() const { return outcome == Outcome::Rows || outcome == Outcome::NotASavedList; }
+};
+
+// The rows of a list file's bytes (path is only recorded in the result). Rows are decoded
+// one by one: a row that is valid UTF-8 is taken as such, any other as Windows-1257.
+SavedListRead parseSavedList(std::string_view bytes, const std::filesystem::path& path = {});
+
+// Reads the list file at path. A missing file is created empty (its folder must exist) and
+// gives no rows.
+SavedListRead readSavedList(const std::filesystem::path& path);
+
+// The bytes of a list file holding rows, or the reason they cannot be stored: a row longer
+// than 255 bytes in Windows-1257, or more than 32767 rows (VbError 6 "Overflow").
+struct SavedListBytes {
+    bool ok = false;
+    std::string bytes;
+    int number = 0;
+    std::string reason;
+};
+SavedListBytes serializeSavedList(const std::vector<std::string>& rows);
+
+// Writes rows to path atomically: the file then holds exactly the new list, or, when the
+// write fails or the rows cannot be stored, its old content unchanged.
+FileResult writeSavedList(const std::filesystem::path& path, const std::vector<std::string>& rows);
+
+// Reads the list file at path and appends its rows to the end of `list` (a sorted list puts
+// each at its place). A refused file adds nothing. The list is not cleared first.
+SavedListRead appendSavedListRows(const std::filesystem::path& path, ListBox& list);
+
+// Writes the rows of `list`, first to last, to the list file at path (atomically).
+FileResult saveSavedListRows(const std::filesystem::path& path, const ListBox& list);
+
+}  // namespace lumbrix

@@ -1,0 +1,218 @@
+// The list file: exact bytes, refusals of broken files, atomic writes.
+#include "store/saved_list.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "temp_install.h"
+#include "test_paths.h"
+
+namespace lumbrix {
+namespace {
+
+using test::TempInstallFolder;
+using Outcome = SavedListRead::Outcome;
+
+std::string fixture(const std::string& name) {
+    std::ifstream in(std::filesystem::path(test::kTestDataDir) / name, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// "SavedList", the count as 32-bit little-endian, then length byte and bytes per row.
+std::string listBytes(const std::vector<std::string>& rows) {
+    std::string bytes = "SavedList";
+    const auto count = static_cast<unsigned>(rows.size());
+    for (int i = 0; i < 4; ++i)
+        bytes.push_back(static_cast<char>((count >> (8 * i)) & 0xFF));
+    for (const std::string& row : rows)
+        bytes += static_cast<char>(row.size()) + row;
+    return bytes;
+}
+
+TEST(SavedList, TwoLogPriceRowsGiveTheFiftyFourBytes) {
+    TempInstallFolder folder;
+    const std::vector<std::string> rows = {"050 - 099  45.50  12", "100 - 149  52.00  2"};
+    ASSERT_TRUE(writeSavedList(folder / "logprices", rows));
+
+    const std::string expected = std::string("SavedList") + std::string("\x02\x00\x00\x00", 4) +
+                                 "\x14" + "050 - 099  45.50  12" + "\x13" + "100 - 149  52.00  2";
+    EXPECT_EQ(expected.size(), 54u);
+    EXPECT_EQ(folder.readFile("logprices"), expected);
+    EXPECT_EQ(readSavedList(folder / "logprices").rows, rows);
+}
+
+TEST(SavedList, WritesExactlyTheNewListOverALongerOne) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> rows;
+        std::size_t size;
+    };
+    const Case cases[] = {
+        {"two rows over five", {"005 - 049  40.00  11", "050 - 099  45.50  12"}, 55},
+        {"no rows: signature and count 0", {}, 13},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempInstallFolder folder;
+        folder.writeFile("edger", listBytes({"a", "bb", "ccc", "dddd", "eeeee"}));
+        ASSERT_TRUE(writeSavedList(folder / "edger", c.rows));
+        EXPECT_EQ(folder.readFile("edger"), listBytes(c.rows));
+        EXPECT_EQ(folder.readFile("edger").size(), c.size);
+        const SavedListRead read = readSavedList(folder / "edger");
+        EXPECT_EQ(read.outcome, Outcome::Rows);
+        EXPECT_EQ(read.rows, c.rows);
+    }
+}
+
+TEST(SavedList, RowsAreWindows1257OnDiskAndReadBackAsTheSameText) {
+    TempInstallFolder folder;
+    const std::vector<std::string> rows = {"kuusk õ ä ö ü š ž", "", "Ā ē ģ ī ķ ļ ņ"};
+    ASSERT_TRUE(writeSavedList(folder / "side", rows));
+    const std::string bytes = folder.readFile("side");
+    // One byte per character: "kuusk " and then six letters with blanks between.
+    EXPECT_EQ(bytes.substr(13, 18), "\x11kuusk \xF5 \xE4 \xF6 \xFC \xF0 \xFE");
+    EXPECT_EQ(readSavedList(folder / "side").rows, rows);
+}
+
+TEST(SavedList, ForeignFileWithWindows1257LettersAndOldBytesBehindItsRows) {
+    const SavedListRead read = parseSavedList(fixture("savedlist_windows1257.bin"));
+    ASSERT_EQ(read.outcome, Outcome::Rows);
+    ASSERT_EQ(read.rows.size(), 2u) << "the old bytes behind the counted rows are not a row";
+    EXPECT_EQ(read.rows[0].substr(read.rows[0].rfind(" 18 ") + 4),
+              "kõva mänd, ülim öö, šokk, žürii");
+    EXPECT_EQ(read.rows[1].substr(read.rows[1].size() - 5), "kuusk");
+}
+
+TEST(SavedList, BrokenFilesAreRefusedWholeOrIgnoredAsTheyDeserve) {
+    struct Case {
+        const char* file;
+        Outcome outcome;
+        int number;
+    };
+    const Case cases[] = {
+        {"savedlist_truncated_row.bin", Outcome::Invalid, 321},
+        {"savedlist_truncated_count.bin", Outcome::Invalid, 321},
+        {"savedlist_missing_rows.bin", Outcome::Invalid, 321},
+        {"savedlist_count_32768.bin", Outcome::Invalid, 6},
+        // Another format: no rows and nothing to report (the signature's case counts).
+        {"savedlist_wrong_signature.bin", Outcome::NotASavedList, 0},
+        {"savedlist_text_file.bin", Outcome::NotASavedList, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const SavedListRead read = parseSavedList(fixture(c.file));
+        EXPECT_EQ(read.outcome, c.outcome);
+        EXPECT_TRUE(read.rows.empty()) << "no half list";
+        EXPECT_EQ(read.number, c.number);
+        EXPECT_EQ(read.ok(), c.outcome == Outcome::NotASavedList);
+    }
+}
+
+TEST(SavedList, CountBoundsFollowTheSixteenBitLoop) {
+    struct Case {
+        long count;
+        Outcome outcome;
+        std::size_t rows;
+    };
+    const Case cases[] = {
+        {32767, Outcome::Rows, 32767}, {0, Outcome::Rows, 0},
+        {-1, Outcome::Rows, 0},  // a count below 1 adds nothing
+        {-32767, Outcome::Rows, 0},    {-32768, Outcome::Invalid, 0},
+        {32768, Outcome::Invalid, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.count);
+        std::string bytes = "SavedList";
+        const auto count = static_cast<unsigned>(c.count);
+        for (int i = 0; i < 4; ++i)
+            bytes.push_back(static_cast<char>((count >> (8 * i)) & 0xFF));
+        bytes += std::string(c.count > 0 ? static_cast<std::size_t>(c.count) : 0, '\0');
+        const SavedListRead read = parseSavedList(bytes);
+        EXPECT_EQ(read.outcome, c.outcome);
+        EXPECT_EQ(read.rows.size(), c.rows);
+    }
+}
+
+TEST(SavedList, MissingFileIsCreatedEmptyButAMissingFolderIsAnError) {
+    TempInstallFolder folder;
+    const SavedListRead created = readSavedList(folder / "center");
+    EXPECT_EQ(created.outcome, Outcome::NotASavedList);
+    EXPECT_TRUE(std::filesystem::exists(folder / "center"));
+    EXPECT_EQ(folder.readFile("center"), "");
+
+    const SavedListRead missing = readSavedList(folder / "no-such-profile" / "center");
+    EXPECT_EQ(missing.outcome, Outcome::FileError);
+    EXPECT_EQ(missing.number, 76);
+    EXPECT_EQ(missing.description, "Path not found");
+    EXPECT_FALSE(std::filesystem::exists(folder / "no-such-profile"));
+}
+
+TEST(SavedList, RowsThatCannotBeStoredAreRefusedAndTheOldFileStays) {
+    std::string zh;
+    for (int i = 0; i < 200; ++i)
+        zh += "ž";
+    struct Case {
+        const char* what;
+        std::vector<std::string> rows;
+        bool fits;
+    };
+    const Case cases[] = {
+        {"a row of 255 characters", {std::string(255, 'x')}, true},
+        {"a row of 256 characters", {"ok", std::string(256, 'x')}, false},
+        {"200 letters: 400 bytes in memory, 200 on disk", {zh}, true},
+        {"32767 rows", std::vector<std::string>(32767, ""), true},
+        {"32768 rows", std::vector<std::string>(32768, ""), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempInstallFolder folder;
+        folder.writeFile("center", listBytes({"old"}));
+        const FileResult result = writeSavedList(folder / "center", c.rows);
+        EXPECT_EQ(result.ok, c.fits);
+        if (c.fits) {
+            EXPECT_EQ(readSavedList(folder / "center").rows, c.rows);
+        } else {
+            EXPECT_EQ(result.number, 6);
+            EXPECT_EQ(folder.readFile("center"), listBytes({"old"}));
+        }
+    }
+}
+
+// Writes nothing at all: the disk is full.
+class FullDisk : public FileSink {
+  public:
+    std::ptrdiff_t write(int, const char*, std::size_t) override {
+        errno = ENOSPC;
+        return -1;
+    }
+};
+
+TEST(SavedList, FailedWriteLeavesTheOldFileWholeAndIsReported) {
+    TempInstallFolder folder;
+    const std::string old = listBytes({"050 - 099  45.50  12", "100 - 149  52.00  2"});
+    folder.writeFile("logprices", old);
+    FullDisk sink;
+    const ScopedFileSink failing(sink);
+
+    const FileResult result = writeSavedList(folder / "logprices", {"005 - 049  40.00  11"});
+
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.number, 61);
+    EXPECT_EQ(folder.readFile("logprices"), old);
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+        ++files;
+    }
+    EXPECT_EQ(files, 1u) << "no temporary file is left behind";
+}
+
+}  // namespace
+}  // namespace lumbrix
