@@ -74,8 +74,9 @@ void frmMain::connectHandlers() {
     mnuPalkUuenda.Click.connect([this] { uuenda_materjalid(); });
     mnuArvutusedSydamematerjal.Click.connect([this] { mnuArvutusedSydamematerjal_Click(); });
     mnuArvutusedKyljelauad.Click.connect([this] { mnuArvutusedKyljelauad_Click(); });
-    optSydmat.Click.connect([this] { optSydmat_Click(); });
     cmdLaeprofiil.Click.connect([this] { cmdLaeprofiil_Click(); });
+    connectCatalogueHandlers();
+    connectShellHandlers();
 }
 
 bool frmMain::patternIsUnnamed() const {

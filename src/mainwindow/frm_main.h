@@ -259,7 +259,6 @@ class frmMain : public Form {
     void arvuta_taiskant();
     void Arvuta_rawmaterialATP();
     void Arvuta_3d();
-    void optSydmat_Click();
 
     // ---- diameter fit and calculation mode
     void cmdSobita_Click();
@@ -294,7 +293,19 @@ class frmMain : public Form {
     // True when the current pattern has no name (never saved or opened under one).
     bool patternIsUnnamed() const;
 
+    // ==== product catalogue (tab 1) and dimension picker: controls and procedures
+    // ==== end of product catalogue and dimension picker
+
+    // ==== main window shell, board placement, drawn pattern and results panel
+    // ==== end of main window shell
+
   private:
+    // Layout and handlers of the catalogue tab and the picker.
+    void layOutCatalogueTab();
+    void connectCatalogueHandlers();
+    // Handlers of the window's commands, menus, placement, drawing and results panel.
+    void connectShellHandlers();
+
     // What the board boxes were last laid out from.
     std::string boardLayoutSource() const;
 

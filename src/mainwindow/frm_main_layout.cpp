@@ -415,6 +415,7 @@ void frmMain::layOutControls() {
         popup->setVisible(false);
     }
     mnuPalkUuenda.setVisible(false);
+    layOutCatalogueTab();
 }
 
 }  // namespace lumbrix
