@@ -31,6 +31,7 @@ class QuietDesktop : public Desktop {
     bool showPrinterDialog(const std::string&) override { return false; }
     bool printForm(Form&) override { return false; }
     bool openDocument(const std::filesystem::path&) override { return false; }
+    void endProgram() override {}
     CalendarDate now() override { return {2026, 12, 6}; }
     std::string environment(const std::string&) override { return "bench"; }
     std::filesystem::path userSettingsPath() override {

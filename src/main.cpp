@@ -15,8 +15,6 @@ int main(int argc, char** argv) {
     desktop.setOnLastWindowClosed([] { QCoreApplication::quit(); });
     lumbrix::Application application(
         desktop, std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()));
-    lumbrix::frmMain& main = application.window<lumbrix::frmMain>();
-    main.show();
-    main.loadProfileAfterStartUp();
+    application.window<lumbrix::frmMain>().show();
     return app.exec();
 }

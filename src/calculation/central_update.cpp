@@ -1,11 +1,11 @@
 // The central update: brings the whole pattern up to date after any change.
-#include <cstdio>
 #include <optional>
 
 #include "app/application.h"
 #include "calculation/log_geometry.h"
 #include "localisation/message_language.h"
 #include "mainwindow/frm_main.h"
+#include "mainwindow/header_text.h"
 #include "platform/vb_error.h"
 #include "store/board_row.h"
 #include "store/frm_main_sub.h"
@@ -27,12 +27,6 @@ const std::string kVolumeZeroEnglish =
     "coefitsent!";
 
 constexpr Color kNoticeBackground = 0x80C0FF;
-
-std::string dayMonthYear(const CalendarDate& d) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d.%02d.%02d", d.day % 100, d.month % 100, d.year % 100);
-    return text;
-}
 
 // The sum of the volume column over the rows of `list`, each row reached by selecting it.
 double volumeTotal(ListBox& list) {
@@ -60,13 +54,9 @@ void colourPair(PictureBox& a, PictureBox& b, bool insideLog) {
 void frmMain::uuenda_materjalid() {
     try {
         // 1. Header: today's date at every update, the author when the field is empty.
-        Desktop& desktop = app_.desktop();
-        txtKavaKuupaev.setText(dayMonthYear(desktop.now()));
-        if (txtKavaKoostaja.text().empty()) {
-            std::string author = desktop.environment("USERNAME");
-            if (author.empty()) author = desktop.environment("USER");
-            txtKavaKoostaja.setText(author);
-        }
+        txtKavaKuupaev.setText(todayForHeader(app_.desktop()));
+        if (txtKavaKoostaja.text().empty())
+            txtKavaKoostaja.setText(authorFromEnvironment(app_.desktop()));
 
         // 2.-5. Boxes: all hidden, then laid out from the rows; no centre board resets.
         hideBoardBoxes();

@@ -4,12 +4,12 @@
 #include <string>
 
 #include "platform/controls.h"
+#include "store/frm_main_sub.h"
 #include "store/pattern_values.h"
 
 namespace lumbrix {
 
 class Application;
-class frmMainSub;
 
 // The main window: the current log and its drawing, the five board lists with their board
 // boxes, the dimension picker, the result labels, the pattern header and the menus. The
@@ -297,6 +297,79 @@ class frmMain : public Form {
     // ==== end of product catalogue and dimension picker
 
     // ==== main window shell, board placement, drawn pattern and results panel
+    Label lblinfo{*this, "lblinfo"};                // sizes of the board under the pointer
+    Label lblActiveBoard{*this, "lblActiveBoard"};  // name of the centre board under the pointer
+    CommandButton cmdKavaLisainfoShow{*this, "cmdKavaLisainfoShow"};  // shows the header
+    ControlArray<Label> lblCompare{*this, "lblCompare", 5};           // comparison slot bars
+    CommandButton cmdClearCompare{*this, "cmdClearCompare"};
+
+    // One board position: its list, its boxes, its placement button and its store results.
+    struct BoardPosition {
+        BoardList which;
+        ListBox& list;
+        const ControlArray<PictureBox>& boxes;
+        bool centre;
+    };
+    BoardPosition boardPosition(BoardList which);
+
+    // start-up, shutdown and commands
+    void tmr_Startup_Timer();
+    void Form_Unload(int& cancel);
+    void cmdUusKava_Click();
+    // The new-pattern command; false when the planner kept the pattern (Cancel, or a save
+    // that did not happen).
+    bool startNewPattern();
+    void cmdSoovita_Click();
+    void cmdPalgiHinnad_Click();
+    void cmdKavaLisainfoShow_Click();
+    void cmdSobita_MouseDown(int button, int shift, double x, double y);
+    void cmdSobita_MouseMove(int button, int shift, double x, double y);
+    void txtKavaKuupaev_KeyPress(int& keyAscii);
+    void mnuProgramSeaded_Click();
+    void mnuHelp_Click();
+    void mnuProgramExit_Click();
+    void mnuAutoFit_Click();
+    void mnusalvestaprofiil_Click();
+    void mnusalvestaprofiilkui_Click();
+    // Commands whose windows later work builds; they do nothing yet.
+    void cmdSalvestaUusKava_Click();
+    void cmdAvaKava_Click();
+    void cmdClearCompare_Click();
+    void cmdShowCalculations_Click();
+    void cmdPrindi_Click();
+    void mnuSaekavaEelvaade_Click();
+    void mnupalk3Denable_Click();
+    void mnupalkaddtocompare_Click();
+    void mnuProgramInfo_Click();
+
+    // placing and removing boards
+    void cmdCenter_Click();
+    void Lisa_sydamematerjal();
+    void cmdSeimerAll_Click();
+    void cmdSeimerYleval_Click();
+    void cmdSideLeft_Click();
+    void cmdSideRight_Click();
+    void placeOuterBoard(BoardList which);
+    // Removes row `row` of a position; `fromDrawing` when a board box was double-clicked.
+    void removeBoard(BoardList which, int row, bool fromDrawing);
+
+    // the drawn pattern: hover, clicks, pop-up menu and zoom
+    void hoverOuterBoard(BoardList which, int index);
+    void picsyda_MouseMove(int index);
+    void Form_MouseMove();
+    void picBack_MouseMove();
+    void boardMouseDown(int button);
+    void Command2_Click();
+    void Command3_Click();
+    void Uuenda_taustavarv();
+    // "Zoom: " and the zoom percentage of the drawing area.
+    std::string zoomCaption() const;
+
+    // the results panel
+    void lblPalgimaht_MouseMove();
+    void lblPalgimaht_Click();
+    void lblPalgiHinnaInfo_DblClick();
+    void lblValitudProfiil_MouseDown(int button);
     // ==== end of main window shell
 
   private:

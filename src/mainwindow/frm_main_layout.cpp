@@ -232,7 +232,11 @@ void frmMain::layOutControls() {
     Command2.setCaption("+");
     place(Command3, kDrawingLeft + 510, zoomTop, 450, kButtonHeight);
     Command3.setCaption("-");
-    place(lblZoom, kDrawingLeft + 1080, zoomTop + 45, 1800, kLabelHeight);
+    place(lblZoom, kDrawingLeft + 1080, zoomTop + 45, 1500, kLabelHeight);
+    // The board under the pointer: its name (centre boards) and its sizes.
+    place(lblActiveBoard, kDrawingLeft + 2640, zoomTop + 45, 900, kLabelHeight);
+    place(lblinfo, kDrawingLeft + 3600, zoomTop + 45, kDrawingSize - 3600, kLabelHeight);
+    lblinfo.setFont(Font{"Courier New", 8});
 
     const double logTop = zoomTop + kButtonHeight + kGap;
     place(frmPalgiInfo, kDrawingLeft, logTop, kDrawingSize, kMainBottom - logTop);
@@ -336,8 +340,9 @@ void frmMain::layOutControls() {
                                 {cmdSoovita, "Suggest"},
                                 {cmdShowCalculations, "Calculations"},
                                 {cmdPalgiHinnad, "Log prices"},
-                                {cmdPrindi, "Print"}};
-    constexpr double kCommandWidth = 1200;
+                                {cmdPrindi, "Print"},
+                                {cmdKavaLisainfoShow, "Header"}};
+    constexpr double kCommandWidth = 1080;
     constexpr double kCommandHeight = 360;
     double x = kPageLeft;
     for (const Command& c : commands) {
@@ -354,7 +359,10 @@ void frmMain::layOutControls() {
     place(lblSaekavanimi, nameLeft, labelTop, kPageRight - nameLeft, kLabelHeight);
     lblSaekavanimi.setBordered(true);
 
-    // ---- controls the planner never sees
+    // ---- controls the planner never sees; the comparison bars come with the comparison
+    for (Label& bar : lblCompare)
+        bar.setVisible(false);
+    cmdClearCompare.setVisible(false);
     for (ListBox* list : {&lstsydabackup, &lstseimerallbackup, &lstseimerylevalbackup,
                           &lstkylgvasakbackup, &lstkylgparembackup, &lstTemp, &lstPalgiHinnad}) {
         park(*list, 2 * kBoardRowHeight + kListBorder);

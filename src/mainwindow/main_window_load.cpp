@@ -1,18 +1,56 @@
-// What runs when the main window loads.
+// What runs when the main window loads, and the start-up timer that loads the profile.
+#include <cstdio>
 #include <string>
 
+#include "app/application.h"
 #include "mainwindow/frm_main.h"
+#include "mainwindow/header_text.h"
+#include "platform/vb_error.h"
 #include "project_version.h"
 
 namespace lumbrix {
 
+namespace {
+
+std::string dayMonthYear(const CalendarDate& d) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d.%02d.%02d", d.day % 100, d.month % 100, d.year % 100);
+    return text;
+}
+
+}  // namespace
+
+std::string todayForHeader(Desktop& desktop) {
+    return dayMonthYear(desktop.now());
+}
+
+std::string authorFromEnvironment(Desktop& desktop) {
+    std::string author = desktop.environment("USERNAME");
+    if (author.empty()) author = desktop.environment("USER");
+    return author;
+}
+
 void frmMain::Form_Load() {
-    Joonista_palk();
-    mnuArvutusedSydamematerjal.setChecked(true);
-    Lae_registriseaded();
-    uuenda_materjalid();
-    setCaption("LUMBRIX - v" + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor));
-    scrDiameeter.setMax(600);
+    try {
+        Joonista_palk();
+        mnuArvutusedSydamematerjal.setChecked(true);
+        Lae_registriseaded();
+        uuenda_materjalid();
+        txtKavaKuupaev.setText(todayForHeader(app_.desktop()));
+        txtKavaKoostaja.setText(authorFromEnvironment(app_.desktop()));
+        tmr_Startup.setEnabled(true);
+        setCaption("LUMBRIX - v" + std::to_string(kVersionMajor) + "." +
+                   std::to_string(kVersionMinor));
+        scrDiameeter.setMax(600);
+    } catch (const VbError& e) {
+        runtime::showErrorBox(e.number(), e.description(), "Form_Load");
+    }
+}
+
+void frmMain::tmr_Startup_Timer() {
+    // Disabled first: a message shown while the profile loads never lets it fire again.
+    tmr_Startup.setEnabled(false);
+    loadProfileAfterStartUp();
 }
 
 }  // namespace lumbrix

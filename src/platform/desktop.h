@@ -78,6 +78,9 @@ class Desktop {
     // Opens a document with the desktop's viewer. False when no viewer could be started.
     virtual bool openDocument(const std::filesystem::path& path) = 0;
 
+    // Ends the program at once: every loop stops and no window's unload handler runs.
+    virtual void endProgram() = 0;
+
     virtual CalendarDate now() = 0;
     virtual std::string environment(const std::string& name) = 0;
     // The INI file that holds the per-user settings.

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -298,6 +299,11 @@ void QtDesktop::fireTimer(Timer& timer) {
 
 bool QtDesktop::openDocument(const std::filesystem::path& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path.string())));
+}
+
+void QtDesktop::endProgram() {
+    // Every running loop, modal ones included, stops; main() then returns.
+    QCoreApplication::exit(0);
 }
 
 CalendarDate QtDesktop::now() {

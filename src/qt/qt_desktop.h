@@ -51,6 +51,7 @@ class QtDesktop : public Desktop {
     bool showPrinterDialog(const std::string& title) override;
     bool printForm(Form& form) override;
     bool openDocument(const std::filesystem::path& path) override;
+    void endProgram() override;
     CalendarDate now() override;
     std::string environment(const std::string& name) override;
     std::filesystem::path userSettingsPath() override;

@@ -17,12 +17,16 @@ TEST_F(BoardLists, NoListTakesMoreBoardsThanItsPositionHolds) {
         ListBox& list;
         int capacity;
     };
-    const Case cases[] = {{m.lstSyda, 8},      {m.lstSeimerAll, 2}, {m.lstSeimerYleval, 2},
-                          {m.lstKylgVasak, 2}, {m.lstKylgParem, 2}};
+    const Case cases[] = {{m.lstSyda, 8},
+                          {m.lstSeimerAll, 2},
+                          {m.lstSeimerYleval, 2},
+                          {m.lstKylgVasak, 2},
+                          {m.lstKylgParem, 2}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.list.name());
         EXPECT_EQ(boardListCapacity(c.list), c.capacity);
-        for (int i = 0; i < c.capacity; ++i) EXPECT_TRUE(appendBoardRow(c.list, "row"));
+        for (int i = 0; i < c.capacity; ++i)
+            EXPECT_TRUE(appendBoardRow(c.list, "row"));
         EXPECT_FALSE(appendBoardRow(c.list, "one too many"));
         EXPECT_EQ(c.list.listCount(), c.capacity);
     }

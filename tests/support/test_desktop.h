@@ -67,6 +67,8 @@ class TestDesktop : public Desktop {
     const std::vector<std::string>& windowEvents() const { return windowEvents_; }
 
     int beeps() const { return beeps_; }
+    // How often the program asked to end.
+    int programEnds() const { return programEnds_; }
 
     void setNow(CalendarDate date) { now_ = date; }
     void setEnvironment(const std::string& name, const std::string& value) { env_[name] = value; }
@@ -86,6 +88,7 @@ class TestDesktop : public Desktop {
     bool showPrinterDialog(const std::string& title) override;
     bool printForm(Form& form) override;
     bool openDocument(const std::filesystem::path& path) override;
+    void endProgram() override { ++programEnds_; }
     CalendarDate now() override { return now_; }
     std::string environment(const std::string& name) override;
     std::filesystem::path userSettingsPath() override { return settingsPath_; }
@@ -113,6 +116,7 @@ class TestDesktop : public Desktop {
     std::vector<std::filesystem::path> opened_;
     std::vector<std::string> windowEvents_;
     int beeps_ = 0;
+    int programEnds_ = 0;
     CalendarDate now_{2026, 3, 14, 10, 20, 30};
     std::map<std::string, std::string> env_{{"USERNAME", "planner"}};
     std::filesystem::path settingsPath_;

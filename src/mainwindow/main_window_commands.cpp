@@ -1,0 +1,136 @@
+// The main window's commands: new pattern, suggestion, close and exit, help, automatic fit,
+// the pattern header, the fit button's menu and the menus that open other windows.
+#include "app/application.h"
+#include "localisation/message_language.h"
+#include "mainwindow/frm_main.h"
+#include "mainwindow/header_text.h"
+#include "millsettings/frm_palgi_hinnad.h"
+#include "platform/vb_error.h"
+
+namespace lumbrix {
+
+namespace {
+constexpr int kBackspace = 8;
+constexpr int kPoint = 46;
+}  // namespace
+
+bool frmMain::startNewPattern() {
+    if (!patternIsUnnamed()) {
+        Uus_kava();
+        Lae_palgihinnad(lstPalgiHinnad);
+        lblSaekavanimi.setCaption(" ");
+        return true;
+    }
+    if (lstSyda.listCount() == 0) return true;
+    const MsgResult answer =
+        runtime::msgBox(bilingual(*this, "Kas salvestame loodud kava?", "Will save this pattern?"),
+                        mb::kYesNoCancel, bilingual(*this, "Salvestame?", "Save?"));
+    if (answer == MsgResult::Cancel) return false;
+    if (answer == MsgResult::Yes) {
+        cmdSalvestaUusKava_Click();
+        // Only a pattern that was really saved (it has a name now) may be cleared.
+        if (patternIsUnnamed()) return false;
+    }
+    Uus_kava();
+    lblSaekavanimi.setCaption(" ");
+    return true;
+}
+
+void frmMain::cmdUusKava_Click() {
+    try {
+        startNewPattern();
+    } catch (const VbError& e) {
+        runtime::showErrorBox(e.number(), e.description(), "LUMBRIX: SUB - cmdUusKava_Click");
+    }
+}
+
+void frmMain::Form_Unload(int& cancel) {
+    if (lstSyda.listCount() > 0) {
+        const MsgResult answer =
+            runtime::msgBox(bilingual(*this, "On alustatud uue kava koostamist. Kas väljute?",
+                                      "There is unsaved pattern in editor. Still exit?"),
+                            mb::kYesNo, bilingual(*this, "Välju?", "Exit?"));
+        if (answer != MsgResult::Yes) {
+            cancel = 1;
+            return;
+        }
+        cmdClearCompare_Click();
+    }
+    app_.desktop().endProgram();
+}
+
+void frmMain::mnuProgramExit_Click() {
+    try {
+        if (!startNewPattern()) return;  // the planner kept the pattern: the program stays
+    } catch (const VbError& e) {
+        runtime::showErrorBox(e.number(), e.description(), "LUMBRIX: SUB - cmdUusKava_Click");
+        return;
+    }
+    app_.desktop().endProgram();
+}
+
+void frmMain::mnuHelp_Click() {
+    if (!app_.desktop().openDocument(app_.installFolder() / "abi.PDF")) {
+        runtime::msgBox(bilingual(*this, "Probleem abifaili leidimisega!", "Can't find HELP file!"),
+                        mb::kCritical, "LUMBRIX");
+    }
+}
+
+void frmMain::mnuAutoFit_Click() {
+    const bool on = !mnuAutoFit.checked();
+    mnuAutoFit.setChecked(on);
+    const FileResult saved = app_.userSettings().save("Autofit", on ? "1" : "0");
+    if (!saved) {
+        runtime::msgBox(saved.reason, mb::kExclamation, "Autofit");
+    }
+}
+
+void frmMain::cmdPalgiHinnad_Click() {
+    app_.window<frmPalgiHinnad>().showModal(this);
+}
+
+void frmMain::cmdKavaLisainfoShow_Click() {
+    if (frmLisaInfo.visible()) {
+        frmLisaInfo.setVisible(false);
+        return;
+    }
+    frmLisaInfo.setVisible(true);
+    txtKavaKuupaev.setText(todayForHeader(app_.desktop()));
+    if (txtKavaKoostaja.text().empty()) {
+        txtKavaKoostaja.setText(authorFromEnvironment(app_.desktop()));
+    }
+    txtKavaNotes.setFocus();
+}
+
+void frmMain::txtKavaKuupaev_KeyPress(int& keyAscii) {
+    const bool digit = keyAscii >= '0' && keyAscii <= '9';
+    if (digit || keyAscii == kBackspace || keyAscii == kPoint) return;
+    app_.desktop().beep();
+    keyAscii = 0;
+}
+
+void frmMain::cmdSobita_MouseDown(int button, int, double, double) {
+    if (button == mouse::kRight) popupMenu(mnuArvutused, 3600, 2880);
+}
+
+void frmMain::cmdSobita_MouseMove(int, int, double, double) {
+    cmdSobita.setToolTipText(
+        bilingual(*this, "Parema nupuga avaneb menüü", "Right click for menu"));
+}
+
+// Windows that later work builds: the commands exist and do nothing yet.
+void frmMain::cmdSoovita_Click() {}
+void frmMain::mnuProgramSeaded_Click() {}
+void frmMain::mnusalvestaprofiil_Click() {}
+void frmMain::mnusalvestaprofiilkui_Click() {}
+void frmMain::cmdSalvestaUusKava_Click() {}
+void frmMain::cmdAvaKava_Click() {}
+void frmMain::cmdClearCompare_Click() {}
+void frmMain::cmdShowCalculations_Click() {}
+void frmMain::cmdPrindi_Click() {}
+void frmMain::mnuSaekavaEelvaade_Click() {}
+void frmMain::mnupalk3Denable_Click() {}
+void frmMain::mnupalkaddtocompare_Click() {}
+void frmMain::mnuProgramInfo_Click() {}
+
+}  // namespace lumbrix

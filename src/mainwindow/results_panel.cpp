@@ -1,0 +1,46 @@
+// The results panel: labels that explain themselves, show the log volume formula and open
+// the window in which the planner changes what stands behind a figure.
+#include "app/application.h"
+#include "localisation/message_language.h"
+#include "mainwindow/frm_main.h"
+#include "millsettings/frm_palgi_hinnad.h"
+#include "store/numbers.h"
+
+namespace lumbrix {
+
+namespace {
+constexpr Color kHighlight = 0x80C0FF;
+}  // namespace
+
+void frmMain::lblPalgimaht_MouseMove() {
+    lblPalgimaht.setBackColor(kHighlight);
+    lblPalgimaht.setToolTipText(
+        bilingual(*this, "Valemi nägemiseks tehke klik", "Click to see the formula"));
+}
+
+void frmMain::lblPalgimaht_Click() {
+    const std::string d = txtPalk.text();
+    const std::string l = NumberText(CLng(RegionCompVal(txtPikkus.text())));
+    const std::string k = store().txtPalgimahukoefitsent;
+    const std::string formula = d + "/ 10) * (" + d + " / 10) * " + l + ") * (0.797 + 0.0153 * " +
+                                l + ") + 3.74 * " + l + " * " + l + ") / 10000) * " + k;
+    const std::string text =
+        bilingual(*this, "Palgimahu arvestamiseks kasutatav valem (aluseks EESTI MAHUTABEL):",
+                  "Formula used for log volume calculations (based on ESTONIAN VOLUMETABLE):") +
+        "\r\n" + bilingual(*this, "palgimaht = ((((", "log volume = ((((") + formula;
+    runtime::msgBox(text, mb::kInformation,
+                    bilingual(*this, "Palgimahu valem", "Log volume formula"));
+}
+
+void frmMain::lblPalgiHinnaInfo_DblClick() {
+    if (lstSyda.listCount() > 0 && RegionCompVal(lblPalgikuluHind.caption()) == 0) {
+        app_.window<frmPalgiHinnad>().showModal(this);
+    }
+}
+
+void frmMain::lblValitudProfiil_MouseDown(int button) {
+    // The left button opens the profile manager, which later work builds.
+    if (button == mouse::kRight) popupMenu(mnuprofiil, 1440, 1080);
+}
+
+}  // namespace lumbrix
