@@ -274,8 +274,8 @@ class frmMain : public Form {
     // store with the derived costs, and refills lstPalgiHinnad and lstDim from its files.
     // Others run it by pressing cmdLaeprofiil.
     void cmdLaeprofiil_Click();
-    // The first profile load after start-up: the picker on centre material, then
-    // cmdLaeprofiil pressed.
+    // The first profile load after start-up: the catalogue's and the picker's family
+    // handlers, edger then centre, as plain calls; the last one loads the profile.
     void loadProfileAfterStartUp();
     // Clears `list` and fills it with the current profile's log price rows, in file order.
     void Lae_palgihinnad(ListBox& list);
@@ -294,6 +294,157 @@ class frmMain : public Form {
     bool patternIsUnnamed() const;
 
     // ==== product catalogue (tab 1) and dimension picker: controls and procedures
+    // ---- dimension picker: the picture of its product type, copied from three hidden sources
+    Image imgMaterjal{*this, "imgMaterjal"};
+    Image imgCenter{*this, "imgCenter"};
+    Image imgSeimer{*this, "imgSeimer"};
+    Image imgSideboard{*this, "imgSideboard"};
+
+    // ---- catalogue tab: the product type, each option with its picture
+    Frame frmTooteliigid{*this, "frmTooteliigid"};
+    OptionButton optTootedSydmat{*this, "optTootedSydmat"};
+    OptionButton optTootedSeimrilaud{*this, "optTootedSeimrilaud"};
+    OptionButton optTootedKyljelaud{*this, "optTootedKyljelaud"};
+    Image imgToodeSyda{*this, "imgToodeSyda"};
+    Image imgToodeSeimrilauad{*this, "imgToodeSeimrilauad"};
+    Image imgToodeKyljelauad{*this, "imgToodeKyljelauad"};
+    Image imgToodeMaterjal{*this, "imgToodeMaterjal"};  // the picture of the current type
+
+    // ---- catalogue tab: the products of the type, with headings over their columns
+    Label lblListNominal{*this, "lblListNominal"};
+    Label lblListSawing{*this, "lblListSawing"};
+    Label lblListPrice{*this, "lblListPrice"};
+    Label lblListShares{*this, "lblListShares"};
+    Label lblListQualityPrices{*this, "lblListQualityPrices"};
+    Label lblListMoisture{*this, "lblListMoisture"};
+    Label lblListComment{*this, "lblListComment"};
+    ListBox lstTootedDim{*this, "lstTootedDim"};
+    // The product picked into the fields (hidden): its row, and its index in lstTootedDim.
+    TextBox txtvalitudristloige{*this, "txtvalitudristloige"};
+    Label lblvalitudindex{*this, "lblvalitudindex"};
+
+    // ---- catalogue tab: the product's sizes, moisture and comment
+    Frame frmTooteinfo{*this, "frmTooteinfo"};
+    Label lblTHLabelPaksus{*this, "lblTHLabelPaksus"};
+    TextBox txtDimPaksus{*this, "txtDimPaksus"};
+    Label lblTHLabelLaius{*this, "lblTHLabelLaius"};
+    TextBox txtDimLaius{*this, "txtDimLaius"};
+    Label lblTHLabelylemoot{*this, "lblTHLabelylemoot"};
+    TextBox txtYlemoot{*this, "txtYlemoot"};
+    VScrollBar VScroll1{*this, "VScroll1"};  // the oversize, 0 to 7 %
+    CommandButton cmdArvuta{*this, "cmdArvuta"};
+    Label lblTHLabelMargPak{*this, "lblTHLabelMargPak"};
+    TextBox txtSaagPaksus{*this, "txtSaagPaksus"};
+    Label lblTHLabelMargLai{*this, "lblTHLabelMargLai"};
+    TextBox txtSaagLaius{*this, "txtSaagLaius"};
+    Label lblTHLabelniiskus{*this, "lblTHLabelniiskus"};
+    TextBox txtDimNiiskus{*this, "txtDimNiiskus"};
+    Label lblTHLabelComment{*this, "lblTHLabelComment"};
+    TextBox txtComment{*this, "txtComment"};
+
+    // ---- catalogue tab: the quality table and the product price
+    Label lblQualityHeading{*this, "lblQualityHeading"};
+    Label lblShareHeading{*this, "lblShareHeading"};
+    Label lblQualityPriceHeading{*this, "lblQualityPriceHeading"};
+    ControlArray<Label> lblQualityNumber{*this, "lblQualityNumber", 6};
+    TextBox txtQual1Share{*this, "txtQual1Share"};
+    TextBox txtQual2Share{*this, "txtQual2Share"};
+    TextBox txtQual3Share{*this, "txtQual3Share"};
+    TextBox txtQual4Share{*this, "txtQual4Share"};
+    TextBox txtQual5Share{*this, "txtQual5Share"};
+    TextBox txtQual6Share{*this, "txtQual6Share"};
+    TextBox txtQual1Price{*this, "txtQual1Price"};
+    TextBox txtQual2Price{*this, "txtQual2Price"};
+    TextBox txtQual3Price{*this, "txtQual3Price"};
+    TextBox txtQual4Price{*this, "txtQual4Price"};
+    TextBox txtQual5Price{*this, "txtQual5Price"};
+    TextBox txtQual6Price{*this, "txtQual6Price"};
+    Label lblShareTotalCaption{*this, "lblShareTotalCaption"};
+    Label lblQualShareTotal{*this, "lblQualShareTotal"};
+    Label lblProductPriceCaption{*this, "lblProductPriceCaption"};
+    Label lblproductPrice{*this, "lblproductPrice"};
+
+    // ---- catalogue tab: commands
+    CommandButton cmdNew{*this, "cmdNew"};
+    CommandButton cmdLisaDim{*this, "cmdLisaDim"};
+    CommandButton cmdMuudaDim{*this, "cmdMuudaDim"};
+    CommandButton cmdKustutaDim{*this, "cmdKustutaDim"};
+
+    // The share and price fields of quality 1 to 6.
+    TextBox& txtQualShare(int quality);
+    TextBox& txtQualPrice(int quality);
+
+    // ---- dimension picker: the product type, the picked product and the placement buttons
+    void optSydmat_Click();
+    void optSeimrilaud_Click();
+    void optKyljelaud_Click();
+    // Disables the five placement buttons and reloads the profile (which refills lstDim).
+    void Uuenda_lauanupud();
+    void lstDim_Click();
+    void lstDim_MouseDown(int button, int shift, double x, double y);
+    void lstDim_MouseMove(int button, int shift, double x, double y);
+    void mnuautoscroll_Click();
+    // The row of `list` under the pointer at (x, y), twips from the list's corner: -1 for an
+    // empty list, the selected row when the pointer is over the scroll bar, the last row when
+    // it is below the rows.
+    int GetListItemFromPt(const ListBox& list, double x, double y) const;
+
+    // ---- catalogue editor: product type, picking, deleting
+    void optTootedSydmat_Click();
+    void optTootedSeimrilaud_Click();
+    void optTootedKyljelaud_Click();
+    void lstTootedDim_Click();
+    void lstTootedDim_KeyPress(int& keyAscii);
+    void lstTootedDim_KeyDown(int& keyCode, int shift);
+    void cmdKustutaDim_Click();
+    void mnuKustutaValitud_Click();
+    void mnuKustutaKoik_Click();
+
+    // ---- catalogue editor: the fields' key filters and rules
+    void txtDimPaksus_KeyPress(int& keyAscii);
+    void txtDimLaius_KeyPress(int& keyAscii);
+    void txtDimLaius_Change();
+    void txtDimNiiskus_KeyPress(int& keyAscii);
+    void txtYlemoot_Change();
+    void VScroll1_Change();
+    // The sawing sizes, shares and prices: digits, Backspace, point and comma.
+    void decimalField_KeyPress(int& keyAscii);
+    void txtQualPrice_GotFocus(TextBox& field);
+
+    // ---- quality distribution, product price and the product commands
+    void Arvuta_kvaliteedijagunemine();
+    void cmdArvuta_Click();
+    void cmdNew_Click();
+    void Kustuta_tooteandmed();
+    void cmdLisaDim_Click();
+    void cmdMuudaDim_Click();
+
+  private:
+    void switchPickerType(const char* type, const Image& picture);
+    void switchEditorType(const char* type, const Image& picture, int oversize);
+    // Passes digits, Backspace and the characters of `extra`; beeps and drops anything else.
+    void filterKey(int& keyAscii, const std::string& extra);
+    // Runs the quality distribution; false when it refused the shares (or failed).
+    bool checkQualityDistribution(bool reportOverHundred);
+    // Add and Change store no product whose quality table is refused: true (after telling
+    // the planner) when the distribution refuses it.
+    bool refuseInvalidQualities();
+    // The product row of the fields (moisture padded in its field first); none, after a
+    // message, when a value cannot be stored.
+    std::optional<std::string> editedProductRow();
+    // Saves lstTootedDim; when the file was not written, reloads the list from it.
+    bool saveEditorList();
+    // The fields emptied after a delete; the quality table keeps its colours and labels.
+    void clearFieldsAfterDelete();
+    // Ends on `option` in the picker with its list read afresh, selected before or not.
+    void showPickerType(OptionButton& option);
+    // The row of lstTootedDim that holds the picked product; -1 when it holds it no more.
+    int pickedEditorRow() const;
+    // Selects row `row` of lstTootedDim without filling the fields from it.
+    void markEditorRow(int row);
+    bool markingEditorRow_ = false;
+
+  public:
     // ==== end of product catalogue and dimension picker
 
     // ==== main window shell, board placement, drawn pattern and results panel

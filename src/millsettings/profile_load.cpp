@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "catalogue/product_lists.h"
 #include "mainwindow/frm_main.h"
 #include "millsettings/profile_folder.h"
 #include "millsettings/profile_settings.h"
@@ -66,11 +65,13 @@ void frmMain::cmdLaeprofiil_Click() {
     }
 }
 
-// At start-up the picker opens on centre material, so the first load fills lstDim with the
-// centre products.
+// The start-up selection: the catalogue editor and the dimension picker open on centre
+// material. The last switch loads the profile, which fills lstDim with the centre products.
 void frmMain::loadProfileAfterStartUp() {
-    Lauatyyp = producttype::kCentre;
-    cmdLaeprofiil.press();
+    optTootedSeimrilaud_Click();
+    optTootedSydmat_Click();
+    optSeimrilaud_Click();
+    optSydmat_Click();
 }
 
 }  // namespace lumbrix

@@ -28,9 +28,17 @@ int buttonBits(Qt::MouseButtons buttons) {
 
 void setRoleColor(QWidget* widget, QPalette::ColorRole role, Color color) {
     const QColor wanted = toQColor(color, widget->palette());
-    if (widget->palette().color(role) == wanted) return;
+    if (widget->palette().color(QPalette::Active, role) == wanted) return;
     QPalette p = widget->palette();
-    p.setColor(role, wanted);
+    const bool text =
+        role == QPalette::WindowText || role == QPalette::ButtonText || role == QPalette::Text;
+    if (text) {
+        // Text keeps the desktop's disabled colour, so a disabled control looks disabled.
+        p.setColor(QPalette::Active, role, wanted);
+        p.setColor(QPalette::Inactive, role, wanted);
+    } else {
+        p.setColor(role, wanted);
+    }
     widget->setPalette(p);
 }
 

@@ -58,6 +58,12 @@ void ListBoxView::scrolledTo(int top) {
 }
 
 void ListBoxView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Delete) {
+        // The Delete key reaches the model as a key-down with its desktop key code, 46.
+        int keyCode = 46;
+        host().dispatch([this, &keyCode] { control().KeyDown.raise(keyCode, 0); });
+        return;
+    }
     const int code = typedKeyCode(*event);
     if (code == 0 || code == 13 || code == 27) {
         QListWidget::keyPressEvent(event);

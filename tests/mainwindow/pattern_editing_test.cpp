@@ -169,6 +169,7 @@ TEST_F(PatternEditing, HoveringABoardHighlightsItAndShowsItsSizes) {
 }
 
 TEST_F(PatternEditing, ClickingABoardPicksItsFamilyAndTheRightButtonOpensThePatternMenu) {
+    folder.copyShippedData();  // switching the picker's family reloads the profile
     frmMain& m = main();
     m.cmdCenter.press();
     m.optSeimrilaud.setValue(true);
