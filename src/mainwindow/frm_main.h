@@ -274,9 +274,6 @@ class frmMain : public Form {
     // store with the derived costs, and refills lstPalgiHinnad and lstDim from its files.
     // Others run it by pressing cmdLaeprofiil.
     void cmdLaeprofiil_Click();
-    // The first profile load after start-up: the catalogue's and the picker's family
-    // handlers, edger then centre, as plain calls; the last one loads the profile.
-    void loadProfileAfterStartUp();
     // Clears `list` and fills it with the current profile's log price rows, in file order.
     void Lae_palgihinnad(ListBox& list);
     // Appends the product rows of the picker's type `Lauatyyp` to `list`.

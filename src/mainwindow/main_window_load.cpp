@@ -50,7 +50,12 @@ void frmMain::Form_Load() {
 void frmMain::tmr_Startup_Timer() {
     // Disabled first: a message shown while the profile loads never lets it fire again.
     tmr_Startup.setEnabled(false);
-    loadProfileAfterStartUp();
+    // The catalogue's and the picker's family handlers as plain calls, edger then centre; the
+    // last one loads the current profile. The options' values do not change.
+    optTootedSeimrilaud_Click();
+    optTootedSydmat_Click();
+    optSeimrilaud_Click();
+    optSydmat_Click();
 }
 
 }  // namespace lumbrix

@@ -65,13 +65,4 @@ void frmMain::cmdLaeprofiil_Click() {
     }
 }
 
-// The start-up selection: the catalogue editor and the dimension picker open on centre
-// material. The last switch loads the profile, which fills lstDim with the centre products.
-void frmMain::loadProfileAfterStartUp() {
-    optTootedSeimrilaud_Click();
-    optTootedSydmat_Click();
-    optSeimrilaud_Click();
-    optSydmat_Click();
-}
-
 }  // namespace lumbrix

@@ -14,7 +14,7 @@ class CatalogueTest : public MainWindowTest {
   protected:
     void SetUp() override {
         folder.copyShippedData();
-        main().loadProfileAfterStartUp();
+        main().tmr_Startup_Timer();
         ASSERT_TRUE(desktop.messages().empty());
     }
 

@@ -31,7 +31,7 @@ class ShippedProfile : public ::testing::Test {
         folder.copyShippedData();
         desktop.setUserSettingsPath(folder / "user-settings.ini");
         app = std::make_unique<Application>(desktop, folder.path());
-        main().loadProfileAfterStartUp();
+        main().tmr_Startup_Timer();
     }
     frmMain& main() { return app->window<frmMain>(); }
     frmMainSub& store() { return app->window<frmMainSub>(); }
