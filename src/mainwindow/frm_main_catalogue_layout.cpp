@@ -99,6 +99,11 @@ void frmMain::layOutCatalogueTab() {
     };
 
     // ---- the picker's product type, shown left of the placement buttons on the pattern tab
+    cmdCenter.setPicture(picture("place_centre.png"));
+    cmdSeimerYleval.setPicture(picture("place_edger_up.png"));
+    cmdSeimerAll.setPicture(picture("place_edger_down.png"));
+    cmdSideLeft.setPicture(picture("place_side_left.png"));
+    cmdSideRight.setPicture(picture("place_side_right.png"));
     imgCenter.setPicture(picture("family_centre.png"));
     imgSeimer.setPicture(picture("family_edger.png"));
     imgSideboard.setPicture(picture("family_side.png"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "platform/control.h"
 
 namespace lumbrix {
@@ -12,6 +14,10 @@ class CommandButton : public Control {
         : Control(form, ControlKind::CommandButton, std::move(name), index) {}
 
     void press() { Click.raise(); }
+
+    // A picture shown on the button beside its caption (a file path; empty for none).
+    const std::string& picture() const { return picture_; }
+    void setPicture(const std::string& path) { change(picture_, path); }
 
     // The button pressed by Enter / Escape in its window.
     bool isDefault() const { return default_; }
@@ -28,6 +34,7 @@ class CommandButton : public Control {
   private:
     bool default_ = false;
     bool cancel_ = false;
+    std::string picture_;
 };
 
 // An option button. Options with the same container (frame, picture box or the window)

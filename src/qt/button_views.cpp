@@ -1,5 +1,10 @@
 #include "qt/button_views.h"
 
+#include <QIcon>
+#include <algorithm>
+
+#include "qt/label_views.h"
+
 #include "qt/form_view.h"
 #include "qt/qt_convert.h"
 
@@ -35,6 +40,16 @@ void CommandButtonView::refreshColors() {
 void CommandButtonView::refreshContent() {
     applyCaption(this, button_);
     setDefault(button_.isDefault());
+    if (button_.picture() != shownPicture_) {
+        shownPicture_ = button_.picture();
+        const QPixmap pixmap = pictureFile(shownPicture_);
+        setIcon(pixmap.isNull() ? QIcon() : QIcon(pixmap));
+        if (!pixmap.isNull()) {
+            // As large as the picture, but never taller than the button leaves room for.
+            const int side = std::min(pixmap.height(), std::max(16, height() - 8));
+            setIconSize(QSize(side, side));
+        }
+    }
 }
 
 OptionButtonView::OptionButtonView(OptionButton& model, FormView& host, QWidget* parent)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,6 +21,7 @@ class CommandButtonView : public QPushButton, public ControlView {
 
   private:
     CommandButton& button_;
+    std::string shownPicture_;
 };
 
 // An option button: a click selects the model's option (the model clears its group).
