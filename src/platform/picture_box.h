@@ -20,7 +20,7 @@ struct DrawOp {
 // A picture box: a drawing area with a user scale. Its child controls (board boxes, log
 // circles, lines) are placed in its scale units; drawing methods add figures in them too.
 class PictureBox : public Control {
-public:
+  public:
     PictureBox(Form& form, std::string name, int index = -1);
 
     // The user scale: the client area runs from (scaleLeft, scaleTop) over scaleWidth across
@@ -72,7 +72,7 @@ public:
     // The topmost visible child picture box (or image) under a point in scale units.
     Control* childAt(double x, double y) const;
 
-private:
+  private:
     Color resolve(long color) const;
     void draw(DrawOp op);
 
@@ -95,7 +95,7 @@ enum class ShapeKind { Rectangle = 0, Square = 1, Oval = 2, Circle = 3, RoundedR
 // A shape control (the log's circles): outline and optional fill, placed in its container's
 // units.
 class Shape : public Control {
-public:
+  public:
     Shape(Form& form, std::string name, int index = -1);
 
     ShapeKind shape() const { return shape_; }
@@ -107,7 +107,7 @@ public:
     bool filled() const { return filled_; }  // fill with the back colour
     void setFilled(bool v);
 
-private:
+  private:
     ShapeKind shape_ = ShapeKind::Rectangle;
     Color borderColor_ = colors::kBlack;
     int borderWidth_ = 1;
@@ -116,7 +116,7 @@ private:
 
 // A line control from (x1, y1) to (x2, y2) in its container's units.
 class LineControl : public Control {
-public:
+  public:
     LineControl(Form& form, std::string name, int index = -1);
 
     double x1() const { return x1_; }
@@ -129,7 +129,7 @@ public:
     int borderWidth() const { return borderWidth_; }
     void setBorderWidth(int w);
 
-private:
+  private:
     double x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
     Color borderColor_ = colors::kBlack;
     int borderWidth_ = 1;
@@ -137,7 +137,7 @@ private:
 
 // An image control showing a picture file.
 class Image : public Control {
-public:
+  public:
     Image(Form& form, std::string name, int index = -1)
         : Control(form, ControlKind::Image, std::move(name), index) {}
 
@@ -152,7 +152,7 @@ public:
         touch();
     }
 
-private:
+  private:
     std::string picture_;
     bool stretch_ = false;
 };

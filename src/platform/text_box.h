@@ -8,7 +8,7 @@ namespace lumbrix {
 // through `typeKey`, which raises KeyPress first (a handler drops the key by setting it to
 // 0) and then edits the text at the selection.
 class TextBox : public Control {
-public:
+  public:
     TextBox(Form& form, std::string name, int index = -1);
 
     const std::string& text() const { return text_; }
@@ -38,7 +38,7 @@ public:
 
     Event<> Change;
 
-private:
+  private:
     void clampSelection();
 
     std::string text_;

@@ -13,7 +13,7 @@ namespace lumbrix {
 namespace {
 
 class PictureWindow : public Form {
-public:
+  public:
     PictureWindow() : Form("frmPicture") {
         move(0, 0, 3000, 2000);
         cmdPlace.move(120, 120, 1500, 600);
