@@ -8,6 +8,7 @@
 // profile and the pattern name run along the bottom.
 #include <algorithm>
 #include <initializer_list>
+#include <vector>
 
 #include "mainwindow/frm_main.h"
 
@@ -157,6 +158,23 @@ void placeCircle(Shape& circle, PictureBox& drawing, Color border) {
     circle.setFilled(false);
 }
 
+// The keyboard order of the window: `first` in the order given, then every other control in
+// its order so far.
+void orderTabStops(Form& form, std::initializer_list<Control*> first) {
+    std::vector<Control*> rest;
+    for (Control* c : form.controls()) {
+        if (std::find(first.begin(), first.end(), c) == first.end()) rest.push_back(c);
+    }
+    std::stable_sort(rest.begin(), rest.end(), [](const Control* a, const Control* b) {
+        return a->tabIndex() < b->tabIndex();
+    });
+    int next = 0;
+    for (Control* c : first)
+        c->setTabIndex(next++);
+    for (Control* c : rest)
+        c->setTabIndex(next++);
+}
+
 }  // namespace
 
 void frmMain::layOutControls() {
@@ -170,9 +188,11 @@ void frmMain::layOutControls() {
     // ---- left column: results
     frmSaekavaMarginal.setCaption("Results");
     ResultRows results(frmSaekavaMarginal, kLeftWidth);
-    results.row(lblKKLabelSaepuruValjatulek, "Sawdust", &lblvaljatulekpuru,
-                &lblvaljatulekpuruprotsent);
-    results.row(lblKKLabelHakkeValjatulek, "Chips", &lblvaljatulekhake, &lblvaljatulekhakeprotsent);
+    // Sawdust and chips volumes are shown unrounded: they get half the frame's width each.
+    results.heading(lblKKLabelSaepuruValjatulek, "Sawdust, m3 and share of the log");
+    results.figures({&lblvaljatulekpuru, &lblvaljatulekpuruprotsent});
+    results.heading(lblKKLabelHakkeValjatulek, "Chips, m3 and share of the log");
+    results.figures({&lblvaljatulekhake, &lblvaljatulekhakeprotsent});
     results.row(lblKKLabelKoorValjatulek, "Bark", nullptr, &lblvaljatulekkoorprotsent);
     results.heading(lblKKLabelMAt, "Material shares");
     results.figures({&lblsydmatosakaal, &lblkyljelauaosakaal, &lblseimrilauaosakaal});
@@ -186,7 +206,7 @@ void frmMain::layOutControls() {
     results.row(lblKKLabelMarginKokku, "Margin (EBIT)", nullptr, &lblmargintotal);
     results.row(lblKKLabelMarginEBITDA, "EBITDA", nullptr, &lblmargintotalEBITDA);
     results.figures({&lblTulud, &lblKulud, &lblROCE});
-    results.heading(lblKKLabelCBBreakEven, "Centre break-even");
+    results.heading(lblKKLabelCBBreakEven, "Break-even, centre and side price");
     results.figures({&lblCBBreakEven, &lblSydaHind, &lblKyljelauahind});
     results.row(lblKKLabelRawATPEBIT, "Raw material ATP", &lblRawATPEBIT, &lblRawATPEBITDA);
     results.row(lblKKLabelNetRawmaterial, "Net raw material", nullptr, &lblNETrawmaterial);
@@ -424,6 +444,21 @@ void frmMain::layOutControls() {
     }
     mnuPalkUuenda.setVisible(false);
     layOutCatalogueTab();
+
+    // ---- keyboard order of the pattern tab; the header's fields follow the button that shows it
+    orderTabStops(*this, {// the log
+                          &txtPalk, &scrDiameeter, &txtKoone, &scrKoone, &txtKoverus, &scrKoverus,
+                          &txtPikkus, &scrPikkus, &cmdSobita,
+                          // the dimension picker and the placement buttons
+                          &optSydmat, &optSeimrilaud, &optKyljelaud, &lstDim, &cmdSeimerYleval,
+                          &cmdSideLeft, &cmdCenter, &cmdSideRight, &cmdSeimerAll,
+                          // the board lists and the zoom buttons
+                          &lstSeimerYleval, &lstKylgVasak, &lstSyda, &lstKylgParem, &lstSeimerAll,
+                          &Command2, &Command3,
+                          // the commands along the bottom and the pattern header
+                          &cmdUusKava, &cmdAvaKava, &cmdSalvestaUusKava, &cmdSoovita,
+                          &cmdShowCalculations, &cmdPalgiHinnad, &cmdPrindi, &cmdKavaLisainfoShow,
+                          &txtKavaKuupaev, &txtKavaKoostaja, &txtKavaNotes});
 }
 
 }  // namespace lumbrix

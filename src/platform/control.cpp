@@ -1,5 +1,7 @@
 #include "platform/control.h"
 
+#include <algorithm>
+
 #include "platform/form.h"
 
 namespace lumbrix {
@@ -15,6 +17,8 @@ Control::Control(Form& form, ControlKind kind, std::string name, int index)
     bindEvent(KeyDown, "KeyDown");
     bindEvent(GotFocus, "GotFocus");
     bindEvent(LostFocus, "LostFocus");
+    for (const Control* c : form_.controls())
+        tabIndex_ = std::max(tabIndex_, c->tabIndex() + 1);
     form_.registerControl(this);
 }
 
@@ -30,6 +34,14 @@ void Control::setContainer(Control* container) {
 void Control::setTabPage(int page) {
     tabPage_ = page;
     touch();
+}
+
+void Control::setTabIndex(int index) {
+    change(tabIndex_, index);
+}
+
+void Control::setTabStop(bool stop) {
+    change(tabStop_, stop);
 }
 
 void Control::setLeft(double v) {

@@ -100,6 +100,15 @@ class Control : public Revisioned {
     void setFontBold(bool bold);
     void setFontSize(double size);
 
+    // The keyboard order within the window: Tab moves to the control with the next higher
+    // index. A new control takes the number after the highest of the controls registered
+    // with its window before it, so by default the order is the order of registration.
+    int tabIndex() const { return tabIndex_; }
+    void setTabIndex(int index);
+    // False leaves the control out of the Tab order; a click still gives it the focus.
+    bool tabStop() const { return tabStop_; }
+    void setTabStop(bool stop);
+
     // Asks the window to give this control the keyboard focus.
     void setFocus();
 
@@ -129,6 +138,8 @@ class Control : public Revisioned {
     int index_;
     Control* container_ = nullptr;
     int tabPage_ = -1;
+    int tabIndex_ = 0;
+    bool tabStop_ = true;
     double left_ = 0;
     double top_ = 0;
     double width_ = 0;

@@ -36,6 +36,23 @@ struct RefreshGuard {
     RefreshGuard& operator=(const RefreshGuard&) = delete;
 };
 
+// The widget that takes the focus for `w`: the end of its chain of focus proxies.
+QWidget* focusTarget(QWidget* w) {
+    while (w->focusProxy())
+        w = w->focusProxy();
+    return w;
+}
+
+// Takes the widget in or out of the Tab order; a widget that takes no focus stays so.
+void applyTabStop(QWidget* w, bool stop) {
+    QWidget* target = focusTarget(w);
+    const Qt::FocusPolicy policy = target->focusPolicy();
+    if (policy == Qt::NoFocus) return;
+    const auto wanted =
+        static_cast<Qt::FocusPolicy>(stop ? policy | Qt::TabFocus : policy & ~Qt::TabFocus);
+    if (wanted != policy) target->setFocusPolicy(wanted);
+}
+
 bool drawnByCanvas(ControlKind kind) {
     return kind == ControlKind::Shape || kind == ControlKind::Line || kind == ControlKind::Image ||
            kind == ControlKind::PictureBox;
@@ -129,7 +146,25 @@ void FormView::build() {
     if (tabStrip_) {
         if (ControlView* v = viewOf(*tabStrip_)) v->widget()->lower();
     }
+    orderFocusChain();
     refresh();
+}
+
+void FormView::orderFocusChain() {
+    std::vector<Entry*> stops;
+    for (Entry& e : entries_) {
+        e.chainedTabIndex = e.control->tabIndex();
+        e.chainedTabStop = e.control->tabStop();
+        if (!e.view || !e.control->tabStop()) continue;
+        // Labels, frames and pictures take no focus and stay out of the chain.
+        if (focusTarget(e.view->widget())->focusPolicy() & Qt::TabFocus) stops.push_back(&e);
+    }
+    // Equal indexes keep the order of registration.
+    std::stable_sort(stops.begin(), stops.end(), [](const Entry* a, const Entry* b) {
+        return a->control->tabIndex() < b->control->tabIndex();
+    });
+    for (std::size_t i = 1; i < stops.size(); ++i)
+        QWidget::setTabOrder(stops[i - 1]->view->widget(), stops[i]->view->widget());
 }
 
 void FormView::buildEntry(Control& c) {
@@ -263,6 +298,7 @@ void FormView::refreshEntry(Entry& e) {
     if (w->toolTip() != tip) w->setToolTip(tip);
     const QFont font = toQFont(c.font());
     if (w->font() != font) w->setFont(font);
+    applyTabStop(w, c.tabStop());
     e.view->refreshColors();
     e.view->refreshContent();
 }
@@ -280,10 +316,13 @@ void FormView::refresh() {
     const bool formTouched = form_.revision() != seenFormRevision_;
     if (formTouched) applyForm();
     bool pagesChanged = false;
+    bool reorder = false;
     std::vector<const Control*> rescaled;
     for (Entry& e : entries_) {
         if (e.control->revision() == e.seenRevision) continue;
         refreshEntry(e);
+        if (e.control->tabIndex() != e.chainedTabIndex || e.control->tabStop() != e.chainedTabStop)
+            reorder = true;
         if (e.control->kind() == ControlKind::TabStrip) pagesChanged = true;
         if (e.control->kind() == ControlKind::PictureBox && e.view) rescaled.push_back(e.control);
     }
@@ -298,6 +337,7 @@ void FormView::refresh() {
             if ((pagesChanged && e.control->tabPage() >= 0) || inRescaled) placeAndShow(e);
         }
     }
+    if (reorder) orderFocusChain();
     menuBar_->refresh();
     Control* active = form_.activeControl();
     if (active != seenActiveControl_) {

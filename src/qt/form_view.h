@@ -88,6 +88,8 @@ class FormView : public QWidget {
         ControlView* view = nullptr;      // null for timers and dialogs
         CanvasWidget* drawnBy = nullptr;  // a figure inside a picture box
         std::uint64_t seenRevision = 0;
+        int chainedTabIndex = 0;  // the tab index the focus chain was built from
+        bool chainedTabStop = true;
     };
 
     void build();
@@ -96,6 +98,8 @@ class FormView : public QWidget {
     void refreshEntry(Entry& entry);
     void placeAndShow(Entry& entry);
     void applyForm();
+    // Links the focusable widgets in the order of their controls' tab index.
+    void orderFocusChain();
     Entry* entryOf(const Control& control);
 
     Form& form_;

@@ -11,6 +11,8 @@ ScrollBarView::ScrollBarView(ScrollBar& model, FormView& host, QWidget* parent)
     : QScrollBar(model.kind() == ControlKind::HScrollBar ? Qt::Horizontal : Qt::Vertical, parent),
       ControlView(model, host),
       bar_(model) {
+    // Scroll bars take the keyboard focus, so the arrow keys move them.
+    setFocusPolicy(Qt::StrongFocus);
     track(connect(this, &QScrollBar::valueChanged, this, [this](int value) {
         if (FormView::refreshing()) return;
         this->host().dispatch([this, value] { bar_.setValue(value); }, this);
