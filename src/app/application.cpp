@@ -10,6 +10,10 @@ Application::Application(Desktop& desktop, std::filesystem::path installFolder)
       userSettings_(desktop.userSettingsPath()) {}
 
 Application::~Application() {
+    // The desktop lets go of every window that is still loaded while its controls exist.
+    for (const auto& [key, w] : windows_) {
+        if (w->isLoaded()) desktop_.windowUnloaded(*w);
+    }
     retired_.clear();
     windows_.clear();
 }
