@@ -15,19 +15,8 @@ namespace lumbrix {
 
 namespace {
 
-// The height of the drawing area, in mm, that is shown at 100 % zoom.
-constexpr double kFullZoomHeight = 465.772;
-
 const std::string kOutOfLogEstonian = "Toode palgist väljas!";
 const std::string kOutOfLogEnglish = "Product is out of log!";
-const std::string kVolumeZeroEstonian =
-    "Palgimahu arvutamises viga! Maht 0tm! Kontrolli seadeid ja mahukoefitsenti!";
-const std::string kVolumeZeroEnglish =
-    "There is an error in log volume calculation! Volume is 0m3! Check settings and volume "
-    "coefitsent!";
-
-constexpr Color kNoticeBackground = 0x80C0FF;
-
 // The sum of the volume column over the rows of `list`, each row reached by selecting it.
 double volumeTotal(ListBox& list) {
     double total = 0;
@@ -85,7 +74,7 @@ void frmMain::uuenda_materjalid() {
         const std::optional<double> current = currentLogVolume(k);
         if (current) pattern.dblPalgimaht = *current;
         if (pattern.dblPalgimaht == 0) {
-            runtime::msgBox(bilingual(*this, kVolumeZeroEstonian, kVolumeZeroEnglish));
+            showLogVolumeZeroMessage(*this);
             return;
         }
         if (pattern.saematerjalimaht == 0) return;
@@ -114,8 +103,7 @@ void frmMain::uuenda_materjalid() {
 
         // 13.-14.
         cmdShowCalculations.setEnabled(true);
-        lblZoom.setCaption("Zoom: " +
-                           FormatNumber(Round(kFullZoomHeight / picBack.scaleHeight(), 1), "0%"));
+        lblZoom.setCaption(zoomCaption());
 
         // 15.-17. The outer boxes coloured by whether the log holds them, from the full-edge
         // step's corner diameters.
@@ -126,7 +114,7 @@ void frmMain::uuenda_materjalid() {
         colourPair(pickylgvasak[1], pickylgparem[1], pattern.kylgdiameeter1 < diameter);
         if (pattern.palgistvaljas == 1) {
             lblPalgiHinnaInfo.setCaption(bilingual(*this, kOutOfLogEstonian, kOutOfLogEnglish));
-            lblPalgiHinnaInfo.setBackColor(kNoticeBackground);
+            lblPalgiHinnaInfo.setBackColor(colors::kLightOrange);
         }
 
         // 18.

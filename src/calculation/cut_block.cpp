@@ -4,8 +4,16 @@
 #include <cmath>
 
 #include "mainwindow/frm_main.h"
+#include "store/board_row.h"
 
 namespace lumbrix {
+
+double sumOfSawingThicknesses(const ListBox& centre) {
+    double total = 0;
+    for (const std::string& row : centre.rows())
+        total += BoardRow(row).sawingThickness();
+    return total;
+}
 
 double CutBlock::diagonal() const {
     return std::sqrt(width * width + height * height);

@@ -3,6 +3,7 @@
 namespace lumbrix {
 
 class frmMain;
+class ListBox;
 
 // The rectangle of boards and saw cuts that governs the log: in centre-material mode the
 // centre block with its kerfs; in side-board mode the larger (by diagonal) of the edger stack
@@ -13,6 +14,9 @@ struct CutBlock {
     double height = 0;
     double diagonal() const;
 };
+
+// The sum of the sawing thicknesses of the centre rows, mm.
+double sumOfSawingThicknesses(const ListBox& centre);
 
 // `k1`, `k2`: the kerfs of the first and second saw; `thicknesses`: the sum of the centre
 // rows' sawing thicknesses.

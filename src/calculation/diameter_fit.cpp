@@ -15,13 +15,6 @@ namespace {
 
 constexpr double kLargestDiameter = 600;
 
-double sumOfSawingThicknesses(const ListBox& centre) {
-    double total = 0;
-    for (const std::string& row : centre.rows())
-        total += BoardRow(row).sawingThickness();
-    return total;
-}
-
 }  // namespace
 
 void frmMain::mnuArvutusedKyljelauad_Click() {

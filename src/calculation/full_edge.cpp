@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calculation/cut_block.h"
 #include "mainwindow/frm_main.h"
 #include "platform/vb_error.h"
 #include "store/board_row.h"

@@ -17,8 +17,6 @@ namespace lumbrix {
 
 namespace {
 
-constexpr Color kMissingPriceBackground = 0x80C0FF;  // light orange
-
 std::string money(double value) {
     return FormatNumber(Round(value, 2), "0.00");
 }
@@ -86,7 +84,7 @@ void frmMain::Arvuta_palgihind() {
             }
             lblPalgiHinnaInfo.setCaption(
                 bilingual(*this, "Diameetril puudub hind!", "Diameter price is missing!"));
-            lblPalgiHinnaInfo.setBackColor(kMissingPriceBackground);
+            lblPalgiHinnaInfo.setBackColor(colors::kLightOrange);
             lblPalgikuluHind.setCaption("");
             lblPalgikuluHind.setBackColor(colors::kRed);
             sub.txtpalgiklassihind = "0";

@@ -17,13 +17,14 @@ double logVolume(double topDiameterMm, double lengthMm, double coefficient) {
     return Round(CheckedResult(v), 3);
 }
 
-namespace {
+void showLogVolumeZeroMessage(const frmMain& main) {
+    runtime::msgBox(bilingual(
+        main, "Palgimahu arvutamises viga! Maht 0tm! Kontrolli seadeid ja mahukoefitsenti!",
+        "There is an error in log volume calculation! Volume is 0m3! Check settings and volume "
+        "coefitsent!"));
+}
 
-const std::string kVolumeZeroEstonian =
-    "Palgimahu arvutamises viga! Maht 0tm! Kontrolli seadeid ja mahukoefitsenti!";
-const std::string kVolumeZeroEnglish =
-    "There is an error in log volume calculation! Volume is 0m3! Check settings and volume "
-    "coefitsent!";
+namespace {
 
 // A scroll bar's value from a text box: the strict number, rounded to a whole number.
 int wholeNumberOf(const TextBox& box) {
@@ -44,7 +45,7 @@ void frmMain::Joonista_palk() {
     try {
         const double k = RegionCompVal(store().txtPalgimahukoefitsent);
         if (k == 0) {
-            runtime::msgBox(bilingual(*this, kVolumeZeroEstonian, kVolumeZeroEnglish));
+            showLogVolumeZeroMessage(*this);
             return;
         }
         dblPalk = ToDoubleStrict(txtPalk.text());

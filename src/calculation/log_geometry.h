@@ -7,4 +7,8 @@ namespace lumbrix {
 // with D the top diameter in mm, L the length in m and k the volume coefficient.
 double logVolume(double topDiameterMm, double lengthMm, double coefficient);
 
+class frmMain;
+// The message shown when the log volume comes out 0 (a volume coefficient or length of 0).
+void showLogVolumeZeroMessage(const frmMain& main);
+
 }  // namespace lumbrix

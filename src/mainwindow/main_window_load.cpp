@@ -1,5 +1,4 @@
 // What runs when the main window loads, and the start-up timer that loads the profile.
-#include <cstdio>
 #include <string>
 
 #include "app/application.h"
@@ -9,26 +8,6 @@
 #include "project_version.h"
 
 namespace lumbrix {
-
-namespace {
-
-std::string dayMonthYear(const CalendarDate& d) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d.%02d.%02d", d.day % 100, d.month % 100, d.year % 100);
-    return text;
-}
-
-}  // namespace
-
-std::string todayForHeader(Desktop& desktop) {
-    return dayMonthYear(desktop.now());
-}
-
-std::string authorFromEnvironment(Desktop& desktop) {
-    std::string author = desktop.environment("USERNAME");
-    if (author.empty()) author = desktop.environment("USER");
-    return author;
-}
 
 void frmMain::Form_Load() {
     try {

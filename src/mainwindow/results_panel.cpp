@@ -8,12 +8,8 @@
 
 namespace lumbrix {
 
-namespace {
-constexpr Color kHighlight = 0x80C0FF;
-}  // namespace
-
 void frmMain::lblPalgimaht_MouseMove() {
-    lblPalgimaht.setBackColor(kHighlight);
+    lblPalgimaht.setBackColor(colors::kLightOrange);
     lblPalgimaht.setToolTipText(
         bilingual(*this, "Valemi nägemiseks tehke klik", "Click to see the formula"));
 }

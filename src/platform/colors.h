@@ -13,7 +13,8 @@ namespace colors {
 inline constexpr Color kBlack = 0x000000;
 inline constexpr Color kWhite = 0xFFFFFF;
 inline constexpr Color kRed = 0x0000FF;
-inline constexpr Color kOrange = 0x0080FF;  // red 255, green 128, blue 0
+inline constexpr Color kOrange = 0x0080FF;       // red 255, green 128, blue 0
+inline constexpr Color kLightOrange = 0x80C0FF;  // red 255, green 192, blue 128: notices
 inline constexpr Color kSystemFlag = 0x80000000;
 inline constexpr Color kButtonFace = 0x8000000F;
 inline constexpr Color kButtonText = 0x80000012;
