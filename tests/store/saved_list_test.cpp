@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -26,12 +27,17 @@ std::string fixture(const std::string& name) {
     return bytes.str();
 }
 
-// "SavedList", the count as 32-bit little-endian, then length byte and bytes per row.
-std::string listBytes(const std::vector<std::string>& rows) {
+// "SavedList" and the count as 32-bit little-endian.
+std::string countedBytes(long count) {
     std::string bytes = "SavedList";
-    const auto count = static_cast<unsigned>(rows.size());
     for (int i = 0; i < 4; ++i)
-        bytes.push_back(static_cast<char>((count >> (8 * i)) & 0xFF));
+        bytes.push_back(static_cast<char>((static_cast<unsigned long>(count) >> (8 * i)) & 0xFF));
+    return bytes;
+}
+
+// The signature and count, then a length byte and the bytes of each row.
+std::string listBytes(const std::vector<std::string>& rows) {
+    std::string bytes = countedBytes(static_cast<long>(rows.size()));
     for (const std::string& row : rows)
         bytes += static_cast<char>(row.size()) + row;
     return bytes;
@@ -47,29 +53,6 @@ TEST(SavedList, TwoLogPriceRowsGiveTheFiftyFourBytes) {
     EXPECT_EQ(expected.size(), 54u);
     EXPECT_EQ(folder.readFile("logprices"), expected);
     EXPECT_EQ(readSavedList(folder / "logprices").rows, rows);
-}
-
-TEST(SavedList, WritesExactlyTheNewListOverALongerOne) {
-    struct Case {
-        const char* what;
-        std::vector<std::string> rows;
-        std::size_t size;
-    };
-    const Case cases[] = {
-        {"two rows over five", {"005 - 049  40.00  11", "050 - 099  45.50  12"}, 55},
-        {"no rows: signature and count 0", {}, 13},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        TempInstallFolder folder;
-        folder.writeFile("edger", listBytes({"a", "bb", "ccc", "dddd", "eeeee"}));
-        ASSERT_TRUE(writeSavedList(folder / "edger", c.rows));
-        EXPECT_EQ(folder.readFile("edger"), listBytes(c.rows));
-        EXPECT_EQ(folder.readFile("edger").size(), c.size);
-        const SavedListRead read = readSavedList(folder / "edger");
-        EXPECT_EQ(read.outcome, Outcome::Rows);
-        EXPECT_EQ(read.rows, c.rows);
-    }
 }
 
 TEST(SavedList, RowsAreWindows1257OnDiskAndReadBackAsTheSameText) {
@@ -92,52 +75,36 @@ TEST(SavedList, ForeignFileWithWindows1257LettersAndOldBytesBehindItsRows) {
 }
 
 TEST(SavedList, BrokenFilesAreRefusedWholeOrIgnoredAsTheyDeserve) {
+    const auto counted = [](long count) {  // a count and that many empty rows
+        return countedBytes(count) + std::string(count > 0 ? std::size_t(count) : 0, '\0');
+    };
     struct Case {
-        const char* file;
+        const char* what;
+        std::string bytes;
         Outcome outcome;
         int number;
-    };
-    const Case cases[] = {
-        {"savedlist_truncated_row.bin", Outcome::Invalid, 321},
-        {"savedlist_truncated_count.bin", Outcome::Invalid, 321},
-        {"savedlist_missing_rows.bin", Outcome::Invalid, 321},
-        {"savedlist_count_32768.bin", Outcome::Invalid, 6},
-        // Another format: no rows and nothing to report (the signature's case counts).
-        {"savedlist_wrong_signature.bin", Outcome::NotASavedList, 0},
-        {"savedlist_text_file.bin", Outcome::NotASavedList, 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.file);
-        const SavedListRead read = parseSavedList(fixture(c.file));
-        EXPECT_EQ(read.outcome, c.outcome);
-        EXPECT_TRUE(read.rows.empty()) << "no half list";
-        EXPECT_EQ(read.number, c.number);
-        EXPECT_EQ(read.ok(), c.outcome == Outcome::NotASavedList);
-    }
-}
-
-TEST(SavedList, CountBoundsFollowTheSixteenBitLoop) {
-    struct Case {
-        long count;
-        Outcome outcome;
         std::size_t rows;
     };
     const Case cases[] = {
-        {32767, Outcome::Rows, 32767}, {0, Outcome::Rows, 0},
-        {-1, Outcome::Rows, 0},  // a count below 1 adds nothing
-        {-32767, Outcome::Rows, 0},    {-32768, Outcome::Invalid, 0},
-        {32768, Outcome::Invalid, 0},
+        {"truncated row", fixture("savedlist_truncated_row.bin"), Outcome::Invalid, 321, 0},
+        {"truncated count", fixture("savedlist_truncated_count.bin"), Outcome::Invalid, 321, 0},
+        {"missing rows", fixture("savedlist_missing_rows.bin"), Outcome::Invalid, 321, 0},
+        {"count 32768 file", fixture("savedlist_count_32768.bin"), Outcome::Invalid, 6, 0},
+        {"count 32768", counted(32768), Outcome::Invalid, 6, 0},
+        {"count -32768", counted(-32768), Outcome::Invalid, 6, 0},
+        {"count 32767", counted(32767), Outcome::Rows, 0, 32767},
+        {"count -1 adds nothing", counted(-1), Outcome::Rows, 0, 0},
+        // Another format: no rows and nothing to report (the signature's case counts).
+        {"wrong signature", fixture("savedlist_wrong_signature.bin"), Outcome::NotASavedList, 0, 0},
+        {"text file", fixture("savedlist_text_file.bin"), Outcome::NotASavedList, 0, 0},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.count);
-        std::string bytes = "SavedList";
-        const auto count = static_cast<unsigned>(c.count);
-        for (int i = 0; i < 4; ++i)
-            bytes.push_back(static_cast<char>((count >> (8 * i)) & 0xFF));
-        bytes += std::string(c.count > 0 ? static_cast<std::size_t>(c.count) : 0, '\0');
-        const SavedListRead read = parseSavedList(bytes);
+        SCOPED_TRACE(c.what);
+        const SavedListRead read = parseSavedList(c.bytes);
         EXPECT_EQ(read.outcome, c.outcome);
-        EXPECT_EQ(read.rows.size(), c.rows);
+        EXPECT_EQ(read.rows.size(), c.rows) << "no half list";
+        EXPECT_EQ(read.number, c.number);
+        EXPECT_EQ(read.ok(), c.outcome != Outcome::Invalid);
     }
 }
 
@@ -155,33 +122,37 @@ TEST(SavedList, MissingFileIsCreatedEmptyButAMissingFolderIsAnError) {
     EXPECT_FALSE(std::filesystem::exists(folder / "no-such-profile"));
 }
 
-TEST(SavedList, RowsThatCannotBeStoredAreRefusedAndTheOldFileStays) {
+TEST(SavedList, WritesExactlyTheNewListOrRefusesRowsThatCannotBeStored) {
     std::string zh;
     for (int i = 0; i < 200; ++i)
         zh += "ž";
     struct Case {
         const char* what;
         std::vector<std::string> rows;
-        bool fits;
+        std::size_t size;  // 0: refused
     };
     const Case cases[] = {
-        {"a row of 255 characters", {std::string(255, 'x')}, true},
-        {"a row of 256 characters", {"ok", std::string(256, 'x')}, false},
-        {"200 letters: 400 bytes in memory, 200 on disk", {zh}, true},
-        {"32767 rows", std::vector<std::string>(32767, ""), true},
-        {"32768 rows", std::vector<std::string>(32768, ""), false},
+        {"two rows over five", {"005 - 049  40.00  11", "050 - 099  45.50  12"}, 55},
+        {"no rows: signature and count 0", {}, 13},
+        {"a row of 255 characters", {std::string(255, 'x')}, 13 + 256},
+        {"a row of 256 characters", {"ok", std::string(256, 'x')}, 0},
+        {"200 letters: 400 bytes in memory, 200 on disk", {zh}, 13 + 201},
+        {"32767 rows", std::vector<std::string>(32767, ""), 13 + 32767},
+        {"32768 rows", std::vector<std::string>(32768, ""), 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         TempInstallFolder folder;
-        folder.writeFile("center", listBytes({"old"}));
+        const std::string old = listBytes({"a", "bb", "ccc", "dddd", "eeeee"});
+        folder.writeFile("center", old);
         const FileResult result = writeSavedList(folder / "center", c.rows);
-        EXPECT_EQ(result.ok, c.fits);
-        if (c.fits) {
+        EXPECT_EQ(result.ok, c.size != 0);
+        if (c.size != 0) {
+            EXPECT_EQ(folder.readFile("center").size(), c.size);
             EXPECT_EQ(readSavedList(folder / "center").rows, c.rows);
         } else {
             EXPECT_EQ(result.number, 6);
-            EXPECT_EQ(folder.readFile("center"), listBytes({"old"}));
+            EXPECT_EQ(folder.readFile("center"), old);
         }
     }
 }
@@ -207,11 +178,8 @@ TEST(SavedList, FailedWriteLeavesTheOldFileWholeAndIsReported) {
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.number, 61);
     EXPECT_EQ(folder.readFile("logprices"), old);
-    std::size_t files = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path())) {
-        ++files;
-    }
-    EXPECT_EQ(files, 1u) << "no temporary file is left behind";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1)
+        << "no temporary file is left behind";
 }
 
 }  // namespace
