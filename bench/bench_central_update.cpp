@@ -66,12 +66,18 @@ void fillFullPattern(frmMain& m) {
     }
 }
 
-void BM_CentralUpdateOnAFullPattern(benchmark::State& state) {
+// The main window on a quiet desktop, holding a full pattern.
+struct FullPattern {
     QuietDesktop desktop;
-    runtime::ScopedDesktop installed(desktop);
-    Application app(desktop, std::filesystem::temp_directory_path());
-    frmMain& m = app.window<frmMain>();
-    fillFullPattern(m);
+    runtime::ScopedDesktop installed{desktop};
+    Application app{desktop, std::filesystem::temp_directory_path()};
+    FullPattern() { fillFullPattern(main()); }
+    frmMain& main() { return app.window<frmMain>(); }
+};
+
+void BM_CentralUpdateOnAFullPattern(benchmark::State& state) {
+    FullPattern pattern;
+    frmMain& m = pattern.main();
     for (auto _ : state) {
         m.uuenda_materjalid();
         benchmark::DoNotOptimize(m.lblvaljatulek.caption().data());
@@ -81,11 +87,8 @@ BENCHMARK(BM_CentralUpdateOnAFullPattern)->Unit(benchmark::kMicrosecond);
 
 // The fit from another diameter: the scroll bar's update and the fit's own update included.
 void BM_FitOnAFullPattern(benchmark::State& state) {
-    QuietDesktop desktop;
-    runtime::ScopedDesktop installed(desktop);
-    Application app(desktop, std::filesystem::temp_directory_path());
-    frmMain& m = app.window<frmMain>();
-    fillFullPattern(m);
+    FullPattern pattern;
+    frmMain& m = pattern.main();
     for (auto _ : state) {
         state.PauseTiming();
         m.scrDiameeter.setValue(500);

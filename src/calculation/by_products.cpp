@@ -17,6 +17,20 @@ double cutVolume(double kerf, double height, double length, double cuts) {
     return kerf * height * length * cuts / 1e9;
 }
 
+// One by-product per m3 of sawn timber: solid m3, loose m3 and its revenue (2 decimals).
+struct ByProduct {
+    double solid;
+    double loose;
+    double revenue;
+};
+
+ByProduct perM3OfSawnTimber(double shareOfLog, double logConsumption,
+                            const std::string& looseFactor, const std::string& pricePerLoose) {
+    const double solid = shareOfLog * logConsumption;
+    const double loose = solid * RegionCompVal(looseFactor);
+    return {solid, loose, Round(loose * RegionCompVal(pricePerLoose), 2)};
+}
+
 std::string percentOf(double fraction) {
     return FormatNumber(Round(fraction, 3), "0.00%");
 }
@@ -75,25 +89,25 @@ void frmMain::Arvuta_puru() {
         const double consumption = pattern.palgikulu;
         sub.lblsaematmaht = NumberText(pattern.valjatulek * consumption);
 
-        const double chipsSolid = chipsShare * consumption;
-        sub.lblhakkemaht = NumberText(chipsSolid);
-        const double chipsLoose = chipsSolid * RegionCompVal(sub.txtKoefitsentHake);
-        sub.lblpuistehakkekant = NumberText(chipsLoose);
-        pattern.hakketulu = Round(chipsLoose * RegionCompVal(sub.txtHakehind), 2);
+        const ByProduct chipsPerM3 =
+            perM3OfSawnTimber(chipsShare, consumption, sub.txtKoefitsentHake, sub.txtHakehind);
+        sub.lblhakkemaht = NumberText(chipsPerM3.solid);
+        sub.lblpuistehakkekant = NumberText(chipsPerM3.loose);
+        pattern.hakketulu = chipsPerM3.revenue;
         lblMarginHake.setCaption(NumberText(pattern.hakketulu));
 
-        const double sawdustSolid = sawdustShare * consumption;
-        sub.lblpurumaht = NumberText(sawdustSolid);
-        const double sawdustLoose = sawdustSolid * RegionCompVal(sub.txtKoefitsentPuru);
-        sub.lblpurupuistekant = NumberText(sawdustLoose);
-        pattern.purutulu = Round(sawdustLoose * RegionCompVal(sub.txtsaepuruHind), 2);
+        const ByProduct sawdustPerM3 =
+            perM3OfSawnTimber(sawdustShare, consumption, sub.txtKoefitsentPuru, sub.txtsaepuruHind);
+        sub.lblpurumaht = NumberText(sawdustPerM3.solid);
+        sub.lblpurupuistekant = NumberText(sawdustPerM3.loose);
+        pattern.purutulu = sawdustPerM3.revenue;
         lblMarginPuru.setCaption(NumberText(pattern.purutulu));
 
-        const double barkSolid = barkShare * consumption;
-        sub.lblkoormaht = NumberText(barkSolid);
-        const double barkLoose = barkSolid * RegionCompVal(sub.txtKoefitsentKoor);
-        sub.lblpuistekoorkant = NumberText(barkLoose);
-        pattern.kooretulu = Round(barkLoose * RegionCompVal(sub.txtkoorhind), 2);
+        const ByProduct barkPerM3 =
+            perM3OfSawnTimber(barkShare, consumption, sub.txtKoefitsentKoor, sub.txtkoorhind);
+        sub.lblkoormaht = NumberText(barkPerM3.solid);
+        sub.lblpuistekoorkant = NumberText(barkPerM3.loose);
+        pattern.kooretulu = barkPerM3.revenue;
         lblMarginKoor.setCaption(NumberText(pattern.kooretulu));
     } catch (const VbError& e) {
         runtime::showErrorBox(e.number(), e.description(), "Arvuta_puru");

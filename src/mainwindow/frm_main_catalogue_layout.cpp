@@ -9,6 +9,7 @@
 
 #include "app/application.h"
 #include "mainwindow/frm_main.h"
+#include "mainwindow/main_window_geometry.h"
 
 namespace lumbrix {
 
@@ -16,20 +17,12 @@ namespace {
 
 constexpr int kCataloguePage = 1;
 
-// ---- the tab page
-constexpr double kPageLeft = 135;
-constexpr double kPageTop = 540;
-constexpr double kPageRight = 16545;
-constexpr double kPageBottom = 10410;
-constexpr double kGap = 60;
+using namespace mainlayout;
 
 // ---- common sizes
-constexpr double kLabelHeight = 255;
-constexpr double kTextHeight = 300;
 constexpr double kButtonHeight = 360;
-constexpr double kFieldPitch = 390;     // one row of the product's frame
-constexpr double kFrameFirstRow = 300;  // below a frame's caption
-constexpr double kLabelDrop = 30;       // a caption sits this much lower than its field
+constexpr double kFieldPitch = 390;  // one row of the product's frame
+constexpr double kLabelDrop = 30;    // a caption sits this much lower than its field
 
 // ---- top left: the product type
 constexpr double kTypeWidth = 3120;
@@ -39,9 +32,6 @@ constexpr double kCurrentPicture = 96 * kTwipsPerPixel;
 
 // ---- top right: the product list, fixed-pitch rows
 constexpr double kListLeft = kPageLeft + kTypeWidth + kGap;
-constexpr double kListTextInset = 4 * kTwipsPerPixel;
-constexpr double kCharWidth = 6.6 * kTwipsPerPixel;
-const Font kProductRowFont{"Courier New", 8};
 
 // ---- bottom: the product's frame and its four columns
 constexpr double kInfoHeight = kFrameFirstRow + 9 * kFieldPitch + 90;
@@ -61,16 +51,12 @@ constexpr double kPickerPicture = 64 * kTwipsPerPixel;
 
 void place(Control& c, double left, double top, double width, double height,
            Control* container = nullptr) {
-    c.setContainer(container);
-    c.setTabPage(kCataloguePage);
-    c.move(left, top, width, height);
+    placeOnPage(c, kCataloguePage, left, top, width, height, container);
 }
 
 void placeCaption(Label& label, const char* text, double left, double top, double width,
                   Control* container = nullptr) {
-    place(label, left, top, width, kLabelHeight, container);
-    label.setCaption(text);
-    label.setTransparent(true);
+    placeCaptionOnPage(label, kCataloguePage, text, left, top, width, container);
 }
 
 // A row of the product's frame: a caption and its field.
@@ -163,7 +149,7 @@ void frmMain::layOutCatalogueTab() {
     placeColumnHeading(lblListComment, "Comment", 123, 20);
     const double listTop = kPageTop + kLabelHeight + 15;
     place(lstTootedDim, kListLeft, listTop, kPageRight - kListLeft, kInfoTop - kGap - listTop);
-    lstTootedDim.setFont(kProductRowFont);
+    lstTootedDim.setFont(kRecordFont);
     lstTootedDim.setSorted(true);
 
     // The picked product, kept out of sight.

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "mainwindow/frm_main.h"
+#include "mainwindow/main_window_geometry.h"
 
 namespace lumbrix {
 
@@ -23,12 +24,10 @@ constexpr double kTabLeft = 60;
 constexpr double kTabTop = 60;
 constexpr double kTabWidth = 16560;
 constexpr double kTabHeight = 10485;
-constexpr double kPageLeft = 135;     // inside the tab strip's border
-constexpr double kPageTop = 540;      // below the tabs
-constexpr double kPageRight = 16545;  // inside the tab strip's border
+using namespace mainlayout;
+
 constexpr double kMainBottom = 9990;  // bottom of the three columns
 constexpr double kBottomRowTop = 10050;
-constexpr double kGap = 60;
 
 // ---- the three columns
 constexpr double kLeftWidth = 3450;
@@ -38,20 +37,15 @@ constexpr double kRightLeft = kDrawingLeft + kDrawingSize + kGap;
 constexpr double kRightWidth = kPageRight - kRightLeft;  // 55 board-row characters
 
 // ---- common heights
-constexpr double kLabelHeight = 255;
-constexpr double kTextHeight = 300;
 constexpr double kButtonHeight = 330;
 constexpr double kRowPitch = 285;
 
 // ---- board lists: fixed-pitch rows of 16 pixels, a 2-pixel border on each side
 constexpr double kListBorder = 2 * 2 * kTwipsPerPixel;
 constexpr double kBoardRowHeight = ListBox::kRowHeightPixels * kTwipsPerPixel;
-constexpr double kCharWidth = 6.6 * kTwipsPerPixel;  // one character of the board rows
-constexpr double kListTextInset = 4 * kTwipsPerPixel;
 
 // ---- results frame: a caption column and two value columns
 constexpr double kFrameInset = 90;
-constexpr double kFrameFirstRow = 300;  // below the frame's caption
 constexpr double kResultCaptionWidth = 1530;
 constexpr double kResultValueWidth = 840;
 constexpr double kResultValueA = kFrameInset + kResultCaptionWidth + 30;
@@ -62,21 +56,15 @@ constexpr Color kButtCircle = colors::rgb(128, 64, 0);
 constexpr Color kMiddleCircle = colors::rgb(128, 128, 128);
 constexpr Color kTopCircle = colors::kBlack;
 
-const Font kBoardRowFont{"Courier New", 8};
-
 // Places a control on the pattern tab, on the window or inside `container`.
 void place(Control& c, double left, double top, double width, double height,
            Control* container = nullptr) {
-    c.setContainer(container);
-    c.setTabPage(0);
-    c.move(left, top, width, height);
+    placeOnPage(c, 0, left, top, width, height, container);
 }
 
 void placeCaption(Label& label, const char* text, double left, double top, double width,
                   Control* container = nullptr) {
-    place(label, left, top, width, kLabelHeight, container);
-    label.setCaption(text);
-    label.setTransparent(true);
+    placeCaptionOnPage(label, 0, text, left, top, width, container);
 }
 
 // A label that the calculation fills with a figure: empty, right-aligned, bordered.
@@ -133,7 +121,7 @@ class ResultRows {
 double placeBoardList(ListBox& list, double top, int rows) {
     const double height = rows * kBoardRowHeight + kListBorder;
     place(list, kRightLeft, top, kRightWidth, height);
-    list.setFont(kBoardRowFont);
+    list.setFont(kRecordFont);
     return top + height + 45;
 }
 
@@ -328,7 +316,7 @@ void frmMain::layOutControls() {
     const double buttonsTop = kMainBottom - 3 * kPlacementPitch + 30;
     const double dimTop = pickerTop + kRowPitch + 45;
     place(lstDim, kRightLeft, dimTop, kRightWidth, buttonsTop - kGap - dimTop);
-    lstDim.setFont(kBoardRowFont);
+    lstDim.setFont(kRecordFont);
     constexpr double kPlacementWidth = 1200;
     const double middleX = kRightLeft + (kRightWidth - kPlacementWidth) / 2;
     const double sideOffset = kPlacementWidth + kGap;
