@@ -17,18 +17,22 @@ double cutVolume(double kerf, double height, double length, double cuts) {
     return kerf * height * length * cuts / 1e9;
 }
 
-// One by-product per m3 of sawn timber: solid m3, loose m3 and its revenue (2 decimals).
+// One by-product per m3 of sawn timber, as the store holds it: the solid and loose volumes as
+// text, and the revenue rounded to 2 decimals. Each step reads the text the step before wrote,
+// as every figure of the store is text, so the last digits are those of the shown figures.
 struct ByProduct {
-    double solid;
-    double loose;
+    std::string solid;
+    std::string loose;
     double revenue;
 };
 
 ByProduct perM3OfSawnTimber(double shareOfLog, double logConsumption,
                             const std::string& looseFactor, const std::string& pricePerLoose) {
-    const double solid = shareOfLog * logConsumption;
-    const double loose = solid * RegionCompVal(looseFactor);
-    return {solid, loose, Round(loose * RegionCompVal(pricePerLoose), 2)};
+    ByProduct b;
+    b.solid = NumberText(shareOfLog * logConsumption);
+    b.loose = NumberText(RegionCompVal(b.solid) * RegionCompVal(looseFactor));
+    b.revenue = Round(RegionCompVal(b.loose) * RegionCompVal(pricePerLoose), 2);
+    return b;
 }
 
 std::string percentOf(double fraction) {
@@ -91,22 +95,22 @@ void frmMain::Arvuta_puru() {
 
         const ByProduct chipsPerM3 =
             perM3OfSawnTimber(chipsShare, consumption, sub.txtKoefitsentHake, sub.txtHakehind);
-        sub.lblhakkemaht = NumberText(chipsPerM3.solid);
-        sub.lblpuistehakkekant = NumberText(chipsPerM3.loose);
+        sub.lblhakkemaht = chipsPerM3.solid;
+        sub.lblpuistehakkekant = chipsPerM3.loose;
         pattern.hakketulu = chipsPerM3.revenue;
         lblMarginHake.setCaption(NumberText(pattern.hakketulu));
 
         const ByProduct sawdustPerM3 =
             perM3OfSawnTimber(sawdustShare, consumption, sub.txtKoefitsentPuru, sub.txtsaepuruHind);
-        sub.lblpurumaht = NumberText(sawdustPerM3.solid);
-        sub.lblpurupuistekant = NumberText(sawdustPerM3.loose);
+        sub.lblpurumaht = sawdustPerM3.solid;
+        sub.lblpurupuistekant = sawdustPerM3.loose;
         pattern.purutulu = sawdustPerM3.revenue;
         lblMarginPuru.setCaption(NumberText(pattern.purutulu));
 
         const ByProduct barkPerM3 =
             perM3OfSawnTimber(barkShare, consumption, sub.txtKoefitsentKoor, sub.txtkoorhind);
-        sub.lblkoormaht = NumberText(barkPerM3.solid);
-        sub.lblpuistekoorkant = NumberText(barkPerM3.loose);
+        sub.lblkoormaht = barkPerM3.solid;
+        sub.lblpuistekoorkant = barkPerM3.loose;
         pattern.kooretulu = barkPerM3.revenue;
         lblMarginKoor.setCaption(NumberText(pattern.kooretulu));
     } catch (const VbError& e) {

@@ -54,6 +54,19 @@ void frmMain::uuenda_materjalid() {
             return;
         }
         layOutBoardBoxes();
+        // The log volume as the log stands now, so a changed volume coefficient counts in this
+        // very update. A log the drawing refuses (a text that is no number or lies beyond its
+        // scroll bar) stops the update here, once the drawing has said why: every figure stays
+        // that of the last log the drawing accepted, as nothing below may mix the refused log
+        // in (the full-edge lengths already read it).
+        const std::optional<double> current =
+            currentLogVolume(RegionCompVal(store().txtPalgimahukoefitsent));
+        if (!current) {
+            Joonista_palk();
+            return;
+        }
+        pattern.dblPalgimaht = *current;
+
         // Full-edge lengths: the corner diameters, the out-of-log flag and, when the setting
         // asks for it, the outer rows rewritten. Done before the volumes are summed so that
         // the figures shown belong to the rows shown.
@@ -68,11 +81,7 @@ void frmMain::uuenda_materjalid() {
         pattern.saematerjalimaht = Round(centre + left + right + upper + lower, 3);
         lblSaematerjalMaht.setCaption(NumberText(pattern.saematerjalimaht));
 
-        // 8.-9. The yield is divided by the volume of the log as it stands now, so a changed
-        // volume coefficient counts in this very update.
-        const double k = RegionCompVal(store().txtPalgimahukoefitsent);
-        const std::optional<double> current = currentLogVolume(k);
-        if (current) pattern.dblPalgimaht = *current;
+        // 8.-9.
         if (pattern.dblPalgimaht == 0) {
             showLogVolumeZeroMessage(*this);
             return;
@@ -127,10 +136,17 @@ void frmMain::uuenda_materjalid() {
 
 std::optional<double> frmMain::currentLogVolume(double coefficient) const {
     try {
-        return logVolume(ToDoubleStrict(txtPalk.text()), ToDoubleStrict(txtPikkus.text()),
-                         coefficient);
+        // The drawing takes a log only when each text is a number whose whole value its
+        // scroll bar can hold.
+        const double diameter = ToDoubleStrict(txtPalk.text());
+        const double length = ToDoubleStrict(txtPikkus.text());
+        if (!scrDiameeter.holds(CInt(diameter)) || !scrPikkus.holds(CInt(length)) ||
+            !scrKoone.holds(CInt(ToDoubleStrict(txtKoone.text())))) {
+            return std::nullopt;
+        }
+        return logVolume(diameter, length, coefficient);
     } catch (const VbError&) {
-        return std::nullopt;  // the log drawing reports a log text that is not a number
+        return std::nullopt;  // a text that is no number, or a whole number that overflows
     }
 }
 

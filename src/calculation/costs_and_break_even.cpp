@@ -54,7 +54,8 @@ void frmMain::Arvuta_breakeven() {
         double centrePrice = 0;
         for (const std::string& part : sub.lblSydaHindSydames)
             centrePrice += RegionCompVal(part);
-        lblSydaHind.setCaption(NumberText(Round(centrePrice, 2)));
+        // Centre boards without volume have no price per m3 of their timber.
+        lblSydaHind.setCaption(centreVolume == 0 ? "" : NumberText(Round(centrePrice, 2)));
 
         const double share = pattern.sydaosakaal;
         const double centrePart = RegionCompVal(lblSydaHind.caption()) * share;
@@ -72,8 +73,9 @@ void frmMain::Arvuta_breakeven() {
 
         const double breakEvenPrice = patternPrice - RegionCompVal(lblmargintotal.caption());
         const double centreAtBreakEven = breakEvenPrice - sidePart;
-        if (share == 0) {
-            lblCBBreakEven.setCaption("");  // no centre timber to carry the price
+        if (share == 0 || !pattern.hasLogPrice) {
+            // No centre timber to carry the price, or no log cost to break even with.
+            lblCBBreakEven.setCaption("");
         } else {
             const double perM3 = centreAtBreakEven / share;
             lblCBBreakEven.setCaption(perM3 >= 0 ? money(perM3) : "0.00");
@@ -87,18 +89,25 @@ void frmMain::Arvuta_rawmaterialATP() {
     try {
         const double consumption = pattern.palgikulu;
         const double classPrice = pattern.klassihind;
+        // The payable price raises the class price by the margin per m3 of logs, so the class
+        // price cancels out: without a class it is computed with a class price of 0 and the
+        // margins of this update as their labels would have shown them.
+        const bool priced = pattern.hasLogPrice;
+        const double margin =
+            priced ? RegionCompVal(lblmargintotal.caption()) : Round(pattern.marginaal, 2);
+        const double marginEBITDA = priced ? RegionCompVal(lblmargintotalEBITDA.caption())
+                                           : Round(pattern.marginaalEBITDA, 2);
         if (consumption == 0) {
             // No log consumption yet: no price per m3 of logs can be derived.
             lblRawATPEBIT.setCaption("");
             lblRawATPEBITDA.setCaption("");
         } else {
-            lblRawATPEBIT.setCaption(
-                money(classPrice + RegionCompVal(lblmargintotal.caption()) / consumption));
-            lblRawATPEBITDA.setCaption(
-                money(classPrice + RegionCompVal(lblmargintotalEBITDA.caption()) / consumption));
+            lblRawATPEBIT.setCaption(money(classPrice + margin / consumption));
+            lblRawATPEBITDA.setCaption(money(classPrice + marginEBITDA / consumption));
         }
-        lblNETrawmaterial.setCaption(money(classPrice * consumption - pattern.hakketulu -
-                                           pattern.purutulu - pattern.kooretulu));
+        lblNETrawmaterial.setCaption(priced ? money(classPrice * consumption - pattern.hakketulu -
+                                                    pattern.purutulu - pattern.kooretulu)
+                                            : "");
     } catch (const VbError& e) {
         runtime::showErrorBox(e.number(), e.description(), "Arvuta_rawmaterialATP");
     }

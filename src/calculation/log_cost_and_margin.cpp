@@ -39,12 +39,11 @@ void writeShares(const BoardResults<N>& r, double sawnVolume) {
     }
 }
 
+// Adds the elements to a running sum, one by one in their order.
 template <std::size_t N>
-double sum(const std::array<std::string, N>& elements) {
-    double total = 0;
+void addEach(double& total, const std::array<std::string, N>& elements) {
     for (const std::string& e : elements)
         total += RegionCompVal(e);
-    return total;
 }
 
 }  // namespace
@@ -58,6 +57,7 @@ void frmMain::Arvuta_palgihind() {
             lblpalgikulutm.setCaption(NumberText(pattern.palgikulu));
         }
         // Without a price class this update counts the class price and the log cost as 0.
+        pattern.hasLogPrice = false;
         pattern.klassihind = 0;
         pattern.palgikuluhind = 0;
 
@@ -96,6 +96,7 @@ void frmMain::Arvuta_palgihind() {
         sub.txtpalgiklassihind = Mid(lstPalgiHinnad.list(found), 12, 5);
         lblPalgiHinnaInfo.setCaption("");
         lblPalgiHinnaInfo.setBackColor(colors::kButtonFace);
+        pattern.hasLogPrice = true;
         pattern.klassihind = RegionCompVal(sub.txtpalgiklassihind);
         pattern.palgikuluhind = pattern.palgikulu * pattern.klassihind;
         lblPalgikuluHind.setCaption(money(pattern.palgikuluhind));
@@ -120,9 +121,15 @@ void frmMain::Arvuta_margin() {
         writeShares(BoardResults<2>{lstSeimerAll, sub.lblSeimerAllosakaal, sub.lblSeimerAllmargin},
                     sawn);
 
-        pattern.saekavahind = sum(sub.lblsydamargin) + sum(sub.lblKylgParemmargin) +
-                              sum(sub.lblKylgVasakmargin) + sum(sub.lblSeimerAllmargin) +
-                              sum(sub.lblSeimerYlevalmargin);
+        // One running sum over the sixteen contributions in this order: the last digit of a
+        // floating-point sum depends on it, and so, rarely, does a shown cent.
+        double patternPrice = 0;
+        addEach(patternPrice, sub.lblsydamargin);
+        addEach(patternPrice, sub.lblKylgParemmargin);
+        addEach(patternPrice, sub.lblKylgVasakmargin);
+        addEach(patternPrice, sub.lblSeimerAllmargin);
+        addEach(patternPrice, sub.lblSeimerYlevalmargin);
+        pattern.saekavahind = patternPrice;
         lblsaekavahind.setCaption(money(pattern.saekavahind));
 
         pattern.tulud =
@@ -131,17 +138,19 @@ void frmMain::Arvuta_margin() {
         const double production = RegionCompVal(sub.txtKuluTootmine);
         const double depreciation = RegionCompVal(sub.txtKuluAmort);
         pattern.kulud = pattern.palgikuluhind + production + depreciation;
-        lblKulud.setCaption(NumberText(Round(pattern.kulud, 2)));
         pattern.kuludEBITDA = pattern.palgikuluhind + production;
         pattern.marginaal = pattern.tulud - pattern.kulud;
-        lblmargintotal.setCaption(money(pattern.marginaal));
         pattern.marginaalEBITDA = pattern.tulud - pattern.kuludEBITDA;
-        lblmargintotalEBITDA.setCaption(money(pattern.marginaalEBITDA));
+        // Without a log price the costs and margins would show the logs as free: left empty.
+        const bool priced = pattern.hasLogPrice;
+        lblKulud.setCaption(priced ? NumberText(Round(pattern.kulud, 2)) : "");
+        lblmargintotal.setCaption(priced ? money(pattern.marginaal) : "");
+        lblmargintotalEBITDA.setCaption(priced ? money(pattern.marginaalEBITDA) : "");
 
         // A profile without capital employed has no return on it.
         const double capital = RegionCompVal(sub.txtCE);
-        lblROCE.setCaption(capital == 0 ? ""
-                                        : NumberText(Round(pattern.marginaal / capital * 100, 2)));
+        lblROCE.setCaption(
+            !priced || capital == 0 ? "" : NumberText(Round(pattern.marginaal / capital * 100, 2)));
     } catch (const VbError& e) {
         runtime::showErrorBox(e.number(), e.description(), "Arvuta_margin");
     }

@@ -38,9 +38,9 @@ void frmMain::Uus_kava() {
     sub.lblpurupuistekant.clear();
     sub.lblpuistehakkekant.clear();
     sub.lblpuistekoorkant.clear();
-    for (Label* label :
-         {&lblmargintotal, &lblmargintotalEBITDA, &lblpalgikulutm, &lblPalgikuluHind,
-          &lblMuudkuludHind, &lblMarginPuru, &lblMarginHake, &lblMarginKoor, &lblvaljatulek2}) {
+    for (Label* label : {&lblmargintotal, &lblmargintotalEBITDA, &lblpalgikulutm, &lblPalgikuluHind,
+                         &lblMuudkuludHind, &lblMarginPuru, &lblMarginHake, &lblMarginKoor,
+                         &lblvaljatulek2, &lblTulud, &lblKulud}) {
         label->setCaption("");
     }
 

@@ -22,7 +22,7 @@ void ScrollBar::checkLimits(int v) const {
 }
 
 void ScrollBar::setValue(int v) {
-    if (v < low() || v > high()) throw VbError(vberr::kInvalidPropertyValue);
+    if (!holds(v)) throw VbError(vberr::kInvalidPropertyValue);
     if (v == value_) return;
     value_ = v;
     touch();

@@ -18,6 +18,8 @@ class ScrollBar : public Control {
     // Changing a limit pulls the value into the new range (raising Change if it moves).
     void setMin(int v);
     void setMax(int v);
+    // Whether `v` lies in the range, so that setting it raises no error.
+    bool holds(int v) const { return v >= low() && v <= high(); }
     int smallChange() const { return smallChange_; }
     void setSmallChange(int v);
     int largeChange() const { return largeChange_; }

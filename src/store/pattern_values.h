@@ -29,6 +29,9 @@ struct PatternValues {
     double palgikulu = 0;      // m3 of logs per m3 of sawn timber
     double klassihind = 0;     // class price per m3 of logs
     double palgikuluhind = 0;  // log cost
+    // Whether this update's lookup found a price class for the log. Without one the class
+    // price and the log cost count 0 and the figures that contain the log cost stay empty.
+    bool hasLogPrice = false;
 
     // ---- revenues, costs and margin, per m3 of sawn timber
     double purutulu = 0;         // sawdust revenue

@@ -123,6 +123,41 @@ TEST_F(CentralUpdate, ALogVolumeOfZeroIsReportedInEachLanguageAndATimerArmedTwic
     EXPECT_FALSE(m.tmr_update.enabled());
 }
 
+TEST_F(CentralUpdate, ALogTheDrawingRefusesLeavesEveryFigureOfTheLastAcceptedLog) {
+    frmMain& m = main();
+    m.lstSyda.addItem(centre);
+    m.lstKylgVasak.addItem(side);
+    m.scrDiameeter.setValue(250);
+    const char* const figures[] = {
+        "lblPalgimaht",   "lblSaematerjalMaht",        "lblvaljatulek",
+        "lblpalgikulutm", "lblvaljatulekpuruprotsent", "lblvaljatulekhakeprotsent",
+        "lblMarginHake",  "lblPalgikuluHind",          "lblsaekavahind",
+        "lblmargintotal", "lblmargintotalEBITDA",      "lblCBBreakEven",
+        "lblRawATPEBIT",  "lblNETrawmaterial"};
+    std::vector<std::string> before;
+    for (const char* name : figures)
+        before.push_back(m.findControl(name)->caption());
+
+    const struct {
+        TextBox& box;
+        const char* text;
+    } refused[] = {
+        {m.txtPalk, "99999"}, {m.txtPalk, "abc"}, {m.txtPikkus, "7000"}, {m.txtKoone, "11"}};
+    for (const auto& r : refused) {
+        SCOPED_TRACE(r.box.name() + " " + r.text);
+        const std::string kept = r.box.text();
+        r.box.setText(r.text);
+        desktop.clearMessages();
+        desktop.expectMessage(MsgResult::Ok);
+        m.uuenda_materjalid();
+        ASSERT_EQ(desktop.messages().size(), 1u) << "the drawing says why, and only it";
+        EXPECT_EQ(desktop.lastMessage().title, "Joonista_palk");
+        for (std::size_t i = 0; i < before.size(); ++i)
+            EXPECT_EQ(m.findControl(figures[i])->caption(), before[i]) << figures[i];
+        r.box.setText(kept);
+    }
+}
+
 TEST_F(CentralUpdate, OuterBoxesAreRedWhenTheirCornerDiameterReachesTheLogDiameter) {
     // Three centre boards of 50 and side boards of 25 x 231 need exactly 319 mm: 220 x 231.
     const std::pair<int, Color> cases[] = {{319, colors::kRed}, {320, colors::kOrange}};

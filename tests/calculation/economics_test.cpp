@@ -143,6 +143,7 @@ TEST_F(Economics, BoardSharesContributionsAndMoneyResults) {
     m.lstSyda.addItem(centreRow("0.100", "200.0"));
     m.lstSyda.addItem(centreRow("0.050", "100.0"));
     m.lblSaematerjalMaht.setCaption("0.15");
+    m.pattern.hasLogPrice = true;
     m.pattern.palgikuluhind = 90.9;
     store().txtKuluTootmine = "10";
     store().txtKuluAmort = "5";
@@ -222,6 +223,7 @@ TEST_F(Economics, OtherCostsPerM3FromTheMonthlyFigures) {
 TEST_F(Economics, CentrePriceAndBreakEven) {
     frmMain& m = main();
     using Boards = std::vector<std::pair<const char*, const char*>>;  // volume, price
+    m.pattern.hasLogPrice = true;
     const auto check = [&](const char* what, const Boards& centre, bool sideBoards, double share,
                            const char* patternPrice, const char* margin, const char* centrePrice,
                            const char* sidePrice, const char* breakEven) {
@@ -251,12 +253,13 @@ TEST_F(Economics, CentrePriceAndBreakEven) {
           "20.00", "180", "", "160.00");
     check("negative break-even", {{"0.100", "180.0"}}, true, 0.8, "50.00", "200.00", "180", "-470",
           "0.00");
-    check("no centre timber", {{"0.000", "180.0"}}, true, 0, "50.00", "10.00", "0", "50", "");
+    check("no centre timber", {{"0.000", "180.0"}}, true, 0, "50.00", "10.00", "", "50", "");
     EXPECT_EQ(store().lblSydaOsakaalSydames[0], "0");
 }
 
 TEST_F(Economics, ThePriceTheMillCanPayForItsLogs) {
     frmMain& m = main();
+    m.pattern.hasLogPrice = true;
     m.pattern.klassihind = 50;
     m.pattern.palgikulu = 1.818;
     m.pattern.purutulu = 2;
@@ -277,6 +280,108 @@ TEST_F(Economics, ThePriceTheMillCanPayForItsLogs) {
     EXPECT_EQ(m.lblRawATPEBIT.caption(), "");
     EXPECT_EQ(m.lblRawATPEBITDA.caption(), "");
     EXPECT_TRUE(desktop.messages().empty());
+}
+
+// Whole updates of patterns whose figures an independent computation gave to the last digit.
+class WholePattern : public Economics {
+  protected:
+    // The log without rebuilding rows for its length: the scroll bars move while a stand-in
+    // centre board holds the pattern, which is then taken away.
+    void setLog(int diameter, int length) {
+        frmMain& m = main();
+        m.lstSyda.addItem(kCentreRow);
+        m.scrDiameeter.setValue(diameter);
+        m.scrPikkus.setValue(length);
+        m.lstSyda.clear();
+    }
+    // The settings that are not given keep their design values.
+    void useDesignByProductPrices() {
+        store().txtHakehind = "";
+        store().txtsaepuruHind = "";
+        store().txtkoorhind = "";
+    }
+};
+
+TEST_F(WholePattern, LooseVolumesAreComputedFromTheVolumesTheStoreHolds) {
+    frmMain& m = main();
+    setLog(485, 3700);
+    useDesignByProductPrices();
+    store().txtKetas2saag = "3";
+    store().txtKoefitsentPuru = "3.2";
+    store().txtsaepuruHind = "6.75";
+    m.lstSyda.addItem("75.000x225.00  78.000x234.00   3550     0.060     270.0");
+    m.lstSyda.addItem("63.000x175.00  65.520x182.00   3550     0.039     260.0");
+    m.lstSeimerAll.addItem("22.000x100.00  22.880x104.00   3550     0.008     227.0");
+    m.lstSeimerAll.addItem("19.000x100.00  19.760x104.00   3550     0.007     222.5");
+    m.uuenda_materjalid();
+    EXPECT_EQ(store().lblpurupuistekant, "0.41111111111111");
+    EXPECT_EQ(m.lblMarginPuru.caption(), "2.77") << "2.775 only when the unrounded volume counts";
+}
+
+TEST_F(WholePattern, ThePatternPriceIsOneRunningSumOverTheBoardsInTheirOrder) {
+    frmMain& m = main();
+    setLog(266, 5200);
+    useDesignByProductPrices();
+    frmMainSub& sub = store();
+    sub.txtKetas1saag = "4.6";
+    sub.txtPalgimahukoefitsent = "1";
+    sub.txtKoefitsentPuru = "3.2";
+    sub.txtKoefitsentKoorPalgist = "0.1";
+    sub.txtsaepuruHind = "5";
+    sub.txtkoorhind = "2";
+    // Monthly figures that give a production cost of 34.17 and a depreciation of 0.33.
+    sub.txtKuisedPysikuludKokku = "0";
+    sub.txtYhikuMuutuvkulud = "34.17";
+    sub.txtKuisedAmordikuludKokku = "33";
+    sub.txtKuineTootmismaht = "100";
+    m.lstPalgiHinnad.clear();
+    m.lstPalgiHinnad.addItem("250 - 279  73.00  6");
+    m.lstSyda.addItem("50.000x125.00  52.000x130.00   5100     0.032     240.0");
+    m.lstSeimerYleval.addItem("32.000x100.00  33.280x104.00   5100     0.016     240.0");
+    m.lstSeimerAll.addItem("25.000x125.00  26.000x130.00   5100     0.016     246.0");
+    m.lstKylgVasak.addItem("19.000x125.00  19.760x130.00   5100     0.012     283.0");
+    m.lstKylgParem.addItem("63.000x150.00  65.520x156.00   5100     0.048     252.3");
+    m.lstKylgParem.addItem("63.000x175.00  65.520x182.00   5100     0.056     260.0");
+    m.uuenda_materjalid();
+    EXPECT_EQ(m.lblsaekavahind.caption(), "253.16");
+    EXPECT_EQ(m.lblmargintotal.caption(), "86.06") << "per-list subtotals would give 86.05";
+    EXPECT_TRUE(desktop.messages().empty());
+}
+
+TEST_F(WholePattern, WithoutALogPriceTheFiguresThatContainTheLogCostStayEmpty) {
+    frmMain& m = main();
+    setLog(242, 5200);
+    for (int i = 0; i < 3; ++i)
+        m.lstSyda.addItem(kCentreRow);
+    m.lstKylgVasak.addItem(kOuterRow);
+    m.uuenda_materjalid();
+    const std::string payableEBIT = m.lblRawATPEBIT.caption();
+    const std::string payableEBITDA = m.lblRawATPEBITDA.caption();
+    ASSERT_EQ(m.lblmargintotal.caption(), "72.63");
+
+    const char* const logCostFigures[] = {"lblPalgikuluHind",     "lblKulud", "lblmargintotal",
+                                          "lblmargintotalEBITDA", "lblROCE",  "lblCBBreakEven",
+                                          "lblNETrawmaterial"};
+    const struct {
+        const char* what;
+        std::vector<const char*> priceRows;
+    } cases[] = {{"no class holds the diameter", {"300 - 400  50.00  1"}},
+                 {"an empty price list", {}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        m.lstPalgiHinnad.clear();
+        for (const char* row : c.priceRows)
+            m.lstPalgiHinnad.addItem(row);
+        if (c.priceRows.empty()) desktop.expectMessage(MsgResult::Ok);
+        m.uuenda_materjalid();
+        for (const char* name : logCostFigures)
+            EXPECT_EQ(m.findControl(name)->caption(), "") << name;
+        EXPECT_EQ(m.lblsaekavahind.caption(), "190.70") << "the boards' figures stay";
+        EXPECT_FALSE(m.lblTulud.caption().empty());
+        // The class price cancels out of the price the mill can pay.
+        EXPECT_EQ(m.lblRawATPEBIT.caption(), payableEBIT);
+        EXPECT_EQ(m.lblRawATPEBITDA.caption(), payableEBITDA);
+    }
 }
 
 }  // namespace

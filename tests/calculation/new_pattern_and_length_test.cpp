@@ -40,8 +40,9 @@ TEST_F(NewPattern, RemovingTheLastCentreBoardOfAThickLogEndsInOneEmptyPatternOnT
         EXPECT_EQ(box.width(), 0);
     }
     EXPECT_FALSE(m.pickylgvasak[0].visible());
-    for (const Label* label : {&m.lblSaematerjalMaht, &m.lblvaljatulek, &m.lblsydmatosakaal,
-                               &m.lblkyljelauaosakaal, &m.lblvaljatulek2, &m.lblsaekavahind}) {
+    for (const Label* label :
+         {&m.lblSaematerjalMaht, &m.lblvaljatulek, &m.lblsydmatosakaal, &m.lblkyljelauaosakaal,
+          &m.lblvaljatulek2, &m.lblsaekavahind, &m.lblTulud, &m.lblKulud}) {
         EXPECT_EQ(label->caption(), "") << label->name();
     }
     EXPECT_EQ(store().lblSydaosakaal[0], "");
