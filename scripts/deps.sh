@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     qt6-base-dev libgl-dev
     xvfb xauth
+    poppler-utils
     clang-format
 )
 

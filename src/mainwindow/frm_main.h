@@ -479,9 +479,11 @@ class frmMain : public Form {
     void mnuAutoFit_Click();
     void mnusalvestaprofiil_Click();
     void mnusalvestaprofiilkui_Click();
-    // Commands whose windows later work builds; they do nothing yet.
+    // Save and open: the save dialog; the open dialog, then the log drawing and the update.
     void cmdSalvestaUusKava_Click();
     void cmdAvaKava_Click();
+    void mnuSaekavaAva_Click();
+    // Commands whose windows later work builds; they do nothing yet.
     void cmdClearCompare_Click();
     void cmdShowCalculations_Click();
     void cmdPrindi_Click();

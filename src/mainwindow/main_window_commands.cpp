@@ -123,8 +123,6 @@ void frmMain::cmdSoovita_Click() {}
 void frmMain::mnuProgramSeaded_Click() {}
 void frmMain::mnusalvestaprofiil_Click() {}
 void frmMain::mnusalvestaprofiilkui_Click() {}
-void frmMain::cmdSalvestaUusKava_Click() {}
-void frmMain::cmdAvaKava_Click() {}
 void frmMain::cmdClearCompare_Click() {}
 void frmMain::cmdShowCalculations_Click() {}
 void frmMain::cmdPrindi_Click() {}

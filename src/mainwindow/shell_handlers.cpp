@@ -43,7 +43,7 @@ void frmMain::connectShellHandlers() {
     cmdSalvestaUusKava.Click.connect([this] { cmdSalvestaUusKava_Click(); });
     mnuSaekavaSalvesta.Click.connect([this] { cmdSalvestaUusKava_Click(); });
     cmdAvaKava.Click.connect([this] { cmdAvaKava_Click(); });
-    mnuSaekavaAva.Click.connect([this] { cmdAvaKava_Click(); });
+    mnuSaekavaAva.Click.connect([this] { mnuSaekavaAva_Click(); });
     cmdClearCompare.Click.connect([this] { cmdClearCompare_Click(); });
     cmdShowCalculations.Click.connect([this] { cmdShowCalculations_Click(); });
     cmdPrindi.Click.connect([this] { cmdPrindi_Click(); });

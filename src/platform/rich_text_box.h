@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/control.h"
@@ -30,6 +31,10 @@ class RichTextBox : public Control {
 
     // One format per character of text().
     const std::vector<CharFormat>& formats() const { return formats_; }
+    // The text with its formats; setting it replaces the whole content (caret at the start),
+    // as loading a document does.
+    RichText content() const { return RichText{text_, formats_}; }
+    void setContent(RichText doc) { replaceContent(std::move(doc.text), std::move(doc.formats)); }
     const CharFormat& typingFormat() const { return typing_; }
 
     int selStart() const { return selStart_; }
