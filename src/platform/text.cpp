@@ -18,11 +18,17 @@ void requirePositiveStart(int start) {
     if (start < 1) throw VbError(vberr::kInvalidProcedureCall);
 }
 
+// The byte length of the character at pos; an ASCII byte, the common case of the program's
+// fixed-column rows, is one character without decoding.
+std::size_t charLengthAt(std::string_view s, std::size_t pos) {
+    return static_cast<unsigned char>(s[pos]) < 0x80 ? 1 : decodeUtf8At(s, pos).length;
+}
+
 // Byte offset after skipping count characters from byte offset from (or the end of s).
 std::size_t skipChars(std::string_view s, std::size_t from, int count) {
     std::size_t pos = from;
     for (int i = 0; i < count && pos < s.size(); ++i) {
-        pos += decodeUtf8At(s, pos).length;
+        pos += charLengthAt(s, pos);
     }
     return pos;
 }
@@ -94,7 +100,7 @@ std::string mapLetters(std::string_view s, Map map) {
 
 int Len(std::string_view s) {
     int count = 0;
-    for (std::size_t pos = 0; pos < s.size(); pos += decodeUtf8At(s, pos).length)
+    for (std::size_t pos = 0; pos < s.size(); pos += charLengthAt(s, pos))
         ++count;
     return count;
 }
