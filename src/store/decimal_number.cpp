@@ -52,15 +52,24 @@ double DecimalNumber::toDouble() const {
     if (isZero()) return 0.0;
     const long long power =
         static_cast<long long>(exponent) - static_cast<long long>(digits.size());
-    std::string text;
-    text.reserve(digits.size() + 24);
-    if (negative) text.push_back('-');
-    text += digits;
-    text.push_back('e');
-    text += std::to_string(power);
+    // "-digits" "e" "power", in a buffer on the stack for the usual short numbers: this runs
+    // for every rounded figure of an update.
+    std::array<char, 64> small{};
+    std::string large;
+    char* begin = small.data();
+    const std::size_t needed = digits.size() + 2 + 21;  // sign, "e", the longest exponent
+    if (needed > small.size()) {
+        large.resize(needed);
+        begin = large.data();
+    }
+    char* out = begin;
+    if (negative) *out++ = '-';
+    out = std::copy(digits.begin(), digits.end(), out);
+    *out++ = 'e';
+    out = std::to_chars(out, begin + needed, power).ptr;
 
     double value = 0.0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto result = std::from_chars(begin, out, value);
     if (result.ec == std::errc::result_out_of_range) {
         // The leading digit's power decides: far above 1 is beyond the range, far below is 0.
         if (exponent > 0) throw VbError(vberr::kOverflow);
