@@ -1,0 +1,289 @@
+// The pattern file pair: the INI pattern file and its notes, written and read whole.
+#include "patterns/pattern_file.h"
+
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdint>
+#include <system_error>
+
+#include "platform/codec.h"
+#include "platform/ini_file.h"
+#include "platform/path_names.h"
+#include "platform/text.h"
+#include "platform/vb_error.h"
+
+namespace lumbrix {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kSaekava = "Saekava";
+constexpr const char* kPalk = "Palk";
+constexpr const char* kTulem = "Tulem";
+constexpr const char* kInfo = "Info";
+// A pattern pair is small; anything larger is not one of ours.
+constexpr std::uintmax_t kLargestFile = 16u * 1024u * 1024u;
+// The longest file name the file system takes, in bytes.
+constexpr std::size_t kLongestFileName = 255;
+
+struct BoardKeys {
+    const char* prefix;
+    std::vector<std::string> PatternFile::*rows;
+    int count;
+};
+
+// Write and read order of the board positions.
+constexpr BoardKeys kBoardKeys[] = {{"syda", &PatternFile::syda, kPatternCentreRows},
+                                    {"vasak", &PatternFile::vasak, kPatternOuterRows},
+                                    {"parem", &PatternFile::parem, kPatternOuterRows},
+                                    {"all", &PatternFile::all, kPatternOuterRows},
+                                    {"yleval", &PatternFile::yleval, kPatternOuterRows}};
+
+bool isQuote(char c) {
+    return c == '"' || c == '\'';
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// The value as it goes behind "=": on one line, and quoted when the reader would otherwise
+// drop its end blanks or its enclosing quotes.
+std::string storedValue(std::string value) {
+    for (char& c : value) {
+        if (c == '\n') c = ' ';
+    }
+    if (value.empty()) return value;
+    const bool blankEnds = isBlank(value.front()) || isBlank(value.back());
+    const bool quotedEnds =
+        value.size() >= 2 && isQuote(value.front()) && value.back() == value.front();
+    if (blankEnds || quotedEnds) return '"' + value + '"';
+    return value;
+}
+
+bool isAscii(std::string_view bytes) {
+    for (char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    }
+    return true;
+}
+
+// A new file's bytes: Windows-1257 when it holds every character and cannot be mistaken
+// for UTF-8 on reading, else UTF-8.
+std::string newFileBytes(const std::string& utf8) {
+    std::string codePage = encodeWindows1257(utf8);
+    if (decodeWindows1257(codePage) != utf8) return utf8;
+    if (!isAscii(codePage) && isValidUtf8(codePage)) return utf8;
+    return codePage;
+}
+
+// A name in `folder` for a file that is written in full before it replaces its target.
+fs::path stagingPath(const fs::path& folder, const char* extension) {
+    static std::atomic<unsigned> counter{0};
+    return folder / (".lumbrix-pattern-" + std::to_string(::getpid()) + "-" +
+                     std::to_string(counter.fetch_add(1)) + extension);
+}
+
+// A failure told about `target`, whatever temporary file the write went through.
+FileResult failureFor(const fs::path& target, const fs::path& staged, FileResult failed) {
+    failed.reason = Replace(failed.reason, staged.string(), target.string());
+    failed.path = target;
+    return failed;
+}
+
+FileResult systemFailure(int number, const fs::path& target, const std::string& action,
+                         const std::error_code& ec) {
+    return FileResult::failure(number, target,
+                               action + " " + target.string() + ": " + ec.message());
+}
+
+// Refuses a target that a save must not replace: a folder, or a read-only file.
+FileResult checkTarget(const fs::path& target) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(target, ec);
+    if (fs::is_directory(status)) {
+        return FileResult::failure(vberr::kPathFileAccessError, target,
+                                   "Cannot write " + target.string() + ": it is a folder");
+    }
+    if (fs::exists(status) && (status.permissions() & fs::perms::owner_write) == fs::perms::none) {
+        return FileResult::failure(vberr::kPermissionDenied, target,
+                                   "Cannot write " + target.string() + ": the file is read-only");
+    }
+    return FileResult::success(target);
+}
+
+FileResult checkName(const fs::path& folder, const std::string& name) {
+    const fs::path target = patternFilePath(folder, name);
+    if (Trim(name).empty()) {
+        return FileResult::failure(vberr::kBadFileName, target, "The name is empty.");
+    }
+    if (auto refusal = checkNameForPath(name)) {
+        return FileResult::failure(vberr::kBadFileName, target, *refusal);
+    }
+    if (name.size() + 5 > kLongestFileName) {
+        return FileResult::failure(vberr::kBadFileName, target, "The name is too long.");
+    }
+    return FileResult::success(target);
+}
+
+// The whole content of a regular file of a sensible size.
+FileBytes readRegularFile(const fs::path& path) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    FileBytes result;
+    if (!fs::is_regular_file(status)) {
+        static_cast<FileResult&>(result) = FileResult::failure(
+            fs::exists(status) ? vberr::kPathFileAccessError : vberr::kFileNotFound, path,
+            path.string() + " is not a file");
+        return result;
+    }
+    const std::uintmax_t size = fs::file_size(path, ec);
+    if (!ec && size > kLargestFile) {
+        static_cast<FileResult&>(result) = FileResult::failure(
+            vberr::kPathFileAccessError, path, path.string() + " is too large for a pattern");
+        return result;
+    }
+    return readFileBytes(path);
+}
+
+PatternRead failedRead(std::string reason) {
+    PatternRead read;
+    read.reason = std::move(reason);
+    return read;
+}
+
+}  // namespace
+
+std::string patternFileBytes(const PatternFile& pattern) {
+    IniDocument document;
+    const auto put = [&](const char* section, const std::string& key, const std::string& value) {
+        document.set(section, key, storedValue(value));
+    };
+    for (const BoardKeys& keys : kBoardKeys) {
+        const std::vector<std::string>& rows = pattern.*keys.rows;
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            put(kSaekava, keys.prefix + std::to_string(i), rows[i]);
+        }
+    }
+    put(kPalk, "palgitasku", pattern.palgitasku);
+    put(kPalk, "palgidiameeter", pattern.palgidiameeter);
+    put(kPalk, "palgityygas", pattern.palgityygas);
+    put(kPalk, "palgipikkus", pattern.palgipikkus);
+    put(kPalk, "palgimaht", pattern.palgimaht);
+    put(kPalk, "palgikoone", pattern.palgikoone);
+    put(kPalk, "palgikoverus", pattern.palgikoverus);
+    put(kTulem, "VALJATULEK", pattern.VALJATULEK);
+    put(kTulem, "EBITDA", pattern.EBITDA);
+    put(kTulem, "EBIT", pattern.EBIT);
+    put(kInfo, "Kuupaev", pattern.Kuupaev);
+    put(kInfo, "Koostaja", pattern.Koostaja);
+    return newFileBytes(document.text());
+}
+
+PatternRead parsePatternFile(std::string_view bytes) {
+    if (bytes.find('\0') != std::string_view::npos) return failedRead("The file is not text.");
+    const IniDocument document(decodeFileText(bytes));
+    const bool anySection = document.hasSection(kSaekava) || document.hasSection(kPalk) ||
+                            document.hasSection(kTulem) || document.hasSection(kInfo);
+    if (!anySection) return failedRead("The file holds no pattern.");
+
+    PatternRead read;
+    read.ok = true;
+    PatternFile& p = read.pattern;
+    for (const BoardKeys& keys : kBoardKeys) {
+        for (int i = 0; i < keys.count; ++i) {
+            std::string row = document.get(kSaekava, keys.prefix + std::to_string(i), "0");
+            if (Len(row) > 1) (p.*keys.rows).push_back(std::move(row));
+        }
+    }
+    p.palgidiameeter = document.get(kPalk, "palgidiameeter", "0");
+    p.palgikoone = document.get(kPalk, "palgikoone", "0");
+    p.palgipikkus = document.get(kPalk, "palgipikkus", "0");
+    p.palgimaht = document.get(kPalk, "palgimaht", "0");
+    p.Kuupaev = document.get(kInfo, "Kuupaev", "-");
+    p.Koostaja = document.get(kInfo, "Koostaja", "-");
+    return read;
+}
+
+fs::path patternFilePath(const fs::path& folder, const std::string& name) {
+    return folder / (name + ".kava");
+}
+
+fs::path notesFilePath(const fs::path& folder, const std::string& name) {
+    return folder / (name + ".rtf");
+}
+
+FileResult savePatternPair(const fs::path& folder, const std::string& name,
+                           const PatternFile& pattern) {
+    if (FileResult named = checkName(folder, name); !named) return named;
+    const fs::path kava = patternFilePath(folder, name);
+    const fs::path rtf = notesFilePath(folder, name);
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec)) {
+        return FileResult::failure(vberr::kPathNotFound, kava,
+                                   "Cannot write " + kava.string() + ": the folder " +
+                                       folder.string() + " does not exist");
+    }
+    const bool withNotes = !pattern.notes.text.empty();
+    if (FileResult ok = checkTarget(kava); !ok) return ok;
+    if (withNotes) {
+        if (FileResult ok = checkTarget(rtf); !ok) return ok;
+    }
+
+    // Both files in full first; only then does either replace the old one.
+    const fs::path stagedKava = stagingPath(folder, ".kava");
+    if (FileResult written = writeFileAtomically(stagedKava, patternFileBytes(pattern)); !written) {
+        return failureFor(kava, stagedKava, written);
+    }
+    const fs::path stagedRtf = stagingPath(folder, ".rtf");
+    if (withNotes) {
+        if (FileResult written = writeFileAtomically(stagedRtf, writeRtf(pattern.notes));
+            !written) {
+            fs::remove(stagedKava, ec);
+            return failureFor(rtf, stagedRtf, written);
+        }
+    }
+
+    fs::rename(stagedKava, kava, ec);
+    if (ec) {
+        fs::remove(stagedKava, ec);
+        fs::remove(stagedRtf, ec);
+        return systemFailure(vberr::kPathFileAccessError, kava, "Cannot replace", ec);
+    }
+    if (withNotes) {
+        fs::rename(stagedRtf, rtf, ec);
+        if (ec) {
+            const std::error_code failed = ec;
+            fs::remove(stagedRtf, ec);
+            return systemFailure(vberr::kPathFileAccessError, rtf, "Cannot replace", failed);
+        }
+    } else if (fs::is_regular_file(fs::symlink_status(rtf, ec))) {
+        // Notes of an earlier save under this name must not outlive this one.
+        if (!fs::remove(rtf, ec) && ec) {
+            return systemFailure(vberr::kPathFileAccessError, rtf, "Cannot remove", ec);
+        }
+    }
+    return FileResult::success(kava);
+}
+
+PatternRead readPatternPair(const fs::path& patternPath, const fs::path& notesPath) {
+    const FileBytes kava = readRegularFile(patternPath);
+    if (!kava) return failedRead(kava.reason);
+    PatternRead read = parsePatternFile(kava.bytes);
+    if (!read.ok) return failedRead(patternPath.string() + ": " + read.reason);
+
+    std::error_code ec;
+    if (!fs::exists(fs::status(notesPath, ec))) return read;  // no notes file: no notes
+    const FileBytes notes = readRegularFile(notesPath);
+    if (!notes) return failedRead(notes.reason);
+    try {
+        read.pattern.notes = readRtf(notes.bytes);
+    } catch (const VbError& e) {
+        return failedRead(notesPath.string() + ": " + e.description());
+    }
+    return read;
+}
+
+}  // namespace lumbrix

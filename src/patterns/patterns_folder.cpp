@@ -1,0 +1,36 @@
+#include "patterns/patterns_folder.h"
+
+#include <system_error>
+
+#include "app/application.h"
+#include "localisation/message_language.h"
+#include "mainwindow/frm_main.h"
+#include "platform/event_runtime.h"
+#include "platform/vb_error.h"
+
+namespace lumbrix {
+
+namespace fs = std::filesystem;
+
+fs::path patternsFolder(const Application& app) {
+    return app.installFolder() / "my_patterns";
+}
+
+bool offerToCreatePatternsFolder(frmMain& main, const std::string& question) {
+    const MsgResult answer =
+        runtime::msgBox(bilingual(main, "Ei leia kavade kausta! Teeme kausta?", question),
+                        mb::kYesNo, "Uus kaust?");
+    if (answer != MsgResult::Yes) return false;
+    const fs::path folder = patternsFolder(main.app());
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (ec) {
+        runtime::showErrorBox(vberr::kPathFileAccessError,
+                              "Cannot create " + folder.string() + ": " + ec.message(),
+                              "Uus kaust?");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace lumbrix

@@ -1,0 +1,96 @@
+#include "pattern_fixture.h"
+
+#include "mainwindow/frm_main.h"
+#include "platform/text.h"
+#include "store/board_row.h"
+
+namespace lumbrix::test {
+
+PatternDialogTest::PatternDialogTest() {
+    std::filesystem::create_directories(patterns());
+    main().mnuAutoFit.setChecked(false);
+    main().lblValitudProfiil.setCaption("LUMBRIX");
+}
+
+namespace {
+// A board row as a placed product gives it: sizes in their six-character formats.
+std::string row(const char* nominal, const char* sawing, double volume, const char* price) {
+    return composeBoardRow(
+        boardRowHead(Left(nominal, 6), Mid(nominal, 8), Left(sawing, 6), Mid(sawing, 8)), 4800,
+        volume, price);
+}
+}  // namespace
+
+void PatternDialogTest::buildPattern() {
+    frmMain& m = main();
+    for (int i = 0; i < 3; ++i)
+        m.lstSyda.addItem(row("50.000x150.00", "52.000x156.00", 0.039, "247.8"));
+    m.lstKylgVasak.addItem(row("22.000x100.00", "24.000x104.00", 0.012, "180.0"));
+    m.lstSeimerYleval.addItem(row("25.000x75.000", "27.000x79.000", 0.010, "150.0"));
+    m.lstSeimerYleval.addItem(row("25.000x75.000", "27.000x79.000", 0.010, "150.0"));
+    m.txtPalk.setText("200");
+    m.txtKoone.setText("5");
+    m.txtPikkus.setText("4900");
+    m.Joonista_palk();
+    m.uuenda_materjalid();
+}
+
+void PatternDialogTest::buildFullPattern() {
+    frmMain& m = main();
+    for (int i = 0; i < 8; ++i)
+        m.lstSyda.addItem(row("32.000x100.00", "34.000x104.00", 0.017, "210.0"));
+    for (ListBox* list : {&m.lstKylgVasak, &m.lstKylgParem, &m.lstSeimerAll, &m.lstSeimerYleval}) {
+        list->addItem(row("22.000x100.00", "24.000x104.00", 0.012, "180.0"));
+        list->addItem(row("19.000x75.000", "21.000x79.000", 0.008, "160.0"));
+    }
+    m.txtPalk.setText("400");
+    m.Joonista_palk();
+    m.uuenda_materjalid();
+}
+
+void PatternDialogTest::saveWith(const std::function<void(frmSalvestaUusKava&)>& script) {
+    desktop.onNextModal([script](Form& f) { script(static_cast<frmSalvestaUusKava&>(f)); });
+    main().cmdSalvestaUusKava.press();
+}
+
+void PatternDialogTest::saveAs(const std::string& name) {
+    saveWith([name](frmSalvestaUusKava& d) {
+        if (!name.empty()) d.txtfailinimi.setText(name);
+        d.cmdSave.press();
+    });
+}
+
+void PatternDialogTest::openWith(const std::function<void(frmAvaKava&)>& script) {
+    desktop.onNextModal([script](Form& f) { script(static_cast<frmAvaKava&>(f)); });
+    main().cmdAvaKava.press();
+}
+
+void PatternDialogTest::openFile(const std::string& file) {
+    openWith([file](frmAvaKava& d) {
+        d.File1.setFileName(file);
+        d.cmdAvaKava.press();
+    });
+}
+
+std::string PatternDialogTest::screen() {
+    frmMain& m = main();
+    std::string s;
+    for (ListBox* list :
+         {&m.lstSyda, &m.lstKylgVasak, &m.lstKylgParem, &m.lstSeimerAll, &m.lstSeimerYleval}) {
+        for (const std::string& row : list->rows())
+            s += list->name() + ": " + row + "\n";
+    }
+    for (TextBox* box : {&m.txtPalk, &m.txtKoone, &m.txtPikkus, &m.txtKoverus, &m.txtKavaKuupaev,
+                         &m.txtKavaKoostaja}) {
+        s += box->name() + ": " + box->text() + "\n";
+    }
+    s += "notes: " + m.txtKavaNotes.text() + "\n";
+    for (Control* c : m.controls()) {
+        if (c->kind() == ControlKind::Label && c != &m.lblSaekavanimi) {
+            s += c->name() + ": " + c->caption() + "\n";
+        }
+    }
+    return s;
+}
+
+}  // namespace lumbrix::test

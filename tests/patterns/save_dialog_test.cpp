@@ -1,0 +1,258 @@
+// The save dialog: the file it writes, its name proposal and AutoName, browsing, refusals
+// and failing saves, and the main window's commands that open it.
+#include <gtest/gtest.h>
+
+#include "mainwindow/frm_main.h"
+#include "pattern_fixture.h"
+#include "platform/codec.h"
+
+namespace lumbrix {
+namespace {
+
+namespace fs = std::filesystem;
+using test::PatternDialogTest;
+
+class SaveDialog : public PatternDialogTest {};
+
+// A sink whose writes fail from the n-th on, as a full disk does.
+class FullDiskSink : public FileSink {
+  public:
+    explicit FullDiskSink(int failFrom) : failFrom_(failFrom) {}
+    std::ptrdiff_t write(int fd, const char* data, std::size_t size) override {
+        if (++writes_ >= failFrom_) {
+            errno = ENOSPC;
+            return -1;
+        }
+        return FileSink::write(fd, data, size);
+    }
+
+  private:
+    int failFrom_;
+    int writes_ = 0;
+};
+
+TEST_F(SaveDialog, WritesEverySectionAndKeyInOrderAndLeavesNoEarlierNotes) {
+    folder.writeFile("my_patterns/P.kava",
+                     "[Saekava]\r\nsyda0=a1\r\nsyda4=a5\r\n[Extra]\r\nkey=old\r\n");
+    folder.writeFile("my_patterns/P.rtf", "{\\rtf1 old notes\\par}");
+    buildPattern();
+    frmMain& m = main();
+    m.txtKavaKoostaja.setText("Jüri Õunapuu");
+    ASSERT_DOUBLE_EQ(m.picTyygas.height(), 224.5);
+    saveAs("P");
+
+    const std::string expected =
+        "[Saekava]\r\nsyda0=" + m.lstSyda.list(0) + "\r\nsyda1=" + m.lstSyda.list(1) +
+        "\r\nsyda2=" + m.lstSyda.list(2) + "\r\nvasak0=" + m.lstKylgVasak.list(0) +
+        "\r\nyleval0=" + m.lstSeimerYleval.list(0) + "\r\nyleval1=" + m.lstSeimerYleval.list(1) +
+        "\r\n[Palk]\r\npalgitasku=" + store().txtpalgitasku +
+        "\r\npalgidiameeter=200\r\npalgityygas=224\r\npalgipikkus=4900\r\npalgimaht=" +
+        m.lblPalgimaht.caption() +
+        "\r\npalgikoone=5\r\npalgikoverus=0\r\n[Tulem]\r\nVALJATULEK=" + m.lblvaljatulek.caption() +
+        "\r\nEBITDA=" + m.lblmargintotalEBITDA.caption() +
+        "\r\nEBIT=" + m.lblmargintotal.caption() +
+        "\r\n[Info]\r\nKuupaev=14.03.26\r\nKoostaja=Jüri Õunapuu\r\n";
+    EXPECT_EQ(folder.readFile("my_patterns/P.kava"), encodeWindows1257(expected));
+    EXPECT_TRUE(m.lblvaljatulek.caption().ends_with("%"));
+    EXPECT_FALSE(fs::exists(patterns() / "P.rtf")) << "empty notes leave no notes file";
+    EXPECT_EQ(m.lblSaekavanimi.caption(), "P");
+    EXPECT_FALSE(app->isLoaded<frmSalvestaUusKava>());
+}
+
+TEST_F(SaveDialog, TheMainWindowsSaveNeedsCentreBoards) {
+    const struct {
+        const char* language;
+        const char* text;
+    } cases[] = {{"english.keel", "Pattern info is missing or invalid!"},
+                 {"eesti.keel", "Kava on koostamata. Ei ole midagi salvestada!"}};
+    for (const auto& c : cases) {
+        main().lblValitudKeel.setCaption(c.language);
+        desktop.expectMessage(MsgResult::Ok);
+        main().mnuSaekavaSalvesta.click();
+        EXPECT_EQ(desktop.lastMessage().text, c.text);
+        EXPECT_EQ(desktop.lastMessage().title, "Info");
+        EXPECT_EQ(desktop.lastMessage().style, mb::kInformation);
+    }
+    EXPECT_TRUE(desktop.modalWindowsShown().empty());
+}
+
+TEST_F(SaveDialog, AutoNameDecidesTheProposal) {
+    const struct {
+        const char* stored;
+        bool ticked;
+    } cases[] = {{"1", true}, {"0", false}, {"00", false}, {" 0 ", false}, {"-0", false},
+                 {"2", true}, {"-7", true}, {"yes", true}, {"0.5", true},  {"", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        EXPECT_EQ(autoNameTicked(c.stored), c.ticked);
+    }
+    buildPattern();
+    std::string proposal;
+    saveWith([&](frmSalvestaUusKava& d) {
+        EXPECT_EQ(d.chkAutoName.value(), checkstate::kChecked);
+        proposal = d.txtfailinimi.text();
+        d.chkAutoName.setValue(checkstate::kUnchecked);
+        d.cmdTagasi.press();
+    });
+    EXPECT_EQ(proposal, "LUMBRIX_200_50.000x150.00 _3ex");
+    EXPECT_EQ(app->userSettings().get("AutoName", ""), "0") << "Cancel stores the box";
+    saveWith([&](frmSalvestaUusKava& d) {
+        EXPECT_EQ(d.chkAutoName.value(), checkstate::kUnchecked);
+        EXPECT_EQ(d.txtfailinimi.text(), "");
+        d.chkAutoName.setValue(checkstate::kChecked);
+        d.requestClose();
+    });
+    EXPECT_EQ(app->userSettings().get("AutoName", ""), "0") << "the close box stores nothing";
+    EXPECT_EQ(main().lblSaekavanimi.caption(), "") << "nothing was saved";
+
+    // Loaded without centre boards (as another window may load it): no proposal.
+    main().lstSyda.clear();
+    ASSERT_TRUE(app->userSettings().save("AutoName", "1"));
+    EXPECT_EQ(app->window<frmSalvestaUusKava>().txtfailinimi.text(), "");
+}
+
+TEST_F(SaveDialog, AChosenFileGivesItsNameAndAnyFolderCanBeTheTarget) {
+    folder.writeFile("my_patterns/Alpha.kava", "[Info]\r\n");
+    folder.writeFile("my_patterns/Beta.KAVA", "[Info]\r\n");
+    folder.writeFile("elsewhere/keep.txt", "");
+    buildPattern();
+    const struct {
+        const char* file;
+        const char* nameBox;
+        const char* written;
+    } cases[] = {{"Alpha.kava", "Alpha", "my_patterns/Alpha.kava"},
+                 {"Beta.KAVA", "Beta.KAVA", "my_patterns/Beta.KAVA.kava"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        saveWith([&](frmSalvestaUusKava& d) {
+            EXPECT_EQ(d.File1.rows(), (std::vector<std::string>{"Alpha.kava", "Beta.KAVA"}));
+            d.File1.setFileName(c.file);
+            EXPECT_EQ(d.txtfailinimi.text(), c.nameBox);
+            d.cmdSave.press();
+        });
+        EXPECT_NE(folder.readFile(c.written).find("[Saekava]"), std::string::npos);
+        EXPECT_EQ(main().lblSaekavanimi.caption(), c.nameBox);
+    }
+    saveWith([&](frmSalvestaUusKava& d) {
+        d.Dir1.setPath((folder / "elsewhere").string());
+        EXPECT_EQ(d.File1.path(), (folder / "elsewhere").string());
+        d.txtfailinimi.setText("There");
+        d.cmdSave.press();
+    });
+    EXPECT_TRUE(fs::exists(folder / "elsewhere" / "There.kava"));
+}
+
+TEST_F(SaveDialog, AnEmptyNameIsRefusedInBothLanguages) {
+    buildPattern();
+    const struct {
+        const char* language;
+        const char* text;
+        const char* title;
+    } cases[] = {{"english.keel", "Please insert pattern name!", "Error!"},
+                 {"eesti.keel", "Palun sisestage saekava nimi!", "Viga!"}};
+    for (const auto& c : cases) {
+        main().lblValitudKeel.setCaption(c.language);
+        saveWith([&](frmSalvestaUusKava& d) {
+            d.txtfailinimi.setText("");
+            desktop.expectMessage(MsgResult::Ok);
+            d.cmdSave.press();
+            EXPECT_EQ(desktop.lastMessage().text, c.text);
+            EXPECT_EQ(desktop.lastMessage().title, c.title);
+            EXPECT_EQ(desktop.lastMessage().style, mb::kCritical);
+            EXPECT_TRUE(d.isLoaded()) << "the dialog stays open";
+            d.cmdTagasi.press();
+        });
+    }
+    EXPECT_TRUE(fs::is_empty(patterns()));
+}
+
+TEST_F(SaveDialog, AFailedSaveSaysWhyAndLeavesTheOldPairAndTheDialog) {
+    const std::string oldKava = "[Saekava]\r\nsyda0=old row\r\n";
+    const std::string oldRtf = "{\\rtf1 old notes\\par}";
+    folder.writeFile("my_patterns/P.kava", oldKava);
+    folder.writeFile("my_patterns/P.rtf", oldRtf);
+    buildPattern();
+    main().txtKavaNotes.setText("new notes");
+    main().lblSaekavanimi.setCaption(" ");
+    ASSERT_TRUE(app->userSettings().save("AutoName", "1"));
+    const struct {
+        const char* what;
+        std::string name;
+        int failingWrite;  // 0: no write fails
+        int number;
+    } cases[] = {{"blank name", "   ", 0, 52},
+                 {"dot", ".", 0, 52},
+                 {"dot dot", "..", 0, 52},
+                 {"slash", "a/b", 0, 52},
+                 {"control character", "a\tb", 0, 52},
+                 {"full disk on the pattern file", "P", 1, 61},
+                 {"full disk on the notes", "P", 2, 61}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FullDiskSink sink(c.failingWrite > 0 ? c.failingWrite : 1000);
+        const ScopedFileSink installed(sink);
+        saveWith([&](frmSalvestaUusKava& d) {
+            d.chkAutoName.setValue(checkstate::kUnchecked);
+            d.txtfailinimi.setText(c.name);
+            desktop.expectMessage(MsgResult::Ok);
+            d.cmdSave.press();
+            EXPECT_EQ(desktop.lastMessage().title, "LUMBRIX: SUB - cmdSave_Click");
+            EXPECT_EQ(desktop.lastMessage().style, mb::kCritical);
+            EXPECT_TRUE(desktop.lastMessage().text.starts_with(std::to_string(c.number) + " - "))
+                << desktop.lastMessage().text;
+            EXPECT_TRUE(d.isLoaded()) << "the dialog stays open";
+            EXPECT_FALSE(d.saved());
+            d.requestClose();
+        });
+        EXPECT_EQ(folder.readFile("my_patterns/P.kava"), oldKava);
+        EXPECT_EQ(folder.readFile("my_patterns/P.rtf"), oldRtf);
+        EXPECT_EQ(main().lblSaekavanimi.caption(), " ");
+        EXPECT_EQ(app->userSettings().get("AutoName", ""), "1");
+    }
+    // A folder removed while the dialog shows it.
+    saveWith([&](frmSalvestaUusKava& d) {
+        fs::remove_all(patterns());
+        desktop.expectMessage(MsgResult::Ok);
+        d.cmdSave.press();
+        EXPECT_TRUE(desktop.lastMessage().text.starts_with("76 - "));
+        d.requestClose();
+    });
+}
+
+TEST_F(SaveDialog, AMissingPatternsFolderIsOfferedOnLoad) {
+    fs::remove_all(patterns());
+    buildPattern();
+    desktop.expectMessage(MsgResult::No);
+    saveWith([&](frmSalvestaUusKava& d) {
+        EXPECT_EQ(desktop.lastMessage().text, "Can't find patterns folder! Create the new?");
+        EXPECT_EQ(desktop.lastMessage().title, "Uus kaust?");
+        EXPECT_EQ(desktop.lastMessage().style, mb::kYesNo);
+        EXPECT_EQ(d.File1.path(), fs::current_path().string()) << "the lists stay where they were";
+        d.cmdTagasi.press();
+    });
+    EXPECT_FALSE(fs::exists(patterns()));
+    desktop.expectMessage(MsgResult::Yes);
+    saveAs("Made");
+    EXPECT_TRUE(fs::exists(patterns() / "Made.kava"));
+}
+
+TEST_F(SaveDialog, NewAndExitClearOrEndOnlyWhenTheSaveDialogSaved) {
+    const auto pressSave = [](Form& f) { static_cast<frmSalvestaUusKava&>(f).cmdSave.press(); };
+    buildPattern();
+    desktop.expectMessage(MsgResult::Yes);
+    desktop.onNextModal(pressSave);
+    main().cmdUusKava.press();
+    EXPECT_EQ(desktop.modalWindowsShown(), std::vector<std::string>{"frmSalvestaUusKava"});
+    EXPECT_EQ(main().lstSyda.listCount(), 0) << "saved, then cleared";
+    EXPECT_EQ(main().lblSaekavanimi.caption(), " ");
+    EXPECT_TRUE(fs::exists(patterns() / "LUMBRIX_200_50.000x150.00 _3ex.kava"));
+
+    buildPattern();
+    desktop.expectMessage(MsgResult::Yes);
+    desktop.onNextModal(pressSave);
+    main().mnuProgramExit.click();
+    EXPECT_EQ(desktop.programEnds(), 1);
+}
+
+}  // namespace
+}  // namespace lumbrix
