@@ -109,13 +109,7 @@ void frmMain::lstTootedDim_KeyDown(int& keyCode, int /*shift*/) {
 
 // The pop-up menu opens under the delete button.
 void frmMain::cmdKustutaDim_Click() {
-    double x = cmdKustutaDim.left();
-    double y = cmdKustutaDim.top() + cmdKustutaDim.height();
-    for (const Control* c = cmdKustutaDim.container(); c; c = c->container()) {
-        x += c->left();
-        y += c->top();
-    }
-    popupMenu(mnutootedkustuta, x, y);
+    popupMenuBelow(mnutootedkustuta, cmdKustutaDim);
 }
 
 void frmMain::mnuKustutaValitud_Click() {

@@ -89,7 +89,7 @@ class frmMain : public Form {
     ListBox lstTemp{*this, "lstTemp"};
 
     // ---- results: volumes, yield and shares, by-products, costs and margins
-    Frame frmSaekavaMarginal{*this, "frmSaekavaMarginal"};
+    Frame frmSaekavaMarginalCaption{*this, "frmSaekavaMarginalCaption"};
     Label lblKKLabelSaematmaht{*this, "lblKKLabelSaematmaht"};
     Label lblSaematerjalMaht{*this, "lblSaematerjalMaht"};
     Label lblKKLabelSaematValjatulek{*this, "lblKKLabelSaematValjatulek"};
@@ -139,6 +139,17 @@ class frmMain : public Form {
     Label lblRawATPEBITDA{*this, "lblRawATPEBITDA"};
     Label lblKKLabelNetRawmaterial{*this, "lblKKLabelNetRawmaterial"};
     Label lblNETrawmaterial{*this, "lblNETrawmaterial"};
+    // Captions of the figures that share no caption with another one.
+    Label lblKKLabelPuruOsakaal{*this, "lblKKLabelPuruOsakaal"};
+    Label lblKKLabelHakeOsakaal{*this, "lblKKLabelHakeOsakaal"};
+    Label lblKKLabelKyljelauaOsakaal{*this, "lblKKLabelKyljelauaOsakaal"};
+    Label lblKKLabelSeimrilauaOsakaal{*this, "lblKKLabelSeimrilauaOsakaal"};
+    Label lblKKLabelTulud{*this, "lblKKLabelTulud"};
+    Label lblKKLabelKulud{*this, "lblKKLabelKulud"};
+    Label lblKKLabelROCE{*this, "lblKKLabelROCE"};
+    Label lblKKLabelSydaHind{*this, "lblKKLabelSydaHind"};
+    Label lblKKLabelKyljelauaHind{*this, "lblKKLabelKyljelauaHind"};
+    Label lblKKLabelRawATPEBITDA{*this, "lblKKLabelRawATPEBITDA"};
 
     // ---- pattern commands, name, profile and log prices
     CommandButton cmdUusKava{*this, "cmdUusKava"};
@@ -209,6 +220,11 @@ class frmMain : public Form {
     Menu mnuCompare{*this, "mnuCompare"};
     Menu mnuCompareKustutaValitud{*this, "mnuCompareKustutaValitud", &mnuCompare};
     Menu mnuCompareKustutaKoik{*this, "mnuCompareKustutaKoik", &mnuCompare};
+    // Hidden menus that only take captions from the language file; nothing opens them.
+    Menu mnuKustuta{*this, "mnuKustuta"};
+    Menu mnuKustutaKustuta{*this, "mnuKustutaKustuta", &mnuKustuta};
+    Menu Mnusoovita{*this, "Mnusoovita"};
+    Menu mnuAddNewDimension{*this, "mnuAddNewDimension", &Mnusoovita};
 
     // ---- the current pattern's numbers
     PatternValues pattern;

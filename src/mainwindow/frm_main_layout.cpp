@@ -30,9 +30,9 @@ constexpr double kMainBottom = 9990;  // bottom of the three columns
 constexpr double kBottomRowTop = 10050;
 
 // ---- the three columns
-constexpr double kLeftWidth = 3450;
+constexpr double kLeftWidth = 3750;
 constexpr double kDrawingLeft = kPageLeft + kLeftWidth + kGap;
-constexpr double kDrawingSize = 7000;
+constexpr double kDrawingSize = 6700;
 constexpr double kRightLeft = kDrawingLeft + kDrawingSize + kGap;
 constexpr double kRightWidth = kPageRight - kRightLeft;  // 55 board-row characters
 
@@ -44,12 +44,13 @@ constexpr double kRowPitch = 285;
 constexpr double kListBorder = 2 * 2 * kTwipsPerPixel;
 constexpr double kBoardRowHeight = ListBox::kRowHeightPixels * kTwipsPerPixel;
 
-// ---- results frame: a caption column and two value columns
+// ---- results frame: one grid of a caption column and a value column, one figure a row. A
+// value holds a plain number of 15 significant digits with its sign and point.
 constexpr double kFrameInset = 90;
-constexpr double kResultCaptionWidth = 1530;
-constexpr double kResultValueWidth = 840;
-constexpr double kResultValueA = kFrameInset + kResultCaptionWidth + 30;
-constexpr double kResultValueB = kResultValueA + kResultValueWidth + 30;
+constexpr double kResultValueWidth = 1800;
+constexpr double kResultValueLeft = kLeftWidth - kFrameInset - kResultValueWidth;
+constexpr double kResultCaptionWidth = kResultValueLeft - kFrameInset - 30;
+constexpr double kResultPitch = 270;
 
 // ---- colours
 constexpr Color kButtCircle = colors::rgb(128, 64, 0);
@@ -67,12 +68,14 @@ void placeCaption(Label& label, const char* text, double left, double top, doubl
     placeCaptionOnPage(label, 0, text, left, top, width, container);
 }
 
-// A label that the calculation fills with a figure: empty, right-aligned, bordered.
+// A label that the calculation fills with a figure: empty, right-aligned, bordered, on the
+// white of every figure.
 void placeValue(Label& label, double left, double top, double width, Control* container = nullptr) {
     place(label, left, top, width, kLabelHeight, container);
     label.setCaption("");
     label.setAlignment(Alignment::Right);
     label.setBordered(true);
+    label.setBackColor(colors::kWhite);
 }
 
 // A control the planner never sees; it still belongs to the pattern tab.
@@ -81,39 +84,20 @@ void park(Control& c, double height = kLabelHeight) {
     c.setVisible(false);
 }
 
-// Places the rows of the results frame one under another.
+// Places the rows of the results frame one under another: a caption and its figure.
 class ResultRows {
   public:
-    ResultRows(Frame& frame, double width) : frame_(frame), width_(width) {}
+    explicit ResultRows(Frame& frame) : frame_(frame) {}
 
-    // A caption with up to two figures in the value columns.
-    void row(Label& caption, const char* text, Label* first, Label* second) {
+    void row(Label& caption, const char* text, Label& figure) {
         placeCaption(caption, text, kFrameInset, y_, kResultCaptionWidth, &frame_);
-        if (first) placeValue(*first, kResultValueA, y_, kResultValueWidth, &frame_);
-        if (second) placeValue(*second, kResultValueB, y_, kResultValueWidth, &frame_);
-        y_ += kRowPitch;
-    }
-    // A caption across the frame, for the figures of the next line.
-    void heading(Label& caption, const char* text) {
-        placeCaption(caption, text, kFrameInset, y_, width_ - 2 * kFrameInset, &frame_);
-        y_ += kRowPitch;
-    }
-    // Figures side by side across the frame.
-    void figures(std::initializer_list<Label*> labels) {
-        const double n = static_cast<double>(labels.size());
-        const double each = (width_ - 2 * kFrameInset - (n - 1) * 30) / n;
-        double x = kFrameInset;
-        for (Label* label : labels) {
-            placeValue(*label, x, y_, each, &frame_);
-            x += each + 30;
-        }
-        y_ += kRowPitch;
+        placeValue(figure, kResultValueLeft, y_, kResultValueWidth, &frame_);
+        y_ += kResultPitch;
     }
     double bottom() const { return y_ + kFrameInset; }
 
   private:
     Frame& frame_;
-    double width_;
     double y_ = kFrameFirstRow;
 };
 
@@ -168,57 +152,59 @@ void orderTabStops(Form& form, std::initializer_list<Control*> first) {
 void frmMain::layOutControls() {
     setCaption("LUMBRIX");
     move(left(), top(), kWindowWidth, kWindowHeight);
+    // The controls stand where this layout puts them: the window neither grows nor shrinks.
+    setFixedSize(true);
 
     SSTab1.move(kTabLeft, kTabTop, kTabWidth, kTabHeight);
     SSTab1.setTabCaption(0, "Kava koostamine");
     SSTab1.setTabCaption(1, "Tooted ja hinnad");
 
-    // ---- left column: results
-    frmSaekavaMarginal.setCaption("Results");
-    ResultRows results(frmSaekavaMarginal, kLeftWidth);
-    // Sawdust and chips volumes are shown unrounded: they get half the frame's width each.
-    results.heading(lblKKLabelSaepuruValjatulek, "Sawdust, m3 and share of the log");
-    results.figures({&lblvaljatulekpuru, &lblvaljatulekpuruprotsent});
-    results.heading(lblKKLabelHakkeValjatulek, "Chips, m3 and share of the log");
-    results.figures({&lblvaljatulekhake, &lblvaljatulekhakeprotsent});
-    results.row(lblKKLabelKoorValjatulek, "Bark", nullptr, &lblvaljatulekkoorprotsent);
-    results.heading(lblKKLabelMAt, "Material shares");
-    results.figures({&lblsydmatosakaal, &lblkyljelauaosakaal, &lblseimrilauaosakaal});
-    results.row(lblKKLabelPalgikuluTM, "Log use per m3", nullptr, &lblpalgikulutm);
-    results.row(lblKKLabelPalgikuluHind, "Log cost per m3", nullptr, &lblPalgikuluHind);
-    results.row(lblKKLabelMuudkuludHind, "Other costs", nullptr, &lblMuudkuludHind);
-    results.row(lblKKLabelPuruTulu, "Sawdust revenue", nullptr, &lblMarginPuru);
-    results.row(lblKKLabelHakkeTulu, "Chips revenue", nullptr, &lblMarginHake);
-    results.row(lblKKLabelKoorTulu, "Bark revenue", nullptr, &lblMarginKoor);
-    results.row(lblKKLabelSaekavaHind, "Pattern price", nullptr, &lblsaekavahind);
-    results.row(lblKKLabelMarginKokku, "Margin (EBIT)", nullptr, &lblmargintotal);
-    results.row(lblKKLabelMarginEBITDA, "EBITDA", nullptr, &lblmargintotalEBITDA);
-    results.figures({&lblTulud, &lblKulud, &lblROCE});
-    results.heading(lblKKLabelCBBreakEven, "Break-even, centre and side price");
-    results.figures({&lblCBBreakEven, &lblSydaHind, &lblKyljelauahind});
-    results.row(lblKKLabelRawATPEBIT, "Raw material ATP", &lblRawATPEBIT, &lblRawATPEBITDA);
-    results.row(lblKKLabelNetRawmaterial, "Net raw material", nullptr, &lblNETrawmaterial);
-    place(frmSaekavaMarginal, kPageLeft, kPageTop, kLeftWidth, results.bottom());
-    // The figures that the hover highlight of the results panel rests on white.
-    for (Label* l : {&lblPalgimaht, &lblPalgikuluHind, &lblMuudkuludHind, &lblMarginHake,
-                     &lblMarginPuru, &lblmargintotal, &lblmargintotalEBITDA}) {
-        l->setBackColor(colors::kWhite);
-    }
+    // ---- left column: results, each figure on its own row under its caption's name
+    frmSaekavaMarginalCaption.setCaption("Results");
+    ResultRows results(frmSaekavaMarginalCaption);
+    results.row(lblKKLabelSaepuruValjatulek, "Sawdust, m3", lblvaljatulekpuru);
+    results.row(lblKKLabelPuruOsakaal, "Sawdust, % of log", lblvaljatulekpuruprotsent);
+    results.row(lblKKLabelHakkeValjatulek, "Chips, m3", lblvaljatulekhake);
+    results.row(lblKKLabelHakeOsakaal, "Chips, % of log", lblvaljatulekhakeprotsent);
+    results.row(lblKKLabelKoorValjatulek, "Bark, % of log", lblvaljatulekkoorprotsent);
+    results.row(lblKKLabelMAt, "Centre boards", lblsydmatosakaal);
+    results.row(lblKKLabelKyljelauaOsakaal, "Side boards", lblkyljelauaosakaal);
+    results.row(lblKKLabelSeimrilauaOsakaal, "Edger boards", lblseimrilauaosakaal);
+    results.row(lblKKLabelPalgikuluTM, "Log use per m3", lblpalgikulutm);
+    results.row(lblKKLabelPalgikuluHind, "Log cost per m3", lblPalgikuluHind);
+    results.row(lblKKLabelMuudkuludHind, "Other costs", lblMuudkuludHind);
+    results.row(lblKKLabelPuruTulu, "Sawdust revenue", lblMarginPuru);
+    results.row(lblKKLabelHakkeTulu, "Chips revenue", lblMarginHake);
+    results.row(lblKKLabelKoorTulu, "Bark revenue", lblMarginKoor);
+    results.row(lblKKLabelSaekavaHind, "Pattern price", lblsaekavahind);
+    results.row(lblKKLabelTulud, "Revenue", lblTulud);
+    results.row(lblKKLabelKulud, "Costs", lblKulud);
+    results.row(lblKKLabelMarginKokku, "Margin (EBIT)", lblmargintotal);
+    results.row(lblKKLabelMarginEBITDA, "EBITDA", lblmargintotalEBITDA);
+    results.row(lblKKLabelROCE, "ROCE", lblROCE);
+    results.row(lblKKLabelCBBreakEven, "Break-even price", lblCBBreakEven);
+    results.row(lblKKLabelSydaHind, "Centre board price", lblSydaHind);
+    results.row(lblKKLabelKyljelauaHind, "Side board price", lblKyljelauahind);
+    results.row(lblKKLabelRawATPEBIT, "Raw ATP (EBIT)", lblRawATPEBIT);
+    results.row(lblKKLabelRawATPEBITDA, "Raw ATP (EBITDA)", lblRawATPEBITDA);
+    results.row(lblKKLabelNetRawmaterial, "Net raw material", lblNETrawmaterial);
+    place(frmSaekavaMarginalCaption, kPageLeft, kPageTop, kLeftWidth, results.bottom());
 
     // ---- left column, under the results: the pattern header, shown on demand
-    const double headerTop = frmSaekavaMarginal.top() + frmSaekavaMarginal.height() + kGap;
+    const double headerTop =
+        frmSaekavaMarginalCaption.top() + frmSaekavaMarginalCaption.height() + kGap;
     const double headerHeight = kMainBottom - headerTop;
     place(frmLisaInfo, kPageLeft, headerTop, kLeftWidth, headerHeight);
     frmLisaInfo.setCaption("Pattern header");
     frmLisaInfo.setVisible(false);
-    constexpr double kHeaderFieldX = 1380;
-    const double fieldWidth = kLeftWidth - kHeaderFieldX - 120;
-    placeCaption(lblKKLabelKavaKuupaev, "Date", 120, 330, 1200, &frmLisaInfo);
-    place(txtKavaKuupaev, kHeaderFieldX, 300, fieldWidth, kTextHeight, &frmLisaInfo);
-    placeCaption(lblKKLabelKavaKoostaja, "Author", 120, 690, 1200, &frmLisaInfo);
-    place(txtKavaKoostaja, kHeaderFieldX, 660, fieldWidth, kTextHeight, &frmLisaInfo);
-    placeCaption(lblKKLabelKavaNotes, "Notes", 120, 1050, kLeftWidth - 240, &frmLisaInfo);
-    place(txtKavaNotes, 120, 1350, kLeftWidth - 240, headerHeight - 1350 - 120, &frmLisaInfo);
+    constexpr double kAuthorX = 1740;
+    placeCaption(lblKKLabelKavaKuupaev, "Date", 120, 330, 540, &frmLisaInfo);
+    place(txtKavaKuupaev, 690, 300, 990, kTextHeight, &frmLisaInfo);
+    placeCaption(lblKKLabelKavaKoostaja, "Author", kAuthorX, 330, 660, &frmLisaInfo);
+    place(txtKavaKoostaja, kAuthorX + 690, 300, kLeftWidth - kAuthorX - 690 - 120, kTextHeight,
+          &frmLisaInfo);
+    placeCaption(lblKKLabelKavaNotes, "Notes", 120, 660, kLeftWidth - 240, &frmLisaInfo);
+    place(txtKavaNotes, 120, 930, kLeftWidth - 240, headerHeight - 930 - 120, &frmLisaInfo);
 
     // ---- centre: the drawing, its zoom buttons and the log
     place(picBack, kDrawingLeft, kPageTop, kDrawingSize, kDrawingSize);
@@ -266,10 +252,10 @@ void frmMain::layOutControls() {
         placeCaption(in.caption, in.text, 120, rowTop + 30, 1740, &frmPalgiInfo);
         place(in.value, 1920, rowTop, 660, kTextHeight, &frmPalgiInfo);
         in.value.setAlignment(Alignment::Right);
-        place(in.bar, 2640, rowTop + 15, 1860, 270, &frmPalgiInfo);
+        place(in.bar, 2640, rowTop + 15, 1620, 270, &frmPalgiInfo);
         rowTop += 360;
     }
-    constexpr double kLogRightX = 4620;
+    constexpr double kLogRightX = 4320;
     constexpr double kLogRightWidth = 2260;
     placeCaption(lblKKPalgiMaht, "Log volume, m3", kLogRightX, kFrameFirstRow + 30, 1500,
                  &frmPalgiInfo);
@@ -302,7 +288,7 @@ void frmMain::layOutControls() {
     placeCaption(lblKKLabelSaematValjatulek, "Lumber yield", kRightLeft, listTop, 1500);
     placeValue(lblvaljatulek, kRightLeft + 1560, listTop, 900);
     const double volumeColumnEnd = kRightLeft + kListTextInset + 45 * kCharWidth;
-    placeValue(lblSaematerjalMaht, volumeColumnEnd - 900, listTop, 900);
+    placeValue(lblSaematerjalMaht, volumeColumnEnd - kResultValueWidth, listTop, kResultValueWidth);
 
     // The dimension picker and the placement buttons, laid out like the positions.
     const double pickerTop = listTop + kRowPitch + kGap;
@@ -335,6 +321,8 @@ void frmMain::layOutControls() {
         place(p.button, p.left, buttonsTop + p.row * kPlacementPitch, kPlacementWidth,
               kButtonHeight);
         p.button.setCaption(p.text);
+        // Nothing can be placed until a product is picked.
+        p.button.setEnabled(false);
     }
 
     // ---- bottom row: pattern commands, profile and pattern name
@@ -423,11 +411,15 @@ void frmMain::layOutControls() {
                                         {mnusalvestaprofiilkui, "Salvesta nimega..."},
                                         {mnuCompare, "Compare"},
                                         {mnuCompareKustutaValitud, "Kustuta valitud"},
-                                        {mnuCompareKustutaKoik, "Kustuta kõik"}};
+                                        {mnuCompareKustutaKoik, "Kustuta kõik"},
+                                        {mnuKustuta, "Kustuta"},
+                                        {mnuKustutaKustuta, "Kustuta"},
+                                        {Mnusoovita, "Soovita"},
+                                        {mnuAddNewDimension, "Lisa uus mõõt"}};
     for (const MenuCaption& m : menuCaptions)
         m.menu.setCaption(m.text);
-    for (Menu* popup :
-         {&mnupalk, &mnutootedkustuta, &mnuscroll, &mnuArvutused, &mnuprofiil, &mnuCompare}) {
+    for (Menu* popup : {&mnupalk, &mnutootedkustuta, &mnuscroll, &mnuArvutused, &mnuprofiil,
+                        &mnuCompare, &mnuKustuta, &Mnusoovita}) {
         popup->setVisible(false);
     }
     mnuPalkUuenda.setVisible(false);

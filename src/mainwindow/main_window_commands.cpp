@@ -81,7 +81,11 @@ void frmMain::mnuAutoFit_Click() {
     mnuAutoFit.setChecked(on);
     const FileResult saved = app_.userSettings().save("Autofit", on ? "1" : "0");
     if (!saved) {
-        runtime::msgBox(saved.reason, mb::kExclamation, "Autofit");
+        const std::string where = saved.path.string() + " (" + std::to_string(saved.number) + ")";
+        runtime::msgBox(bilingual(*this, "Automaatse sobitamise seadet ei saanud salvestada: ",
+                                  "The automatic fit setting could not be saved: ") +
+                            where,
+                        mb::kExclamation, "Autofit");
     }
 }
 
@@ -110,7 +114,7 @@ void frmMain::txtKavaKuupaev_KeyPress(int& keyAscii) {
 }
 
 void frmMain::cmdSobita_MouseDown(int button, int, double, double) {
-    if (button == mouse::kRight) popupMenu(mnuArvutused, 3600, 2880);
+    if (button == mouse::kRight) popupMenuBelow(mnuArvutused, cmdSobita);
 }
 
 void frmMain::cmdSobita_MouseMove(int, int, double, double) {

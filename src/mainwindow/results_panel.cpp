@@ -36,7 +36,7 @@ void frmMain::lblPalgiHinnaInfo_DblClick() {
 
 void frmMain::lblValitudProfiil_MouseDown(int button) {
     // The left button opens the profile manager, which later work builds.
-    if (button == mouse::kRight) popupMenu(mnuprofiil, 1440, 1080);
+    if (button == mouse::kRight) popupMenuBelow(mnuprofiil, lblValitudProfiil);
 }
 
 }  // namespace lumbrix

@@ -55,7 +55,7 @@ void frmMain::connectShellHandlers() {
     // The mouse leaving the drawing over the window's surface, frames or tabs.
     MouseMove.connect([this](int, int, double, double) { Form_MouseMove(); });
     for (Control* surface : std::initializer_list<Control*>{&frmLisaInfo, &frmPalgiInfo,
-                                                            &frmSaekavaMarginal, &SSTab1}) {
+                                                            &frmSaekavaMarginalCaption, &SSTab1}) {
         surface->MouseMove.connect([this](int, int, double, double) { Uuenda_taustavarv(); });
     }
 

@@ -162,6 +162,17 @@ void Form::popupMenu(Menu& menu, double xTwips, double yTwips) {
     runtime::desktop().popupMenu(*this, menu, xTwips, yTwips);
 }
 
+void Form::popupMenuBelow(Menu& menu, const Control& anchor) {
+    // The control's lower left corner, in the window's twips through the frames holding it.
+    double x = anchor.left();
+    double y = anchor.top() + anchor.height();
+    for (const Control* c = anchor.container(); c; c = c->container()) {
+        x += c->left();
+        y += c->top();
+    }
+    popupMenu(menu, x, y);
+}
+
 void Form::printForm() {
     if (!runtime::desktop().printForm(*this)) throw VbError(482, "Printer error");
 }

@@ -81,6 +81,9 @@ class Form : public Revisioned {
     // Shows `menu`'s items as a pop-up at the pointer, or at a position in twips.
     void popupMenu(Menu& menu);
     void popupMenu(Menu& menu, double xTwips, double yTwips);
+    // Shows `menu` at the control that opened it: under its lower left corner (the control
+    // on the window or inside frames).
+    void popupMenuBelow(Menu& menu, const Control& anchor);
     // Prints the window's client area as one page (error 482 when printing fails).
     void printForm();
 

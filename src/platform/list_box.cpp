@@ -127,7 +127,11 @@ void ListBox::setTopIndex(int i) {
 
 int ListBox::rowAtPixel(double yPixels) const {
     if (yPixels < 0) return -1;
-    const int row = topIndex_ + static_cast<int>(std::floor(yPixels / kRowHeightPixels));
+    // Row i spans the pixels top..bottom, both included: a pixel on the boundary between two
+    // rows is the upper row's.
+    const int shown =
+        yPixels == 0 ? 0 : static_cast<int>(std::ceil(yPixels / rowHeightPixels_)) - 1;
+    const int row = topIndex_ + shown;
     return row < listCount() ? row : -1;
 }
 

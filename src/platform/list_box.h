@@ -45,7 +45,15 @@ class ListBox : public Control {
     // Height of one row in pixels, as the front end draws it; used to find the row under
     // the pointer.
     static constexpr int kRowHeightPixels = 16;
-    // The row under a point `yPixels` down from the top of the list, -1 when none.
+    // A list may draw smaller rows than that (the printed pattern sheet's); set at design.
+    int rowHeightPixels() const { return rowHeightPixels_; }
+    void setRowHeightPixels(int pixels) {
+        rowHeightPixels_ = pixels;
+        touch();
+    }
+    // The row under a point `yPixels` down from the top of the list, -1 when none. A row
+    // reaches from its top to its bottom pixel, both included, so a point on the boundary of
+    // two rows is the upper one's.
     int rowAtPixel(double yPixels) const;
 
     Event<> Change;  // unused by list boxes of this program; kept for the kind's shape
@@ -56,6 +64,7 @@ class ListBox : public Control {
     int sortedPosition(const std::string& text) const;
 
     std::vector<std::string> rows_;
+    int rowHeightPixels_ = kRowHeightPixels;
     std::vector<long> itemData_;
     int listIndex_ = -1;
     int topIndex_ = 0;

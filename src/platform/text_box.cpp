@@ -23,10 +23,10 @@ TextBox::TextBox(Form& form, std::string name, int index)
 }
 
 void TextBox::setText(const std::string& text) {
-    std::string value = text;
-    if (maxLength_ > 0 && charCount(value) > maxLength_) value = Left(value, maxLength_);
-    if (value == text_) return;
-    text_ = std::move(value);
+    // The maximum length limits what the planner types or pastes; text that the program puts
+    // in is kept whole.
+    if (text == text_) return;
+    text_ = text;
     // Setting the text from code puts the caret at the start, as the desktop's boxes do.
     selStart_ = 0;
     selLength_ = 0;

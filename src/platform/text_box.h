@@ -14,7 +14,9 @@ class TextBox : public Control {
     const std::string& text() const { return text_; }
     void setText(const std::string& text);
 
-    int maxLength() const { return maxLength_; }  // 0: no limit
+    // The most characters the planner can type or paste (0: no limit); setText keeps the
+    // program's text whole whatever its length.
+    int maxLength() const { return maxLength_; }
     void setMaxLength(int n);
     bool locked() const { return locked_; }
     void setLocked(bool v);

@@ -3,6 +3,7 @@
 #include <qdrawutil.h>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <cmath>
 
 #include "qt/figure_views.h"
@@ -187,6 +188,24 @@ void CanvasWidget::paintChildBox(QPainter& painter, const PictureBox& child) con
         painter.restore();
     }
     if (child.bordered()) qDrawWinPanel(&painter, r.toRect(), palette(), true);
+}
+
+// --- tooltips
+
+bool CanvasWidget::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const Hit hit = hitTest(help->pos());
+    const QString text = toQ(hit.target->toolTipText());
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    // The tip stays while the pointer is over the same box.
+    const QRect area = hit.target == &box_ ? rect() : childRect(*hit.target).toAlignedRect();
+    QToolTip::showText(help->globalPos(), text, this, area);
+    return true;
 }
 
 // --- mouse

@@ -47,6 +47,8 @@ class CanvasWidget : public QWidget, public ControlView {
     Hit positionIn(Control& target, const QPointF& widgetPos) const;
 
   protected:
+    // A tooltip is the one of the child box under the pointer (or of the picture box).
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -1,5 +1,6 @@
 #include "qt/control_view.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPointer>
@@ -27,7 +28,9 @@ int buttonBits(Qt::MouseButtons buttons) {
 }
 
 void setRoleColor(QWidget* widget, QPalette::ColorRole role, Color color) {
-    const QColor wanted = toQColor(color, widget->palette());
+    // A system colour is the desktop's colour for the widget's kind, never one that the
+    // program gave the widget before (a notice going back to the button face turns grey).
+    const QColor wanted = toQColor(color, QApplication::palette(widget));
     if (widget->palette().color(QPalette::Active, role) == wanted) return;
     QPalette p = widget->palette();
     const bool text =
@@ -89,7 +92,8 @@ bool MouseRelay::eventFilter(QObject* watched, QEvent* event) {
                 host.dispatch([&] { c.MouseDown.raise(button, shift, p.x(), p.y()); });
             } else if (event->type() == QEvent::MouseButtonDblClick) {
                 doubleClicked_ = true;
-                if (view_.doubleClicksFromMouse()) host.dispatch([&] { c.DblClick.raise(); });
+                if (view_.doubleClicksFromMouse() && view_.doubleClickCountsAt(me->position()))
+                    host.dispatch([&] { c.DblClick.raise(); });
             } else {
                 const int button = buttonBits(me->button());
                 const bool inside = surface_->rect().contains(me->position().toPoint());

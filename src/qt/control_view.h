@@ -39,6 +39,9 @@ class ControlView {
     virtual bool clicksFromMouse() const { return false; }
     // Lists raise DblClick from the mouse as well.
     virtual bool doubleClicksFromMouse() const { return clicksFromMouse(); }
+    // Whether a double click at `pos` (in the mouse surface) counts: a list takes it only
+    // on a row.
+    virtual bool doubleClickCountsAt(const QPointF& /*pos*/) const { return true; }
     // The control's colours as the kind shows them.
     virtual void refreshColors() {}
     // Copies the kind's own state (text, rows, value, ...) from the model into the widget.

@@ -1,6 +1,7 @@
 #include "qt/list_box_view.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 
@@ -15,12 +16,16 @@ namespace {
 // Every row is the model's row height.
 class FixedRowDelegate : public QStyledItemDelegate {
   public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    FixedRowDelegate(int rowHeight, QObject* parent)
+        : QStyledItemDelegate(parent), rowHeight_(rowHeight) {}
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QSize size = QStyledItemDelegate::sizeHint(option, index);
-        size.setHeight(ListBox::kRowHeightPixels);
+        size.setHeight(rowHeight_);
         return size;
     }
+
+  private:
+    int rowHeight_;
 };
 
 }  // namespace
@@ -29,17 +34,52 @@ ListBoxView::ListBoxView(Control& model, FormView& host, QWidget* parent)
     : QListWidget(parent),
       ControlView(model, host),
       list_(model.kind() == ControlKind::ListBox ? static_cast<ListBox*>(&model) : nullptr) {
-    setItemDelegate(new FixedRowDelegate(this));
+    setItemDelegate(
+        new FixedRowDelegate(list_ ? list_->rowHeightPixels() : ListBox::kRowHeightPixels, this));
     setUniformItemSizes(true);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSpacing(0);
-    track(connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!FormView::refreshing()) rowChosen(row);
+    track(connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!FormView::refreshing()) selectionFromPlanner();
     }));
     track(connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
         if (!FormView::refreshing()) scrolledTo(value);
     }));
+}
+
+void ListBoxView::selectionFromPlanner() {
+    const QList<QListWidgetItem*> selected = selectedItems();
+    if (selected.size() == 1) {
+        rowChosen(row(selected.front()));
+    } else {
+        // Nothing the planner can see is selected: show the model's row again.
+        host().dispatch([] {}, this);
+    }
+}
+
+bool ListBoxView::doubleClickCountsAt(const QPointF& pos) const {
+    return indexAt(pos.toPoint()).isValid();
+}
+
+void ListBoxView::mousePressEvent(QMouseEvent* event) {
+    // The right button opens the list's menu and picks nothing; a press below the last row
+    // changes nothing either.
+    if (event->button() == Qt::RightButton || !indexAt(event->position().toPoint()).isValid()) {
+        if (event->button() == Qt::LeftButton) setFocus(Qt::MouseFocusReason);
+        event->accept();
+        return;
+    }
+    QListWidget::mousePressEvent(event);
+}
+
+void ListBoxView::mouseMoveEvent(QMouseEvent* event) {
+    // Only a drag with the left button selects rows on its way.
+    if (!(event->buttons() & Qt::LeftButton)) {
+        event->accept();
+        return;
+    }
+    QListWidget::mouseMoveEvent(event);
 }
 
 void ListBoxView::rowChosen(int row) {
@@ -95,7 +135,9 @@ void ListBoxView::showRows(const std::vector<std::string>& rows, int current, in
         shownRows_ = rows;
         shownTop_ = -1;
     }
-    if (currentRow() != current) {
+    const bool shown = current < 0 ? selectedItems().isEmpty()
+                                   : currentRow() == current && item(current)->isSelected();
+    if (!shown) {
         setCurrentRow(current);
         if (current < 0) clearSelection();
     }

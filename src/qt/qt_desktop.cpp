@@ -17,6 +17,7 @@
 #include "platform/form.h"
 #include "platform/menu.h"
 #include "platform/timer.h"
+#include "platform/user_settings.h"
 #include "qt/form_view.h"
 #include "qt/form_window.h"
 #include "qt/menu_view.h"
@@ -96,6 +97,12 @@ MsgResult resultOf(QMessageBox::StandardButton button) {
     }
 }
 
+// A box, menu or modal window opened inside a handler stands over the windows as the
+// handler has left them so far, not as they were before the handler ran.
+void showModelsAsTheyStand() {
+    if (!FormView::refreshing()) FormView::refreshAll();
+}
+
 // The window that a box or dialog opened now belongs to.
 QWidget* activeParent() {
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;
@@ -123,6 +130,7 @@ QtDesktop::~QtDesktop() {
 // --- message boxes
 
 MsgResult QtDesktop::messageBox(const std::string& text, int style, const std::string& title) {
+    showModelsAsTheyStand();
     QMessageBox box(iconOf(style), toQ(title), toQ(text), buttonsOf(style), activeParent());
     // The first button is the default one, as on the original desktop.
     box.setDefaultButton(defaultButtonOf(style));
@@ -157,6 +165,7 @@ FormWindow* QtDesktop::ensureWindow(Form& form, Form* owner) {
 }
 
 void QtDesktop::runModal(Form& form, Form* owner) {
+    showModelsAsTheyStand();
     FormWindow* window = ensureWindow(form, owner);
     if (!form.isLoaded() || !form.visible()) return;
     QPointer<FormWindow> guard(window);
@@ -222,6 +231,7 @@ void QtDesktop::checkForVisibleWindows() {
 
 void QtDesktop::popupMenu(Form& form, Menu& menu, std::optional<double> xTwips,
                           std::optional<double> yTwips) {
+    showModelsAsTheyStand();
     std::unordered_map<QAction*, Menu*> items;
     std::unique_ptr<QMenu> popup(buildPopupMenu(menu, items));
     QPoint at = QCursor::pos();
@@ -318,11 +328,7 @@ std::string QtDesktop::environment(const std::string& name) {
 }
 
 std::filesystem::path QtDesktop::userSettingsPath() {
-    const std::string xdg = environment("XDG_CONFIG_HOME");
-    const std::filesystem::path base = !xdg.empty()
-                                           ? std::filesystem::path(xdg)
-                                           : std::filesystem::path(environment("HOME")) / ".config";
-    return base / "VTLumbrix" / "settings.ini";
+    return defaultUserSettingsPath();
 }
 
 }  // namespace lumbrix::qt

@@ -15,20 +15,32 @@ ScrollBarView::ScrollBarView(ScrollBar& model, FormView& host, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     track(connect(this, &QScrollBar::valueChanged, this, [this](int value) {
         if (FormView::refreshing()) return;
-        this->host().dispatch([this, value] { bar_.setValue(value); }, this);
+        const int modelValue = toModel(value);
+        this->host().dispatch([this, modelValue] { bar_.setValue(modelValue); }, this);
     }));
+}
+
+bool ScrollBarView::isSpinner() const {
+    return bar_.kind() == ControlKind::VScrollBar && bar_.width() > 0 &&
+           bar_.height() <= 2 * bar_.width();
+}
+
+int ScrollBarView::toModel(int shown) const {
+    return isSpinner() ? minimum() + maximum() - shown : shown;
 }
 
 void ScrollBarView::refreshContent() {
     const int low = std::min(bar_.min(), bar_.max());
     const int high = std::max(bar_.min(), bar_.max());
     if (minimum() != low || maximum() != high) setRange(low, high);
-    // Min is always at the left or top end.
-    setInvertedAppearance(bar_.min() > bar_.max());
-    setInvertedControls(bar_.min() > bar_.max());
+    // Min is always at the left or top end; a spinner has no track and only counts.
+    const bool inverted = !isSpinner() && bar_.min() > bar_.max();
+    setInvertedAppearance(inverted);
+    setInvertedControls(inverted);
     setSingleStep(std::max(1, bar_.smallChange()));
     setPageStep(std::max(1, bar_.largeChange()));
-    if (value() != bar_.value()) setValue(bar_.value());
+    const int shown = toModel(bar_.value());  // the mapping is its own inverse
+    if (value() != shown) setValue(shown);
 }
 
 TabStripView::TabStripView(TabStrip& model, FormView& host, QWidget* parent)

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <algorithm>
 
 #include "platform/text.h"
 #include "qt/form_view.h"
@@ -78,6 +79,9 @@ int viewPosToModel(const std::string& text, int pos) {
 
 namespace {
 
+// QLineEdit's own default: as good as no limit for one line.
+constexpr int kNoLimit = 32767;
+
 Qt::Alignment boxAlignment(Alignment a) {
     switch (a) {
         case Alignment::Right:
@@ -101,6 +105,11 @@ TextBoxView::TextBoxView(TextBox& model, FormView& host, QWidget* parent)
         this->host().dispatch(
             [this, text, caret] {
                 const std::string value = fromQ(text);
+                // A paste never takes the text past the maximum length; the widget limits it
+                // except where the program's longer text stands.
+                const int limit = box_.maxLength();
+                if (limit > 0 && text.size() > limit && text.size() > toQ(box_.text()).size())
+                    return;
                 box_.setText(value);
                 // Setting the text puts the caret first; an edit leaves it where it was.
                 if (box_.text() == value) box_.setSelStart(caret);
@@ -143,10 +152,12 @@ void TextBoxView::refreshColors() {
 }
 
 void TextBoxView::refreshContent() {
-    // Setting the maximum length puts the caret at the end: it comes first.
-    const int maxLength = box_.maxLength() > 0 ? box_.maxLength() : 32767;
-    if (this->maxLength() != maxLength) setMaxLength(maxLength);
+    // The widget's limit stops pastes; it never cuts the program's longer text. Setting it
+    // puts the caret at the end: it comes first.
     const QString text = toQ(box_.text());
+    const int limit = box_.maxLength();
+    const int maxLength = limit > 0 ? std::max(limit, static_cast<int>(text.size())) : kNoLimit;
+    if (this->maxLength() != maxLength) setMaxLength(maxLength);
     if (this->text() != text) setText(text);
     const int start = box_.selStart();
     const int length = box_.selLength();

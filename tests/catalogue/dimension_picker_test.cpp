@@ -69,10 +69,12 @@ TEST(RowUnderPointer, RowsByHeightAndTheScrollBarStrip) {
         double x, y;
         int topIndex, row;
     } cases[] = {
-        {150, kRow - 15, 0, 0},    {150, kRow, 0, 1}, {150, 5.5 * kRow, 3, 8},
-        {75 * 15, 2 * kRow, 0, 2},  // the last pixel left of the scroll bar
-        {76 * 15, 2 * kRow, 0, 4},  // over the scroll bar: the selection stays
-        {150, 40 * kRow, 0, 19},    // below the rows: the last
+        {150, kRow - 15, 0, 0},      {150, 5.5 * kRow, 3, 8},
+        {150, kRow, 0, 0},            // the boundary pixel of rows 0 and 1: the upper row
+        {150, kRow + 15, 0, 1},       // one pixel further down
+        {75 * 15, 2.5 * kRow, 0, 2},  // the last pixel left of the scroll bar
+        {76 * 15, 2.5 * kRow, 0, 4},  // over the scroll bar: the selection stays
+        {150, 40 * kRow, 0, 19},      // below the rows: the last
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "x " << c.x << " y " << c.y << " top " << c.topIndex);

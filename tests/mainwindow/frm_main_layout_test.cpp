@@ -2,6 +2,7 @@
 // shown fits its tab page or frame and covers nothing else, and what starts hidden is hidden.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <utility>
@@ -97,6 +98,47 @@ TEST_F(MainWindowLayout, ControlsThatStartHiddenAreHidden) {
     }
     EXPECT_EQ(menuBar, (std::vector<std::string>{"mnuprogramm", "mnuSaekava"}));
     EXPECT_FALSE(form.mnuPalkUuenda.visible());
+}
+
+TEST_F(MainWindowLayout, EveryFigureOfTheResultsStandsInOneGridBesideItsCaption) {
+    const Frame& panel = form.frmSaekavaMarginalCaption;
+    std::vector<const Label*> figures, captions;
+    for (const Control* c : form.controls()) {
+        if (c->container() != &panel || c->kind() != ControlKind::Label) continue;
+        const auto* label = static_cast<const Label*>(c);
+        (label->bordered() ? figures : captions).push_back(label);
+    }
+    ASSERT_EQ(figures.size(), 26u);
+    EXPECT_EQ(captions.size(), figures.size());
+    for (const Label* figure : figures) {
+        SCOPED_TRACE(figure->name());
+        EXPECT_EQ(figure->left(), figures.front()->left());
+        EXPECT_EQ(figure->width(), figures.front()->width());
+        EXPECT_EQ(figure->backColor(), colors::kWhite);
+        const bool captioned = std::any_of(captions.begin(), captions.end(), [&](const Label* c) {
+            return c->top() == figure->top() && !c->caption().empty() &&
+                   c->left() + c->width() <= figure->left();
+        });
+        EXPECT_TRUE(captioned);
+    }
+}
+
+TEST_F(MainWindowLayout, TheNamesOfTheLanguageTableExistAndPlacementWaitsForAProduct) {
+    const Control* frame = form.findControl("frmSaekavaMarginalCaption");
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->kind(), ControlKind::Frame);
+    for (const auto& [menu, item] : {std::pair{"mnuKustuta", "mnuKustutaKustuta"},
+                                     std::pair{"Mnusoovita", "mnuAddNewDimension"}}) {
+        const Menu* top = form.findMenu(menu);
+        ASSERT_NE(top, nullptr) << menu;
+        EXPECT_FALSE(top->visible()) << menu;
+        ASSERT_EQ(top->items().size(), 1u) << menu;
+        EXPECT_EQ(top->items().front()->name(), item);
+    }
+    for (const CommandButton* b : {&form.cmdCenter, &form.cmdSideLeft, &form.cmdSideRight,
+                                   &form.cmdSeimerAll, &form.cmdSeimerYleval})
+        EXPECT_FALSE(b->enabled()) << b->name();
+    EXPECT_TRUE(form.fixedSize());
 }
 
 }  // namespace

@@ -45,6 +45,23 @@ TEST_F(MainWindowShell, AutomaticFitFollowsTheStoredPreferenceAndItsMenuWritesIt
     EXPECT_EQ(app->userSettings().get("Autofit", ""), "0");
 }
 
+TEST_F(MainWindowShell, AnAutofitThatCannotBeSavedIsReportedInTheCurrentLanguage) {
+    folder.writeFile("blocked", "");  // a file where the settings folder should be
+    desktop.setUserSettingsPath(folder / "blocked" / "settings.ini");
+    app = std::make_unique<Application>(desktop, folder.path());
+    frmMain& m = main();
+    for (const auto& [language, text] :
+         {std::pair{"eesti.keel", "Automaatse sobitamise seadet ei saanud salvestada: "},
+          std::pair{"english.keel", "The automatic fit setting could not be saved: "}}) {
+        SCOPED_TRACE(language);
+        m.lblValitudKeel.setCaption(language);
+        desktop.expectMessage(MsgResult::Ok);
+        m.mnuAutoFit.click();
+        EXPECT_EQ(desktop.lastMessage().text.rfind(text, 0), 0u) << desktop.lastMessage().text;
+        EXPECT_EQ(desktop.lastMessage().title, "Autofit");
+    }
+}
+
 TEST_F(MainWindowShell, TheStartUpTimerLoadsTheProfileOnce) {
     folder.copyShippedData();
     frmMain& m = main();
@@ -175,8 +192,10 @@ TEST_F(MainWindowShell, TheFitButtonsRightButtonOpensTheModeMenu) {
     m.cmdSobita.MouseDown.raise(mouse::kLeft, 0, 10, 10);
     ASSERT_EQ(desktop.popupsShown().size(), 1u);
     EXPECT_EQ(desktop.popupsShown()[0].menuName, "mnuArvutused");
-    EXPECT_EQ(desktop.popupsShown()[0].xTwips, 3600);
-    EXPECT_EQ(desktop.popupsShown()[0].yTwips, 2880);
+    // Under the button, which stands in the log frame.
+    EXPECT_EQ(desktop.popupsShown()[0].xTwips, m.frmPalgiInfo.left() + m.cmdSobita.left());
+    EXPECT_EQ(desktop.popupsShown()[0].yTwips,
+              m.frmPalgiInfo.top() + m.cmdSobita.top() + m.cmdSobita.height());
     EXPECT_TRUE(m.mnuArvutusedKyljelauad.checked());
     m.cmdSobita.MouseMove.raise(0, 0, 10, 10);
     EXPECT_EQ(m.cmdSobita.toolTipText(), "Right click for menu");

@@ -168,8 +168,10 @@ TEST_F(PatternEditing, ClickingABoardPicksItsFamilyAndRightClicksOpenThePatternA
     m.lblValitudProfiil.MouseDown.raise(mouse::kMiddle, 0, 1, 1);
     ASSERT_EQ(desktop.popupsShown().size(), 2u);
     EXPECT_EQ(desktop.popupsShown()[1].menuName, "mnuprofiil");
-    EXPECT_EQ(desktop.popupsShown()[1].xTwips, 1440);
-    EXPECT_EQ(desktop.popupsShown()[1].yTwips, 1080);
+    // Under the label that opened it.
+    EXPECT_EQ(desktop.popupsShown()[1].xTwips, m.lblValitudProfiil.left());
+    EXPECT_EQ(desktop.popupsShown()[1].yTwips,
+              m.lblValitudProfiil.top() + m.lblValitudProfiil.height());
 }
 
 TEST_F(PatternEditing, ZoomStepsAndTheirEnds) {

@@ -201,10 +201,15 @@ TEST_F(EventRulesTest, TextBoxTypingEditsAtTheSelectionAndMaxLengthCountsCharact
     form.txtText.typeKey(8);  // Backspace
     EXPECT_EQ(form.txtText.text(), "13");
     form.txtText.setMaxLength(3);
-    form.txtText.setText("õäöü");
+    form.txtText.setText("õä");
+    form.txtText.setSelStart(2);
+    form.txtText.setSelText("öüx");  // a paste: what fits
     EXPECT_EQ(form.txtText.text(), "õäö");
     form.txtText.typeKey('x');
     EXPECT_EQ(form.txtText.text(), "õäö");
+    // Text from the program is kept whole.
+    form.txtText.setText("1039998.96");
+    EXPECT_EQ(form.txtText.text(), "1039998.96");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
@@ -19,27 +20,14 @@
 
 #include "platform/vb_error.h"
 #include "shown_sample.h"
+#include "when_shown.h"
 
 namespace lumbrix {
 namespace {
 
 using Log = std::vector<std::string>;
 
-// Runs `action` on the first visible window of type W (with the title `title`, when one is
-// given) once the event loop runs: inside the window's own loop, for a dialog being opened.
-template <class W>
-void whenShown(std::function<void(W&)> action, QString title = {}) {
-    QTimer::singleShot(0, [action, title] {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            auto* found = qobject_cast<W*>(w);
-            if (found && found->isVisible() && (title.isEmpty() || found->windowTitle() == title)) {
-                action(*found);
-                return;
-            }
-        }
-        ADD_FAILURE() << "No " << W::staticMetaObject.className() << " was shown";
-    });
-}
+using test::whenShown;
 
 // A dialog whose OK button hides it and whose timer, when enabled, unloads it.
 class SmallDialog : public Form {
@@ -192,6 +180,48 @@ TEST_F(QtDesktopTest, APopupMenuRunsTheChosenItemAndOpensWhereAsked) {
     whenShown<QMenu>([](QMenu& menu) { menu.close(); });
     form.popupMenu(form.mnuPopup);
     EXPECT_TRUE(form.events.empty());
+}
+
+TEST_F(QtDesktopTest, ABoxMenuOrModalWindowStandsOverTheWindowAsItsHandlerLeftIt) {
+    SmallDialog dialog;
+    QString shownUnder;
+    const auto readLabel = [&] { shownUnder = widget<QLabel>(form.lblName)->text(); };
+    const std::pair<const char*, std::function<void()>> openers[] = {
+        {"box",
+         [&] {
+             whenShown<QMessageBox>([&](QMessageBox& box) {
+                 readLabel();
+                 box.button(QMessageBox::Ok)->click();
+             });
+             runtime::msgBox("x");
+         }},
+        {"menu",
+         [&] {
+             whenShown<QMenu>([&](QMenu& menu) {
+                 readLabel();
+                 menu.close();
+             });
+             form.popupMenu(form.mnuPopup);
+         }},
+        {"window",
+         [&] {
+             whenShown<qt::FormWindow>(
+                 [&](qt::FormWindow&) {
+                     readLabel();
+                     dialog.cmdOK.press();
+                 },
+                 "Small");
+             dialog.showModal(&form);
+         }},
+    };
+    for (const auto& [what, open] : openers) {
+        const std::string caption = std::string("before the ") + what;
+        runtime::dispatch(&form, "cmdOpen_Click", [&] {
+            form.lblName.setCaption(caption);
+            open();
+        });
+        EXPECT_EQ(shownUnder.toStdString(), caption);
+    }
 }
 
 // The pages of the PDF file at `path`; -1 when it is no PDF or next to empty.
