@@ -6,6 +6,7 @@
 #include "mainwindow/header_text.h"
 #include "millsettings/frm_palgi_hinnad.h"
 #include "platform/vb_error.h"
+#include "view3d/frm_3d_show.h"
 
 namespace lumbrix {
 
@@ -131,8 +132,14 @@ void frmMain::cmdClearCompare_Click() {}
 void frmMain::cmdShowCalculations_Click() {}
 void frmMain::cmdPrindi_Click() {}
 void frmMain::mnuSaekavaEelvaade_Click() {}
-void frmMain::mnupalk3Denable_Click() {}
 void frmMain::mnupalkaddtocompare_Click() {}
 void frmMain::mnuProgramInfo_Click() {}
+
+// The 3D view of the pattern: the corners written afresh, then the view shown over this
+// window until the planner closes it. With no centre board the view shows its axes only.
+void frmMain::mnupalk3Denable_Click() {
+    Arvuta_3d();
+    app_.window<frm3dShow>().showModal(this);
+}
 
 }  // namespace lumbrix

@@ -97,6 +97,11 @@ void PictureBox::cls() {
     touch();
 }
 
+void PictureBox::refresh() {
+    ++refreshRequests_;
+    touch();
+}
+
 void PictureBox::line(double x1, double y1, double x2, double y2, long color) {
     draw({DrawOp::Kind::Line, x1, y1, x2, y2, resolve(color), drawWidth_, {}});
     currentX_ = x2;

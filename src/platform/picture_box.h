@@ -58,6 +58,10 @@ class PictureBox : public Control {
     void setCurrentX(double v) { currentX_ = v; }
     void setCurrentY(double v) { currentY_ = v; }
     const std::vector<DrawOp>& drawing() const { return drawing_; }
+    // Asks the front end to repaint the box at once instead of when the event loop next
+    // runs; nothing else runs meanwhile (no pending event is handled).
+    void refresh();
+    int refreshRequests() const { return refreshRequests_; }
 
     // Client size in twips (the control less its border).
     double clientWidthTwips() const;
@@ -88,6 +92,7 @@ class PictureBox : public Control {
     double currentX_ = 0;
     double currentY_ = 0;
     std::vector<DrawOp> drawing_;
+    int refreshRequests_ = 0;
 };
 
 enum class ShapeKind { Rectangle = 0, Square = 1, Oval = 2, Circle = 3, RoundedRectangle = 4 };

@@ -75,6 +75,15 @@ CanvasWidget::Hit CanvasWidget::hitTest(const QPointF& widgetPos) const {
     return positionIn(child ? *child : static_cast<Control&>(box_), widgetPos);
 }
 
+void CanvasWidget::refreshContent() {
+    if (box_.refreshRequests() != seenRefreshRequests_) {
+        seenRefreshRequests_ = box_.refreshRequests();
+        repaint();
+    } else {
+        update();
+    }
+}
+
 // --- painting
 
 void CanvasWidget::paintEvent(QPaintEvent*) {
@@ -99,9 +108,15 @@ void CanvasWidget::paintDrawing(QPainter& painter) const {
         painter.setPen(modelPen(op.color, op.width, pal));
         painter.setBrush(Qt::NoBrush);
         switch (op.kind) {
-            case DrawOp::Kind::Line:
+            case DrawOp::Kind::Line: {
+                // Slanted lines (the 3D view's wireframe) are drawn smooth; level and
+                // upright ones stay crisp on their pixels.
+                const bool slanted = op.x1 != op.x2 && op.y1 != op.y2;
+                painter.setRenderHint(QPainter::Antialiasing, slanted);
                 painter.drawLine(toWidget(op.x1, op.y1), toWidget(op.x2, op.y2));
+                painter.setRenderHint(QPainter::Antialiasing, false);
                 break;
+            }
             case DrawOp::Kind::Box:
                 painter.drawRect(
                     QRectF(toWidget(op.x1, op.y1), toWidget(op.x2, op.y2)).normalized());

@@ -20,7 +20,8 @@ class CanvasWidget : public QWidget, public ControlView {
   public:
     CanvasWidget(PictureBox& model, FormView& host, QWidget* parent);
     QWidget* widget() override { return this; }
-    void refreshContent() override { update(); }
+    // Repaints at once when the model asked for it, otherwise when the event loop runs.
+    void refreshContent() override;
 
     PictureBox& box() const { return box_; }
     // Children drawn by the canvas, in the window's order (later ones on top).
@@ -63,6 +64,7 @@ class CanvasWidget : public QWidget, public ControlView {
     PictureBox& box_;
     std::vector<Control*> figures_;
     Control* captured_ = nullptr;  // the control a pressed button belongs to
+    int seenRefreshRequests_ = 0;
     bool doubleClicked_ = false;
 };
 
