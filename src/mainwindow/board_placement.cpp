@@ -45,8 +45,7 @@ void frmMain::cmdCenter_Click() {
 
 void frmMain::Lisa_sydamematerjal() {
     if (lstSyda.listCount() >= boardListCapacity(lstSyda)) {
-        refuse(*this, "Versioonis " + version() + " lubatud maksimaalselt 8 ex.log kavad",
-               "In version " + version() + " maximum 8 ex log patterns allowed");
+        refuseNinthCentreBoard();
         return;
     }
     const frmMainSub& sub = store();
@@ -55,6 +54,11 @@ void frmMain::Lisa_sydamematerjal() {
     // The centre boxes at once; the update lays out everything again.
     hideBoardBoxes();
     layOutBoardBoxes();
+}
+
+void frmMain::refuseNinthCentreBoard() {
+    refuse(*this, "Versioonis " + version() + " lubatud maksimaalselt 8 ex.log kavad",
+           "In version " + version() + " maximum 8 ex log patterns allowed");
 }
 
 void frmMain::placeOuterBoard(BoardList which) {

@@ -511,6 +511,8 @@ class frmMain : public Form {
     // placing and removing boards
     void cmdCenter_Click();
     void Lisa_sydamematerjal();
+    // Tells the planner that the centre list holds its eight boards already.
+    void refuseNinthCentreBoard();
     void cmdSeimerAll_Click();
     void cmdSeimerYleval_Click();
     void cmdSideLeft_Click();

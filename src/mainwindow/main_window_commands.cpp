@@ -124,7 +124,6 @@ void frmMain::cmdSobita_MouseMove(int, int, double, double) {
 }
 
 // Windows that later work builds: the commands exist and do nothing yet.
-void frmMain::cmdSoovita_Click() {}
 void frmMain::mnuProgramSeaded_Click() {}
 void frmMain::mnusalvestaprofiil_Click() {}
 void frmMain::mnusalvestaprofiilkui_Click() {}
