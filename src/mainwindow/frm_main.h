@@ -540,6 +540,7 @@ class frmMain : public Form {
     void lblValitudProfiil_MouseDown(int button);
     // ==== end of main window shell
 
+    void lblMuudkuludHind_Click();
   private:
     // Layout and handlers of the catalogue tab and the picker.
     void layOutCatalogueTab();

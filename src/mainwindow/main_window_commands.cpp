@@ -91,7 +91,7 @@ void frmMain::mnuAutoFit_Click() {
 }
 
 void frmMain::cmdPalgiHinnad_Click() {
-    app_.window<frmPalgiHinnad>().showModal(this);
+    showLogPriceEditor(app_, *this);
 }
 
 void frmMain::cmdKavaLisainfoShow_Click() {
@@ -125,8 +125,6 @@ void frmMain::cmdSobita_MouseMove(int, int, double, double) {
 
 // Windows that later work builds: the commands exist and do nothing yet.
 void frmMain::mnuProgramSeaded_Click() {}
-void frmMain::mnusalvestaprofiil_Click() {}
-void frmMain::mnusalvestaprofiilkui_Click() {}
 void frmMain::cmdClearCompare_Click() {}
 void frmMain::cmdShowCalculations_Click() {}
 void frmMain::cmdPrindi_Click() {}

@@ -3,7 +3,9 @@
 #include "app/application.h"
 #include "localisation/message_language.h"
 #include "mainwindow/frm_main.h"
+#include "millsettings/frm_kulude_muutmine.h"
 #include "millsettings/frm_palgi_hinnad.h"
+#include "millsettings/frm_profiil.h"
 #include "store/numbers.h"
 
 namespace lumbrix {
@@ -30,13 +32,36 @@ void frmMain::lblPalgimaht_Click() {
 
 void frmMain::lblPalgiHinnaInfo_DblClick() {
     if (lstSyda.listCount() > 0 && RegionCompVal(lblPalgikuluHind.caption()) == 0) {
-        app_.window<frmPalgiHinnad>().showModal(this);
+        showLogPriceEditor(app_, *this);
     }
 }
 
+void frmMain::lblMuudkuludHind_Click() {
+    app_.window<frmKuludeMuutmine>().showModal(this);
+}
+
 void frmMain::lblValitudProfiil_MouseDown(int button) {
-    // The left button opens the profile manager, which later work builds.
-    if (button == mouse::kRight) popupMenuBelow(mnuprofiil, lblValitudProfiil);
+    if (button == mouse::kLeft) {
+        app_.window<frmProfiil>().showModal(this);
+    } else if (button == mouse::kRight) {
+        popupMenuBelow(mnuprofiil, lblValitudProfiil);
+    }
+}
+
+void frmMain::mnusalvestaprofiil_Click() {
+    // Saves the current profile through the profiles dialog without showing it; the dialog is
+    // loaded afresh for the save and let go afterwards.
+    frmProfiil& profiles = app_.window<frmProfiil>();
+    profiles.cmdSalvesta.press();
+    profiles.unload();
+}
+
+void frmMain::mnusalvestaprofiilkui_Click() {
+    frmProfiil& profiles = app_.window<frmProfiil>();
+    profiles.cmdUus.press();
+    profiles.fraUusProfiil.setVisible(true);
+    profiles.txtUueProfiiliNimi.setText("");
+    profiles.showModal(this);
 }
 
 }  // namespace lumbrix

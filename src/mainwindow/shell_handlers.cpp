@@ -105,11 +105,12 @@ void frmMain::connectShellHandlers() {
     lblPalgimaht.MouseMove.connect([this](int, int, double, double) { lblPalgimaht_MouseMove(); });
     lblPalgimaht.Click.connect([this] { lblPalgimaht_Click(); });
     lblPalgiHinnaInfo.DblClick.connect([this] { lblPalgiHinnaInfo_DblClick(); });
-    lblPalgikuluHind.Click.connect([this] { app_.window<frmPalgiHinnad>().showModal(this); });
+    lblPalgikuluHind.Click.connect([this] { showLogPriceEditor(app_, *this); });
+    lblMuudkuludHind.Click.connect([this] { lblMuudkuludHind_Click(); });
     lblValitudProfiil.MouseDown.connect(
         [this](int button, int, double, double) { lblValitudProfiil_MouseDown(button); });
-    // The settings, production volume and profile windows come with later work; their
-    // openers (lblMarginHake, lblMarginPuru, lblMuudkuludHind) do nothing yet.
+    // The settings window comes with later work; its openers (lblMarginHake, lblMarginPuru)
+    // do nothing yet.
 }
 
 }  // namespace lumbrix

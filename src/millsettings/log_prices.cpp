@@ -7,13 +7,6 @@
 
 namespace lumbrix {
 
-namespace {
-
-const char* const kInvalidFileMessage = "File logprices is missing or invalid!";
-const char* const kFileErrorTitle = "File error";
-
-}  // namespace
-
 std::filesystem::path logPricesFilePath(const std::filesystem::path& profileFolder) {
     return profileFolder / kLogPricesFileName;
 }
@@ -51,7 +44,8 @@ FileResult saveLogPriceRows(const frmMain& main, const ListBox& list) {
 void frmMain::Lae_palgihinnad(ListBox& list) {
     list.clear();
     const SavedListRead read = appendLogPriceRows(*this, list);
-    if (!read.ok()) runtime::msgBox(kInvalidFileMessage, mb::kCritical, kFileErrorTitle);
+    if (!read.ok())
+        runtime::msgBox(kInvalidLogPricesMessage, mb::kCritical, kLogPricesFileErrorTitle);
 }
 
 }  // namespace lumbrix

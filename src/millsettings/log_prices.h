@@ -14,6 +14,11 @@ class ListBox;
 // price row (`Palgihinnarida`) per item, in the order of the editor's sorted list.
 inline constexpr const char* kLogPricesFileName = "logprices";
 
+// What the planner is told when the log price file cannot be read (the same English text in
+// every language), and the box's title.
+inline constexpr const char* kInvalidLogPricesMessage = "File logprices is missing or invalid!";
+inline constexpr const char* kLogPricesFileErrorTitle = "File error";
+
 std::filesystem::path logPricesFilePath(const std::filesystem::path& profileFolder);
 
 // Appends the rows of the current profile's log price file to `list` without clearing it and

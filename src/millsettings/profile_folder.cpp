@@ -1,5 +1,7 @@
 #include "millsettings/profile_folder.h"
 
+#include <cerrno>
+
 #include "app/application.h"
 #include "mainwindow/frm_main.h"
 #include "platform/path_names.h"
@@ -15,6 +17,31 @@ std::filesystem::path profileFolder(const std::filesystem::path& installFolder,
                                     std::string_view name) {
     if (checkNameForPath(name)) throw VbError(vberr::kBadFileName);
     return databaseFolder(installFolder) / std::filesystem::path(std::string(name));
+}
+
+int fileErrorNumber(const std::error_code& ec) {
+    switch (ec.value()) {
+        case ENOENT:
+        case ENOTDIR:
+            return vberr::kPathNotFound;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return vberr::kPermissionDenied;
+        case ENAMETOOLONG:
+            return vberr::kBadFileName;
+        default:
+            return vberr::kPathFileAccessError;
+    }
+}
+
+void ensureProfileFolder(const std::filesystem::path& folder) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (fs::is_directory(folder, ec)) return;
+    if (fs::create_directory(folder, ec) && !ec) return;
+    if (!ec) ec = std::make_error_code(std::errc::file_exists);  // a file holds the name
+    throw VbError(fileErrorNumber(ec));
 }
 
 std::filesystem::path currentProfileFolder(const frmMain& main) {

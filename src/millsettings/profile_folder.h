@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string_view>
+#include <system_error>
 
 namespace lumbrix {
 
@@ -19,6 +20,15 @@ std::filesystem::path databaseFolder(const std::filesystem::path& installFolder)
 // VbError 52 "Bad file name or number" before it becomes a path.
 std::filesystem::path profileFolder(const std::filesystem::path& installFolder,
                                     std::string_view name);
+
+// The run-time error number of a failed file or folder operation: 76 "Path not found" for a
+// missing path, 70 "Permission denied", 52 for a name too long, 75 "Path/File access error"
+// for anything else.
+int fileErrorNumber(const std::error_code& ec);
+
+// Creates the profile folder `folder` when there is none (one level: the database folder
+// itself is not created); raises the run-time error of a failure.
+void ensureProfileFolder(const std::filesystem::path& folder);
 
 // The folder of the main window's current profile (the caption of lblValitudProfiil).
 std::filesystem::path currentProfileFolder(const frmMain& main);

@@ -1,7 +1,5 @@
 // Loading the current profile into the store and the main window's lists.
-#include <cerrno>
 #include <filesystem>
-#include <system_error>
 
 #include "mainwindow/frm_main.h"
 #include "millsettings/profile_folder.h"
@@ -14,35 +12,6 @@
 namespace lumbrix {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-int folderErrorNumber(const std::error_code& ec) {
-    switch (ec.value()) {
-        case ENOENT:
-        case ENOTDIR:
-            return vberr::kPathNotFound;
-        case EACCES:
-        case EPERM:
-        case EROFS:
-            return vberr::kPermissionDenied;
-        case ENAMETOOLONG:
-            return vberr::kBadFileName;
-        default:
-            return vberr::kPathFileAccessError;
-    }
-}
-
-// Creates the profile's folder when there is none; the database folder itself is not created.
-void ensureProfileFolder(const fs::path& folder) {
-    std::error_code ec;
-    if (fs::is_directory(folder, ec)) return;
-    if (fs::create_directory(folder, ec) && !ec) return;
-    if (!ec) ec = std::make_error_code(std::errc::file_exists);  // a file holds the name
-    throw VbError(folderErrorNumber(ec));
-}
-
-}  // namespace
 
 void frmMain::cmdLaeprofiil_Click() {
     try {

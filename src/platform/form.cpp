@@ -85,7 +85,11 @@ void Form::load() {
 void Form::show() {
     load();
     if (!loaded_) return;  // the load handler unloaded the window again
-    if (visible_) return;
+    if (visible_) {
+        // Showing a window that is already shown brings it to the front.
+        if (!modal_) runtime::desktop().windowShown(*this);
+        return;
+    }
     visible_ = true;
     touch();
     runtime::desktop().windowShown(*this);

@@ -67,7 +67,7 @@ class Form : public Revisioned {
 
     // Loads the window when it is not loaded: arms its timers and raises Load.
     void load();
-    // Shows the window without a loop of its own.
+    // Shows the window without a loop of its own; a window shown so already comes to the front.
     void show();
     // Shows the window modally and returns when it has been hidden or unloaded.
     void showModal(Form* owner);

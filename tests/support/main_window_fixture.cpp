@@ -1,5 +1,7 @@
 #include "main_window_fixture.h"
 
+#include <filesystem>
+
 #include "store/board_row.h"
 #include "store/numbers.h"
 
@@ -14,6 +16,8 @@ std::string sizeText(double mm) {
 
 MainWindowTest::MainWindowTest() {
     desktop.setUserSettingsPath(folder.userSettingsPath());
+    // The default profile's folder exists, as in an installation: its files start empty.
+    std::filesystem::create_directories(folder / "database" / "LUMBRIX");
     app = std::make_unique<Application>(desktop, folder.path());
     useTypicalProfile();
 }

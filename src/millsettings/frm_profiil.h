@@ -1,0 +1,57 @@
+#pragma once
+
+#include <string>
+
+#include "platform/controls.h"
+
+namespace lumbrix {
+
+class Application;
+class frmMain;
+
+// The profiles dialog: lists the profiles (their NAME.set files in the database folder) and
+// uses one (optionally as the default at start), deletes one, saves the current settings into
+// the current profile, or saves them as a new profile.
+class frmProfiil : public Form {
+  public:
+    explicit frmProfiil(Application& app);
+
+    FileListBox Filelist{*this, "Filelist"};
+    TextBox txtfailinimi{*this, "txtfailinimi"};  // the chosen profile; shown, not editable
+    CheckBox chkMaaraVaikimisiProfiiliks{*this, "chkMaaraVaikimisiProfiiliks"};
+    CommandButton cmdLae{*this, "cmdLae"};
+    CommandButton cmdKustuta{*this, "cmdKustuta"};
+    CommandButton cmdUus{*this, "cmdUus"};
+    CommandButton cmdSalvesta{*this, "cmdSalvesta"};
+    CommandButton cmdTagasi{*this, "cmdTagasi"};
+    Frame fraUusProfiil{*this, "fraUusProfiil"};  // shown while saving as a new profile
+    Label lblNewProfile{*this, "lblNewProfile"};
+    TextBox txtUueProfiiliNimi{*this, "txtUueProfiiliNimi"};
+    TextBox txtaeg{*this, "txtaeg"};  // hidden: the date and time of the save being made
+
+    void Form_Load();
+    void Filelist_Click();
+    void cmdLae_Click();
+    void cmdKustuta_Click();
+    void cmdUus_Click();
+    void cmdSalvesta_Click();
+    void cmdTagasi_Click();
+    // Writes the store's settings into the settings file of the profile `name`.
+    void Salvesta_seaded(const std::string& name);
+    // Captions from the language file's section "PR"; the built-in captions stand until the
+    // language files exist.
+    void Lae_keel();
+
+  private:
+    void layOutControls();
+    void connectHandlers();
+    // True, after telling the planner, when `name` cannot be a profile's folder name.
+    bool refuseProfileName(const std::string& name);
+    // Creates the profile's folder when missing, writes its NAME.set file and its settings.
+    void saveProfile(const std::string& name);
+    frmMain& main() const;
+
+    Application& app_;
+};
+
+}  // namespace lumbrix

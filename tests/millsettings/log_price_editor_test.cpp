@@ -1,0 +1,228 @@
+// The log price editor: adding, changing and deleting price classes, the refused entries,
+// leaving with and without a change, and files that cannot be read or written.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <string>
+#include <vector>
+
+#include "main_window_fixture.h"
+#include "millsettings/frm_palgi_hinnad.h"
+#include "store/saved_list.h"
+
+namespace lumbrix {
+namespace {
+
+class LogPriceEditor : public test::MainWindowTest {
+  protected:
+    frmPalgiHinnad& editor() { return app->window<frmPalgiHinnad>(); }
+    void enter(const std::string& pocket, const std::string& min, const std::string& max,
+               const std::string& price) {
+        frmPalgiHinnad& e = editor();
+        e.txtpalgitasku.setText(pocket);
+        e.txtMinDiameeter.setText(min);
+        e.txtMaxDiameeter.setText(max);
+        e.txtHind.setText(price);
+    }
+    std::vector<std::string> fileRows() {
+        return readSavedList(folder / "database/LUMBRIX/logprices").rows;
+    }
+};
+
+struct FailingSink : FileSink {
+    std::ptrdiff_t write(int, const char*, std::size_t) override {
+        errno = ENOSPC;
+        return -1;
+    }
+};
+
+TEST_F(LogPriceEditor, AddAndChangeKeepTheTableSortedWithNormalisedEntries) {
+    for (const char* language : {"english.keel", "eesti.keel"}) {
+        SCOPED_TRACE(language);
+        main().lblValitudKeel.setCaption(language);
+        frmPalgiHinnad& e = editor();
+        enter("7", "50", "99", "45.5");
+        e.cmdLisaHind.press();
+        enter("11", "5", "49", "40");
+        e.cmdLisaHind.press();
+        EXPECT_EQ(e.lstPalgiHinnad.rows(),
+                  (std::vector<std::string>{"005 - 049  40.00  11", "050 - 099  45.50  7"}));
+        EXPECT_EQ(e.cmdTagasi.caption(),
+                  std::string(language) == "eesti.keel" ? "Salvesta" : "Save");
+        EXPECT_EQ(e.txtHind.text(), "");
+
+        e.lstPalgiHinnad.setListIndex(1);
+        EXPECT_EQ(e.txtMinDiameeter.text(), "050");
+        EXPECT_EQ(e.txtMaxDiameeter.text(), "099");
+        EXPECT_EQ(e.txtHind.text(), "45.50");
+        EXPECT_EQ(e.txtpalgitasku.text(), "7");
+        EXPECT_TRUE(e.cmdMuuda.enabled());
+        e.txtHind.setText("120");
+        e.cmdMuuda.press();
+        EXPECT_EQ(e.lstPalgiHinnad.rows(),
+                  (std::vector<std::string>{"005 - 049  40.00  11", "050 - 099  120.0  7"}));
+        e.unload();
+    }
+}
+
+TEST_F(LogPriceEditor, DeletingNeedsASelectedRowAndChangeARememberedOne) {
+    frmPalgiHinnad& e = editor();
+    for (const char* price : {"40", "50", "60"}) {
+        enter("1", price, price, price);
+        e.cmdLisaHind.press();
+    }
+    e.lstPalgiHinnad.setListIndex(0);
+    desktop.choosePopupItem("mnuKustutaValitud");
+    e.cmdKustuta.press();
+    ASSERT_EQ(desktop.popupsShown().size(), 1u);
+    EXPECT_EQ(desktop.popupsShown()[0].xTwips, 3600);
+    EXPECT_EQ(desktop.popupsShown()[0].yTwips, 2160);
+    EXPECT_EQ(e.lstPalgiHinnad.listCount(), 2);
+    enter("2", "70", "80", "9");
+    e.cmdMuuda.press();  // no row remembered since the delete: nothing is removed or added
+    EXPECT_EQ(e.lstPalgiHinnad.listCount(), 2);
+    EXPECT_EQ(e.txtHind.text(), "9.000");  // normalised all the same
+    desktop.choosePopupItem("mnuKustutaValitud");
+    e.cmdKustuta.press();  // no row selected: nothing
+    EXPECT_EQ(e.lstPalgiHinnad.listCount(), 2);
+    desktop.choosePopupItem("mnuKustutaKoik");
+    e.cmdKustuta.press();
+    EXPECT_EQ(e.lstPalgiHinnad.listCount(), 0);
+    EXPECT_EQ(e.txtpalgitasku.text(), "");
+}
+
+TEST_F(LogPriceEditor, EntriesThatCannotMakeARowAreRefused) {
+    const struct {
+        const char *pocket, *price, *message, *normalisedPrice;
+    } cases[] = {
+        {"", "45.5", "Log pocket identifier missing!", "45.50"},
+        {"3", "1000", "Log price must be less than 1000!", "1000"},
+        {"3", "999.96", "Log price must be less than 1000!", "999.96"},  // would be 1000.0
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.price);
+        frmPalgiHinnad& e = editor();
+        enter(c.pocket, "5", "49", c.price);
+        desktop.expectMessage(MsgResult::Ok);
+        e.cmdLisaHind.press();
+        EXPECT_EQ(desktop.lastMessage().text, c.message);
+        EXPECT_EQ(desktop.lastMessage().title, "Lumbrix");
+        EXPECT_EQ(desktop.lastMessage().style, mb::kCritical);
+        EXPECT_EQ(e.lblerror.caption(), "1");
+        EXPECT_EQ(e.txtMinDiameeter.text(), "005");
+        EXPECT_EQ(e.txtHind.text(), c.normalisedPrice);
+        EXPECT_EQ(e.lstPalgiHinnad.listCount(), 0);
+        EXPECT_EQ(e.lblchanged.caption(), "0");
+        e.unload();
+    }
+    enter("3", "5", "49", "999.9");  // the highest price the row holds
+    editor().cmdLisaHind.press();
+    EXPECT_EQ(editor().lstPalgiHinnad.list(0), "005 - 049  999.9  3");
+}
+
+TEST_F(LogPriceEditor, KeyFiltersPassDigitsBackspaceAndThePointOfThePrice) {
+    frmPalgiHinnad& e = editor();
+    const struct {
+        TextBox& field;
+        const char* typed;
+        const char* kept;
+        int beeps;
+    } cases[] = {{e.txtpalgitasku, "1a2.\b3", "13", 2},
+                 {e.txtMinDiameeter, "5,0", "50", 1},
+                 {e.txtMaxDiameeter, "99x9", "999", 1},
+                 {e.txtHind, "45,5.5", "455.5", 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.field.name());
+        const int before = desktop.beeps();
+        for (const char* k = c.typed; *k; ++k)
+            c.field.typeKey(*k);
+        EXPECT_EQ(c.field.text(), c.kept);
+        EXPECT_EQ(desktop.beeps() - before, c.beeps);
+    }
+}
+
+TEST_F(LogPriceEditor, BackWithAChangeWarnsSavesStartsANewPatternAndReloads) {
+    frmMain& m = main();
+    m.cmdCenter.press();
+    std::vector<std::string> steps;
+    // What the main window's two buttons see of the file when the editor presses them.
+    m.cmdUusKava.Click.connect([&] {
+        steps.push_back("new pattern after " + std::to_string(desktop.messages().size()) +
+                        " box, file rows " + std::to_string(fileRows().size()));
+    });
+    m.cmdLaeprofiil.Click.connect([&] { steps.push_back("reload profile"); });
+
+    frmPalgiHinnad& e = editor();
+    enter("1", "10", "99", "50");
+    e.cmdLisaHind.press();
+    desktop.expectMessage(MsgResult::Ok);
+    e.cmdTagasi.press();
+    EXPECT_EQ(desktop.lastMessage().text, e.lblexitmessage.caption());
+    EXPECT_EQ(desktop.lastMessage().style, mb::kExclamation);
+    EXPECT_EQ(desktop.lastMessage().title, "LUMBRIX");
+    EXPECT_EQ(steps,
+              (std::vector<std::string>{"new pattern after 1 box, file rows 1", "reload profile"}));
+    EXPECT_EQ(fileRows(), std::vector<std::string>{"010 - 099  50.00  1"});
+    EXPECT_FALSE(app->isLoaded<frmPalgiHinnad>());
+
+    // Without a change: no box, no write, only the reload.
+    steps.clear();
+    editor().cmdTagasi.press();
+    EXPECT_EQ(steps, std::vector<std::string>{"reload profile"});
+    EXPECT_EQ(desktop.messages().size(), 1u);
+}
+
+TEST_F(LogPriceEditor, AFailedSaveKeepsTheOldFileTheEditorAndThePattern) {
+    ASSERT_TRUE(writeSavedList(folder / "database/LUMBRIX/logprices", {"010 - 600  50.00  1"}));
+    frmMain& m = main();
+    int presses = 0;
+    m.cmdUusKava.Click.connect([&] { ++presses; });
+    m.cmdLaeprofiil.Click.connect([&] { ++presses; });
+    frmPalgiHinnad& e = editor();
+    desktop.choosePopupItem("mnuKustutaKoik");
+    e.cmdKustuta.press();
+    FailingSink failing;
+    {
+        ScopedFileSink sink(failing);
+        desktop.expectMessage(MsgResult::Ok);
+        e.cmdTagasi.press();
+    }
+    EXPECT_TRUE(desktop.lastMessage().text.starts_with("The log prices could not be saved: "));
+    EXPECT_GT(desktop.lastMessage().text.size(), std::string("The log prices ...: ").size() + 5);
+    EXPECT_EQ(desktop.lastMessage().style, mb::kCritical);
+    EXPECT_EQ(fileRows(), std::vector<std::string>{"010 - 600  50.00  1"});
+    EXPECT_EQ(presses, 0);
+    EXPECT_TRUE(app->isLoaded<frmPalgiHinnad>());
+}
+
+TEST_F(LogPriceEditor, AnUnreadableFileOpensAnEmptyTableWithTheListFilesMessage) {
+    // The file counts two rows and holds one.
+    folder.writeFile("database/LUMBRIX/logprices", std::string("SavedList\x02\x00\x00\x00\x03"
+                                                               "abc",
+                                                               17));
+    desktop.expectMessage(MsgResult::Ok);
+    EXPECT_EQ(editor().lstPalgiHinnad.listCount(), 0);
+    EXPECT_EQ(desktop.lastMessage().text, "File logprices is missing or invalid!");
+    EXPECT_EQ(desktop.lastMessage().title, "File error");
+    editor().unload();
+
+    // The current profile's folder is gone (the profile was deleted): the same.
+    main().lblValitudProfiil.setCaption("Deleted");
+    desktop.expectMessage(MsgResult::Ok);
+    EXPECT_EQ(editor().lstPalgiHinnad.listCount(), 0);
+    EXPECT_EQ(desktop.lastMessage().title, "File error");
+}
+
+TEST_F(LogPriceEditor, OpeningTheEditorWhileItIsOpenWithoutBlockingBringsItToTheFront) {
+    editor().show();  // as the log cost opens it for an empty price list
+    main().cmdPalgiHinnad.press();
+    main().lblPalgikuluHind.Click.raise();
+    EXPECT_TRUE(desktop.modalWindowsShown().empty());
+    EXPECT_EQ(desktop.windowEvents(),
+              (std::vector<std::string>{"shown frmPalgiHinnad", "shown frmPalgiHinnad",
+                                        "shown frmPalgiHinnad"}));
+    EXPECT_TRUE(desktop.messages().empty());
+}
+
+}  // namespace
+}  // namespace lumbrix

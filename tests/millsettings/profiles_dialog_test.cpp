@@ -1,0 +1,217 @@
+// The profiles dialog: saving the current profile and saving it as a new one, using a profile
+// (and making it the default), deleting one, and the names that cannot become folders.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "main_window_fixture.h"
+#include "millsettings/frm_profiil.h"
+#include "platform/ini_file.h"
+#include "store/saved_list.h"
+
+namespace lumbrix {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ProfilesDialog : public test::MainWindowTest {
+  protected:
+    void SetUp() override {
+        main().lblValitudProfiil.setCaption("Mill1");
+        main().Lauatyyp = "Syda";
+        folder.writeFile("database/Mill1.set", "[PROFIIL]\r\nNIMI=Mill1\r\n");
+        folder.writeFile("database/Mill1/settings", "[SEADED]\r\nKuineTootmismaht=100\r\n");
+    }
+    frmProfiil& profiles() { return app->window<frmProfiil>(); }
+    // Clicks the profile file `file` in the dialog's list.
+    void click(frmProfiil& p, const std::string& file) {
+        p.Filelist.refresh();
+        for (int i = 0; i < p.Filelist.listCount(); ++i) {
+            if (p.Filelist.list(i) == file) return p.Filelist.setListIndex(i);
+        }
+        ADD_FAILURE() << file << " is not listed";
+    }
+};
+
+TEST_F(ProfilesDialog, SaveAsWritesTheMarkerAndAllSettingsWhileTheCurrentProfileStays) {
+    store().lblArvutaTaiskant = "1";
+    desktop.onNextModal([](Form& form) {
+        auto& p = static_cast<frmProfiil&>(form);
+        EXPECT_TRUE(p.fraUusProfiil.visible());
+        EXPECT_EQ(p.txtUueProfiiliNimi.text(), "");
+        p.txtUueProfiiliNimi.setText("Line2");
+        p.cmdSalvesta.press();
+        EXPECT_FALSE(p.fraUusProfiil.visible());
+        EXPECT_EQ(p.Filelist.rows(), (std::vector<std::string>{"Line2.set", "Mill1.set"}));
+        p.cmdTagasi.press();
+    });
+    main().mnusalvestaprofiilkui.click();
+
+    EXPECT_EQ(folder.readFile("database/Line2.set"), "[PROFIIL]\r\nNIMI=Line2\r\n");
+    const ProfileEntries written = readProfileSection(folder / "database/Line2/settings", "SEADED");
+    const ProfileEntries expected = {
+        {"KappimineSydMat", "100"},
+        {"KappimineLauad", "100"},
+        {"PalgiMoodul", "300"},
+        {"Palgimahukoefitsent", "0.95"},
+        {"KuisedPysikuludKokku", "1000"},
+        {"KuisedAmordikuludKokku", "500"},
+        {"CE", "2000"},
+        {"YhikuMuutuvkulud", "20"},
+        {"KuineTootmismaht", "100"},
+        {"Ketas1saag", "5"},
+        {"Ketas2saag", "4"},
+        {"KetasSeimer", "5"},
+        {"KetasTrimmer", "5"},
+        {"KoefitsentHake", "2.4"},
+        {"KoefitsentPuru", "3.4"},
+        {"KoefitsentKoor", "3.4"},
+        {"KoefitsentKoorPalgist", "0.08"},
+        {"Hakehind", "10"},
+        {"saepuruHind", "5"},
+        {"KoorHind", "2"},
+        {"Salvestatud", "14.03.2026 10:20:30"},
+        {"ArvutaTaiskant", "1"},
+    };
+    EXPECT_EQ(written, expected);
+    EXPECT_EQ(main().lblValitudProfiil.caption(), "Mill1");
+    EXPECT_FALSE(app->isLoaded<frmProfiil>());
+
+    // Using Line2 loads its settings and its empty price and product lists.
+    frmProfiil& p = profiles();
+    click(p, "Line2.set");
+    EXPECT_EQ(p.caption(), "Line2");
+    EXPECT_EQ(p.chkMaaraVaikimisiProfiiliks.value(), checkstate::kUnchecked);
+    p.cmdLae.press();
+    EXPECT_EQ(main().lblValitudProfiil.caption(), "Line2");
+    EXPECT_EQ(main().lstPalgiHinnad.listCount(), 0);
+    EXPECT_EQ(store().txtKuluTootmine, "30");
+    EXPECT_FALSE(app->isLoaded<frmProfiil>());
+}
+
+TEST_F(ProfilesDialog, SavingTheCurrentProfileFromTheMenuNeedsNoShownDialog) {
+    main().lblValitudProfiil.setCaption("Loaded");  // a profile the loader created: no marker
+    fs::create_directories(folder / "database/Loaded");
+    main().mnusalvestaprofiil.click();
+    EXPECT_EQ(folder.readFile("database/Loaded.set"), "[PROFIIL]\r\nNIMI=Loaded\r\n");
+    EXPECT_EQ(readProfileString(folder / "database/Loaded/settings", "SEADED", "CE", "-"), "2000");
+    EXPECT_TRUE(desktop.modalWindowsShown().empty());
+    EXPECT_FALSE(app->isLoaded<frmProfiil>());
+}
+
+TEST_F(ProfilesDialog, UseStoresTheDefaultOnlyWhenAskedAndRecomputesAShownPattern) {
+    folder.writeFile("database/Line2.set", "[PROFIIL]\r\nNIMI=Line2\r\n");
+    folder.writeFile("database/Line2/settings",
+                     "[SEADED]\r\nKuisedPysikuludKokku=2000\r\nKuisedAmordikuludKokku=500\r\n"
+                     "YhikuMuutuvkulud=20\r\nKuineTootmismaht=100\r\n");
+    for (const char* profile : {"Line2", "Mill1"})
+        writeSavedList(folder / "database" / profile / "logprices", {"010 - 600  50.00  1"});
+    main().lstSyda.addItem(boardRow(47, 145, 50, 150, 5100, 0.035));
+    main().uuenda_materjalid();
+    const std::string costsBefore = main().lblMuudkuludHind.caption();
+
+    frmProfiil& p = profiles();
+    click(p, "Line2.set");
+    p.cmdLae.press();  // box unticked: no default stored
+    EXPECT_EQ(app->userSettings().get("DefaultProfile", "none"), "none");
+    EXPECT_NE(main().lblMuudkuludHind.caption(), costsBefore)
+        << costsBefore;  // 30 + 5 became 40 + 5
+    EXPECT_EQ(main().lstSyda.listCount(), 1);
+
+    frmProfiil& again = profiles();
+    click(again, "Mill1.set");
+    EXPECT_EQ(again.chkMaaraVaikimisiProfiiliks.value(), checkstate::kUnchecked);
+    again.chkMaaraVaikimisiProfiiliks.setValue(checkstate::kChecked);
+    again.cmdLae.press();
+    EXPECT_EQ(app->userSettings().get("DefaultProfile", "none"), "Mill1");
+    EXPECT_EQ(main().lblValitudProfiil.caption(), "Mill1");
+
+    // The current profile's box is ticked when it is clicked.
+    frmProfiil& third = profiles();
+    click(third, "Mill1.set");
+    EXPECT_EQ(third.chkMaaraVaikimisiProfiiliks.value(), checkstate::kChecked);
+}
+
+TEST_F(ProfilesDialog, AMarkerWithoutANameShowsZeroAsTheCaption) {
+    folder.writeFile("database/Odd.set", "[PROFIIL]\r\n");
+    frmProfiil& p = profiles();
+    EXPECT_FALSE(p.cmdKustuta.enabled());
+    click(p, "Odd.set");
+    EXPECT_EQ(p.caption(), "0");
+    EXPECT_EQ(p.txtfailinimi.text(), "Odd");
+    EXPECT_TRUE(p.cmdKustuta.enabled());
+}
+
+TEST_F(ProfilesDialog, DeleteAsksFirstAndRemovesTheMarkerTheFilesAndTheFolder) {
+    writeSavedList(folder / "database/Mill1/logprices", {"010 - 600  50.00  1"});
+    fs::create_directories(folder / "database/Empty");
+    folder.writeFile("database/Empty.set", "[PROFIIL]\r\nNIMI=Empty\r\n");
+    frmProfiil& p = profiles();
+
+    click(p, "Mill1.set");
+    desktop.expectMessage(MsgResult::No);
+    p.cmdKustuta.press();
+    EXPECT_EQ(desktop.lastMessage().text,
+              "Delete the profile \"Mill1\" with its settings, log prices and products?");
+    EXPECT_EQ(desktop.lastMessage().style, mb::kYesNo);
+    EXPECT_TRUE(fs::exists(folder / "database/Mill1/logprices"));
+
+    for (const char* name : {"Mill1", "Empty"}) {
+        SCOPED_TRACE(name);
+        click(p, std::string(name) + ".set");
+        desktop.expectMessage(MsgResult::Yes);
+        p.cmdKustuta.press();
+        EXPECT_FALSE(fs::exists(folder / "database" / (std::string(name) + ".set")));
+        EXPECT_FALSE(fs::exists(folder / "database" / name));
+        EXPECT_EQ(p.txtfailinimi.text(), "");
+        EXPECT_FALSE(p.cmdKustuta.enabled());
+    }
+    EXPECT_EQ(p.Filelist.listCount(), 0);
+    EXPECT_EQ(main().lblValitudProfiil.caption(), "Mill1");  // the deleted profile stays current
+    EXPECT_EQ(desktop.messages().size(), 3u);
+}
+
+TEST_F(ProfilesDialog, NamesThatCannotBeFoldersAreRefusedAndNothingIsCreatedOrDeleted) {
+    frmProfiil& p = profiles();
+    p.cmdUus.press();
+    p.txtUueProfiiliNimi.setText("../x");
+    desktop.expectMessage(MsgResult::Ok);
+    p.cmdSalvesta.press();
+    EXPECT_TRUE(desktop.lastMessage().text.starts_with("The name \"../x\" cannot be"));
+    EXPECT_EQ(desktop.lastMessage().style, mb::kCritical);
+    EXPECT_FALSE(fs::exists(folder / "x"));
+    EXPECT_FALSE(fs::exists(folder / "x.set"));
+    EXPECT_TRUE(p.fraUusProfiil.visible());
+
+    // A listed marker whose name holds a backslash is neither used nor deleted.
+    folder.writeFile("database/a\\b.set", "[PROFIIL]\r\nNIMI=a\\b\r\n");
+    click(p, "a\\b.set");
+    for (CommandButton* button : {&p.cmdLae, &p.cmdKustuta}) {
+        desktop.expectMessage(MsgResult::Ok);
+        button->press();
+        EXPECT_EQ(desktop.lastMessage().style, mb::kCritical);
+    }
+    EXPECT_TRUE(fs::exists(folder / "database/a\\b.set"));
+    EXPECT_EQ(main().lblValitudProfiil.caption(), "Mill1");
+}
+
+TEST_F(ProfilesDialog, AFailedSaveIsReportedUnderTheSaveButtonsName) {
+    struct FailingSink : FileSink {
+        std::ptrdiff_t write(int, const char*, std::size_t) override {
+            errno = ENOSPC;
+            return -1;
+        }
+    } failing;
+    ScopedFileSink sink(failing);
+    desktop.expectMessage(MsgResult::Ok);
+    main().mnusalvestaprofiil.click();
+    EXPECT_EQ(desktop.lastMessage().title, "frmProfiil\\cmdSalvesta");
+    EXPECT_TRUE(desktop.lastMessage().text.starts_with("61 - Disk full"));
+    EXPECT_EQ(folder.readFile("database/Mill1/settings"), "[SEADED]\r\nKuineTootmismaht=100\r\n");
+}
+
+}  // namespace
+}  // namespace lumbrix

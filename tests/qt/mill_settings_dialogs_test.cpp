@@ -1,0 +1,106 @@
+// The log price editor and the profiles dialog on screen: typed keys pass their filters, a
+// click on a row fills the entries, and the new-profile frame follows its model.
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <cstdlib>
+#include <memory>
+
+#include "app/application.h"
+#include "mainwindow/frm_main.h"
+#include "millsettings/frm_palgi_hinnad.h"
+#include "millsettings/frm_profiil.h"
+#include "qt/form_view.h"
+#include "qt/form_window.h"
+#include "qt/qt_desktop.h"
+#include "qt_test_app.h"
+#include "temp_install.h"
+
+namespace lumbrix {
+namespace {
+
+class MillSettingsDialogs : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        test::qtApp();
+        // The planner's settings of this test stay in its own folder.
+        setenv("XDG_CONFIG_HOME", (folder.path() / "config").c_str(), 1);
+        folder.copyShippedData();
+        desktop = std::make_unique<qt::QtDesktop>();
+        app = std::make_unique<Application>(*desktop, folder.path());
+    }
+    void TearDown() override {
+        app.reset();
+        desktop.reset();
+        unsetenv("XDG_CONFIG_HOME");
+    }
+    // Shows `form` without blocking and returns its view.
+    qt::FormView* shown(Form& form) {
+        form.show();
+        qt::FormWindow* window = desktop->windowOf(form);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+        return window->view();
+    }
+    template <class W>
+    W* widget(qt::FormView* view, const Control& c) {
+        return qobject_cast<W*>(view->widgetOf(c));
+    }
+
+    test::TempInstallFolder folder;
+    std::unique_ptr<qt::QtDesktop> desktop;
+    std::unique_ptr<Application> app;
+};
+
+TEST_F(MillSettingsDialogs, TheLogPriceEditorTakesTypedEntriesAndShowsItsRows) {
+    frmPalgiHinnad& editor = app->window<frmPalgiHinnad>();
+    qt::FormView* view = shown(editor);
+    auto* list = widget<QListWidget>(view, editor.lstPalgiHinnad);
+    const int shipped = list->count();
+    ASSERT_GT(shipped, 0);
+
+    QTest::keyClicks(widget<QLineEdit>(view, editor.txtpalgitasku), "9x");
+    QTest::keyClicks(widget<QLineEdit>(view, editor.txtMinDiameeter), "7");
+    QTest::keyClicks(widget<QLineEdit>(view, editor.txtMaxDiameeter), "8,");
+    QTest::keyClicks(widget<QLineEdit>(view, editor.txtHind), "1a2.5");
+    EXPECT_EQ(editor.txtHind.text(), "12.5");
+    EXPECT_EQ(editor.txtpalgitasku.text(), "9");
+    QTest::mouseClick(widget<QPushButton>(view, editor.cmdLisaHind), Qt::LeftButton);
+    ASSERT_EQ(list->count(), shipped + 1);
+    EXPECT_EQ(list->item(0)->text().toStdString(), "007 - 008  12.50  9");
+    EXPECT_EQ(widget<QPushButton>(view, editor.cmdTagasi)->text().toStdString(), "Save");
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
+    EXPECT_EQ(widget<QLineEdit>(view, editor.txtMinDiameeter)->text().toStdString(), "007");
+    EXPECT_EQ(widget<QLineEdit>(view, editor.txtHind)->text().toStdString(), "12.50");
+    EXPECT_TRUE(widget<QPushButton>(view, editor.cmdMuuda)->isEnabled());
+    editor.unload();
+}
+
+TEST_F(MillSettingsDialogs, TheProfilesDialogListsProfilesAndShowsItsNewProfileFrame) {
+    frmProfiil& profiles = app->window<frmProfiil>();
+    qt::FormView* view = shown(profiles);
+    auto* files = widget<QListWidget>(view, profiles.Filelist);
+    ASSERT_EQ(files->count(), 1);
+    EXPECT_EQ(files->item(0)->text().toStdString(), "LUMBRIX.set");
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                      files->visualItemRect(files->item(0)).center());
+    EXPECT_EQ(profiles.txtfailinimi.text(), "LUMBRIX");
+    EXPECT_EQ(desktop->windowOf(profiles)->windowTitle().toStdString(), "LUMBRIX");
+    EXPECT_TRUE(widget<QPushButton>(view, profiles.cmdKustuta)->isEnabled());
+
+    auto* frame = widget<QGroupBox>(view, profiles.fraUusProfiil);
+    EXPECT_FALSE(frame->isVisible());
+    QTest::mouseClick(widget<QPushButton>(view, profiles.cmdUus), Qt::LeftButton);
+    EXPECT_TRUE(frame->isVisible());
+    QTest::mouseClick(widget<QPushButton>(view, profiles.cmdTagasi), Qt::LeftButton);
+    EXPECT_FALSE(frame->isVisible());
+    profiles.unload();
+}
+
+}  // namespace
+}  // namespace lumbrix
