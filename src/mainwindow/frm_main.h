@@ -495,15 +495,17 @@ class frmMain : public Form {
     void mnuAutoFit_Click();
     void mnusalvestaprofiil_Click();
     void mnusalvestaprofiilkui_Click();
+    // The calculations report; the pattern sheet's preview and its direct print.
+    void cmdShowCalculations_Click();
+    void mnuSaekavaEelvaade_Click();
+    void mnuSaekavaPrindi_Click();
+    void cmdPrindi_Click();
     // Save and open: the save dialog; the open dialog, then the log drawing and the update.
     void cmdSalvestaUusKava_Click();
     void cmdAvaKava_Click();
     void mnuSaekavaAva_Click();
     // Commands whose windows later work builds; they do nothing yet.
     void cmdClearCompare_Click();
-    void cmdShowCalculations_Click();
-    void cmdPrindi_Click();
-    void mnuSaekavaEelvaade_Click();
     void mnupalk3Denable_Click();
     void mnupalkaddtocompare_Click();
     void mnuProgramInfo_Click();

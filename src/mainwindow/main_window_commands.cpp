@@ -126,9 +126,6 @@ void frmMain::cmdSobita_MouseMove(int, int, double, double) {
 // Windows that later work builds: the commands exist and do nothing yet.
 void frmMain::mnuProgramSeaded_Click() {}
 void frmMain::cmdClearCompare_Click() {}
-void frmMain::cmdShowCalculations_Click() {}
-void frmMain::cmdPrindi_Click() {}
-void frmMain::mnuSaekavaEelvaade_Click() {}
 void frmMain::mnupalkaddtocompare_Click() {}
 void frmMain::mnuProgramInfo_Click() {}
 

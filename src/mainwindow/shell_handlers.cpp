@@ -47,7 +47,7 @@ void frmMain::connectShellHandlers() {
     cmdClearCompare.Click.connect([this] { cmdClearCompare_Click(); });
     cmdShowCalculations.Click.connect([this] { cmdShowCalculations_Click(); });
     cmdPrindi.Click.connect([this] { cmdPrindi_Click(); });
-    mnuSaekavaPrindi.Click.connect([this] { cmdPrindi_Click(); });
+    mnuSaekavaPrindi.Click.connect([this] { mnuSaekavaPrindi_Click(); });
     mnuSaekavaEelvaade.Click.connect([this] { mnuSaekavaEelvaade_Click(); });
     mnupalk3Denable.Click.connect([this] { mnupalk3Denable_Click(); });
     mnupalkaddtocompare.Click.connect([this] { mnupalkaddtocompare_Click(); });

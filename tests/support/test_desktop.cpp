@@ -148,6 +148,7 @@ bool TestDesktop::showPrinterDialog(const std::string& title) {
 }
 
 bool TestDesktop::printForm(Form& form) {
+    if (printObserver_) printObserver_(form);
     if (printSucceeds_) printed_.push_back(form.name());
     return printSucceeds_;
 }

@@ -58,6 +58,8 @@ class TestDesktop : public Desktop {
     // --- printing and documents
     void setPrinterDialogAnswer(bool accept) { printerDialogAccepts_ = accept; }
     void setPrintSucceeds(bool ok) { printSucceeds_ = ok; }
+    // Runs at every print, before the window is recorded: the window as it goes to paper.
+    void onPrint(std::function<void(Form&)> observer) { printObserver_ = std::move(observer); }
     const std::vector<std::string>& printerDialogTitles() const { return printerDialogTitles_; }
     const std::vector<std::string>& printedWindows() const { return printed_; }
     void setOpenDocumentSucceeds(bool ok) { openDocumentSucceeds_ = ok; }
@@ -110,6 +112,7 @@ class TestDesktop : public Desktop {
     long long clockMs_ = 0;
     bool printerDialogAccepts_ = true;
     bool printSucceeds_ = true;
+    std::function<void(Form&)> printObserver_;
     std::vector<std::string> printerDialogTitles_;
     std::vector<std::string> printed_;
     bool openDocumentSucceeds_ = true;
