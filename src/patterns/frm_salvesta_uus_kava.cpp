@@ -126,8 +126,10 @@ void frmSalvestaUusKava::cmdTagasi_Click() {
 }
 
 void frmSalvestaUusKava::storeAutoName() {
-    const bool ticked = chkAutoName.value() == checkstate::kChecked;
-    const FileResult stored = app_.userSettings().save(kAutoName, ticked ? "1" : "0");
+    const std::string value = chkAutoName.value() == checkstate::kChecked ? "1" : "0";
+    UserSettings& settings = app_.userSettings();
+    if (settings.get(kAutoName, "") == value) return;  // stored already: no write
+    const FileResult stored = settings.save(kAutoName, value);
     if (!stored) runtime::msgBox(stored.reason, mb::kExclamation, kAutoName);
 }
 

@@ -1,9 +1,6 @@
 // The pattern file pair: the INI pattern file and its notes, written and read whole.
 #include "patterns/pattern_file.h"
 
-#include <unistd.h>
-
-#include <atomic>
 #include <cstdint>
 #include <system_error>
 
@@ -79,39 +76,10 @@ std::string newFileBytes(const std::string& utf8) {
     return codePage;
 }
 
-// A name in `folder` for a file that is written in full before it replaces its target.
-fs::path stagingPath(const fs::path& folder, const char* extension) {
-    static std::atomic<unsigned> counter{0};
-    return folder / (".lumbrix-pattern-" + std::to_string(::getpid()) + "-" +
-                     std::to_string(counter.fetch_add(1)) + extension);
-}
-
-// A failure told about `target`, whatever temporary file the write went through.
-FileResult failureFor(const fs::path& target, const fs::path& staged, FileResult failed) {
-    failed.reason = Replace(failed.reason, staged.string(), target.string());
-    failed.path = target;
-    return failed;
-}
-
 FileResult systemFailure(int number, const fs::path& target, const std::string& action,
                          const std::error_code& ec) {
     return FileResult::failure(number, target,
                                action + " " + target.string() + ": " + ec.message());
-}
-
-// Refuses a target that a save must not replace: a folder, or a read-only file.
-FileResult checkTarget(const fs::path& target) {
-    std::error_code ec;
-    const fs::file_status status = fs::status(target, ec);
-    if (fs::is_directory(status)) {
-        return FileResult::failure(vberr::kPathFileAccessError, target,
-                                   "Cannot write " + target.string() + ": it is a folder");
-    }
-    if (fs::exists(status) && (status.permissions() & fs::perms::owner_write) == fs::perms::none) {
-        return FileResult::failure(vberr::kPermissionDenied, target,
-                                   "Cannot write " + target.string() + ": the file is read-only");
-    }
-    return FileResult::success(target);
 }
 
 FileResult checkName(const fs::path& folder, const std::string& name) {
@@ -207,6 +175,31 @@ PatternRead parsePatternFile(std::string_view bytes) {
     return read;
 }
 
+RichText readNotes(std::string_view bytes) {
+    const RichText read = readRtf(bytes);
+    RichText notes;
+    std::size_t character = 0;
+    for (std::size_t pos = 0; pos < read.text.size(); ++character) {
+        const Utf8Char ch = decodeUtf8At(read.text, pos);
+        const CharFormat format =
+            character < read.formats.size() ? read.formats[character] : CharFormat{};
+        const bool crLf = read.text.compare(pos, 2, "\r\n") == 0;
+        if (crLf || ch.codePoint == U'\r' || ch.codePoint == U'\n') {
+            notes.text += "\r\n";
+            notes.formats.push_back(format);
+            notes.formats.push_back(
+                crLf && character + 1 < read.formats.size() ? read.formats[character + 1] : format);
+            pos += crLf ? 2 : 1;
+            character += crLf ? 1 : 0;
+            continue;
+        }
+        notes.text.append(read.text, pos, ch.length);
+        notes.formats.push_back(format);
+        pos += ch.length;
+    }
+    return notes;
+}
+
 fs::path patternFilePath(const fs::path& folder, const std::string& name) {
     return folder / (name + ".kava");
 }
@@ -226,40 +219,12 @@ FileResult savePatternPair(const fs::path& folder, const std::string& name,
                                    "Cannot write " + kava.string() + ": the folder " +
                                        folder.string() + " does not exist");
     }
+    // Both files are written in full before either replaces the old one.
     const bool withNotes = !pattern.notes.text.empty();
-    if (FileResult ok = checkTarget(kava); !ok) return ok;
-    if (withNotes) {
-        if (FileResult ok = checkTarget(rtf); !ok) return ok;
-    }
-
-    // Both files in full first; only then does either replace the old one.
-    const fs::path stagedKava = stagingPath(folder, ".kava");
-    if (FileResult written = writeFileAtomically(stagedKava, patternFileBytes(pattern)); !written) {
-        return failureFor(kava, stagedKava, written);
-    }
-    const fs::path stagedRtf = stagingPath(folder, ".rtf");
-    if (withNotes) {
-        if (FileResult written = writeFileAtomically(stagedRtf, writeRtf(pattern.notes));
-            !written) {
-            fs::remove(stagedKava, ec);
-            return failureFor(rtf, stagedRtf, written);
-        }
-    }
-
-    fs::rename(stagedKava, kava, ec);
-    if (ec) {
-        fs::remove(stagedKava, ec);
-        fs::remove(stagedRtf, ec);
-        return systemFailure(vberr::kPathFileAccessError, kava, "Cannot replace", ec);
-    }
-    if (withNotes) {
-        fs::rename(stagedRtf, rtf, ec);
-        if (ec) {
-            const std::error_code failed = ec;
-            fs::remove(stagedRtf, ec);
-            return systemFailure(vberr::kPathFileAccessError, rtf, "Cannot replace", failed);
-        }
-    } else if (fs::is_regular_file(fs::symlink_status(rtf, ec))) {
+    std::vector<FileWrite> files{{kava, patternFileBytes(pattern)}};
+    if (withNotes) files.push_back({rtf, writeRtf(pattern.notes)});
+    if (FileResult written = writeFilesAtomically(files); !written) return written;
+    if (!withNotes && fs::is_regular_file(fs::symlink_status(rtf, ec))) {
         // Notes of an earlier save under this name must not outlive this one.
         if (!fs::remove(rtf, ec) && ec) {
             return systemFailure(vberr::kPathFileAccessError, rtf, "Cannot remove", ec);
@@ -279,7 +244,7 @@ PatternRead readPatternPair(const fs::path& patternPath, const fs::path& notesPa
     const FileBytes notes = readRegularFile(notesPath);
     if (!notes) return failedRead(notes.reason);
     try {
-        read.pattern.notes = readRtf(notes.bytes);
+        read.pattern.notes = readNotes(notes.bytes);
     } catch (const VbError& e) {
         return failedRead(notesPath.string() + ": " + e.description());
     }

@@ -38,8 +38,6 @@ struct PatternFile {
     std::string Koostaja;
     // The notes, with their bold, italic and underline.
     RichText notes;
-
-    bool operator==(const PatternFile&) const = default;
 };
 
 // How many rows a reader takes per position: eight centre boards, two of each other kind.
@@ -66,6 +64,10 @@ struct PatternRead {
 // The keys that are not read back (pocket, butt diameter, curvature, results) stay empty.
 // Bytes that hold a NUL (not text) or none of the four sections are not a pattern file.
 PatternRead parsePatternFile(std::string_view bytes);
+
+// The notes of a notes file's bytes: the RTF document's text and formats, every line break
+// made the "\r\n" of the notes box. Bytes that are not RTF raise vberr::kInvalidFileFormat.
+RichText readNotes(std::string_view bytes);
 
 // Where a pattern lives: folder / name.kava and folder / name.rtf.
 std::filesystem::path patternFilePath(const std::filesystem::path& folder, const std::string& name);

@@ -4,11 +4,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 namespace lumbrix {
 
@@ -190,6 +192,91 @@ FileResult writeFileAtomically(const fs::path& target, std::string_view bytes) {
     if (::rename(temp.c_str(), target.c_str()) != 0) return fail("Cannot replace", errno, false);
     syncFolder(folder);
     return FileResult::success(target);
+}
+
+FileResult writeFilesAtomically(const std::vector<FileWrite>& files) {
+    struct Staged {
+        fs::path target;
+        fs::path temp;
+    };
+    std::vector<Staged> staged;
+    const auto discard = [&staged] {
+        for (const Staged& s : staged)
+            ::unlink(s.temp.c_str());
+    };
+    for (const FileWrite& file : files) {
+        std::error_code ec;
+        fs::path target = file.path;
+        if (fs::is_symlink(fs::symlink_status(target, ec))) {
+            const fs::path linked = fs::canonical(target, ec);
+            if (!ec) target = linked;  // written through the link, which stays
+        }
+        const fs::path folder = folderOf(target);
+        if (!folderExists(folder)) {
+            discard();
+            return FileResult::failure(vberr::kPathNotFound, file.path,
+                                       "Cannot write " + file.path.string() + ": the folder " +
+                                           folder.string() + " does not exist");
+        }
+        struct stat old {};
+        const bool exists = ::stat(target.c_str(), &old) == 0;
+        if (exists && !S_ISREG(old.st_mode)) {
+            discard();
+            return FileResult::failure(
+                vberr::kPathFileAccessError, file.path,
+                "Cannot write " + file.path.string() + ": it is not a regular file");
+        }
+        if (exists && (old.st_mode & 0222) == 0) {
+            discard();
+            return FileResult::failure(
+                vberr::kPermissionDenied, file.path,
+                "Cannot write " + file.path.string() + ": the file is read-only");
+        }
+        fs::path temp;
+        int fd = -1;
+        for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+            temp = temporaryName(folder);
+            fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd < 0 && errno != EEXIST) break;
+        }
+        if (fd < 0) {
+            const int err = errno;
+            discard();
+            return systemFailure(writeErrorNumber(err), file.path, "Cannot create a file beside",
+                                 err);
+        }
+        staged.push_back({target, temp});
+        if (exists) ::fchmod(fd, old.st_mode & 07777);
+        FileSink& sink = currentSink();
+        const char* failed = nullptr;
+        if (!writeAll(sink, fd, file.bytes)) {
+            failed = "Cannot write";
+        } else if (sink.sync(fd) != 0) {
+            failed = "Cannot flush";
+        }
+        const int err = errno;
+        if (::close(fd) != 0 && failed == nullptr) failed = "Cannot finish";
+        if (failed != nullptr) {
+            discard();
+            return systemFailure(writeErrorNumber(err), file.path, failed, err);
+        }
+    }
+    std::vector<fs::path> folders;
+    for (std::size_t i = 0; i < staged.size(); ++i) {
+        if (::rename(staged[i].temp.c_str(), staged[i].target.c_str()) != 0) {
+            const int err = errno;
+            for (std::size_t j = i; j < staged.size(); ++j)
+                ::unlink(staged[j].temp.c_str());
+            return systemFailure(writeErrorNumber(err), files[i].path, "Cannot replace", err);
+        }
+        const fs::path folder = folderOf(staged[i].target);
+        if (std::find(folders.begin(), folders.end(), folder) == folders.end()) {
+            folders.push_back(folder);
+        }
+    }
+    for (const fs::path& folder : folders)
+        syncFolder(folder);
+    return FileResult::success(files.empty() ? fs::path() : files.front().path);
 }
 
 FileBytes readFileBytes(const fs::path& path) {

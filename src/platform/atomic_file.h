@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/vb_error.h"
 
@@ -63,6 +64,19 @@ class ScopedFileSink {
 // removed, target is left as it was, and the failure is returned. A missing folder is not
 // created (kPathNotFound). An existing target keeps its permission bits.
 FileResult writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+
+// One file of a writeFilesAtomically call.
+struct FileWrite {
+    std::filesystem::path path;
+    std::string bytes;
+};
+
+// Replaces several files together, each as writeFileAtomically does, so that none is
+// replaced unless every one was written: each new content goes to a temporary file beside
+// its target and is flushed to the disk; only when all are written are they renamed over
+// their targets, and each folder is flushed once. A failure before the renames leaves every
+// target as it was; the first failure is returned, naming its file.
+FileResult writeFilesAtomically(const std::vector<FileWrite>& files);
 
 // The whole content of path. A missing file gives kFileNotFound, a missing folder
 // kPathNotFound.

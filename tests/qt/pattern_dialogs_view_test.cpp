@@ -1,0 +1,137 @@
+// The save and open dialogs on the Qt desktop: the main window's Save and Open show them
+// modally over it, Enter in the name box saves, and a double-click in the file list opens.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <QTimer>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <utility>
+
+#include "app/application.h"
+#include "mainwindow/frm_main.h"
+#include "patterns/frm_ava_kava.h"
+#include "patterns/frm_salvesta_uus_kava.h"
+#include "qt/form_view.h"
+#include "qt/form_window.h"
+#include "qt/qt_desktop.h"
+#include "qt_test_app.h"
+#include "store/frm_main_sub.h"
+#include "temp_install.h"
+
+namespace lumbrix {
+namespace {
+
+namespace fs = std::filesystem;
+
+class PatternDialogsView : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        test::qtApp();
+        ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
+        fs::create_directories(folder / "my_patterns");
+        desktop = std::make_unique<qt::QtDesktop>();
+        app = std::make_unique<Application>(*desktop, folder.path());
+        m = &app->window<frmMain>();
+        m->tmr_Startup.setEnabled(false);  // no profile: what the update needs is set here
+        frmMainSub& sub = app->window<frmMainSub>();
+        for (auto [field, value] : {std::pair{&sub.txtKetas1saag, "5"},
+                                    {&sub.txtKetas2saag, "4"},
+                                    {&sub.txtKappimineSydmat, "100"},
+                                    {&sub.txtKappimineLauad, "100"},
+                                    {&sub.txtPalgimahukoefitsent, "0.95"},
+                                    {&sub.txtKuisedPysikuludKokku, "1000"},
+                                    {&sub.txtKuisedAmordikuludKokku, "500"},
+                                    {&sub.txtKuineTootmismaht, "100"},
+                                    {&sub.txtCE, "2000"}}) {
+            *field = value;
+        }
+        m->lstPalgiHinnad.addItem("010 - 600  50.00  1");
+        m->show();
+        mainWindow = desktop->windowOf(*m);
+        ASSERT_NE(mainWindow, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(mainWindow));
+    }
+    void TearDown() override {
+        app.reset();
+        desktop.reset();
+    }
+
+    template <class W = QWidget>
+    static W* widget(qt::FormWindow& window, const Control& c) {
+        return qobject_cast<W*>(window.view()->widgetOf(c));
+    }
+    // Runs `action` in the dialog's window once its modal loop runs.
+    void whenShown(const Form& dialog, std::function<void(qt::FormWindow&)> action) {
+        QTimer::singleShot(0, [this, &dialog, action] {
+            qt::FormWindow* window = desktop->windowOf(dialog);
+            ASSERT_NE(window, nullptr) << dialog.name() << " was not shown";
+            EXPECT_EQ(window->parentWidget(), mainWindow) << "modal over the main window";
+            action(*window);
+        });
+    }
+
+    test::TempInstallFolder folder;
+    std::unique_ptr<qt::QtDesktop> desktop;
+    std::unique_ptr<Application> app;
+    frmMain* m = nullptr;
+    qt::FormWindow* mainWindow = nullptr;
+};
+
+TEST_F(PatternDialogsView, EnterInTheNameBoxSaves) {
+    m->lstSyda.addItem("50.000x150.00  52.000x156.00   5100     0.040     247.8");
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        frmSalvestaUusKava* dialog = app->loadedWindow<frmSalvestaUusKava>();
+        ASSERT_NE(dialog, nullptr);
+        whenShown(*dialog, [&, dialog](qt::FormWindow& w) {
+            shown = true;
+            auto* name = widget<QLineEdit>(w, dialog->txtfailinimi);
+            ASSERT_NE(name, nullptr);
+            name->selectAll();
+            QTest::keyClicks(name, "Typed");
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+    });
+    QTest::mouseClick(widget(*mainWindow, m->cmdSalvestaUusKava), Qt::LeftButton);
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(fs::exists(folder / "my_patterns" / "Typed.kava"));
+    EXPECT_EQ(m->lblSaekavanimi.caption(), "Typed");
+    EXPECT_FALSE(app->isLoaded<frmSalvestaUusKava>());
+}
+
+TEST_F(PatternDialogsView, ADoubleClickInTheFileListOpensThePattern) {
+    folder.writeFile(
+        "my_patterns/Saved.kava",
+        "[Saekava]\r\nsyda0=50.000x150.00  52.000x156.00   5100     0.040     247.8\r\n"
+        "[Palk]\r\npalgidiameeter=220\r\npalgikoone=8\r\npalgipikkus=5200\r\n");
+    folder.writeFile("my_patterns/Other.KAVA", "[Info]\r\n");
+    folder.writeFile("my_patterns/notes.rtf", "{\\rtf1 x\\par}");
+    m->lblSaekavanimi.setCaption("Named");
+    QTimer::singleShot(0, [&] {
+        frmAvaKava* dialog = app->loadedWindow<frmAvaKava>();
+        ASSERT_NE(dialog, nullptr);
+        whenShown(*dialog, [&, dialog](qt::FormWindow& w) {
+            auto* files = widget<QListWidget>(w, dialog->File1);
+            ASSERT_NE(files, nullptr);
+            ASSERT_EQ(files->count(), 2) << "pattern files only, in any letter case";
+            EXPECT_EQ(files->item(1)->text(), "Saved.kava");
+            const QRect row = files->visualItemRect(files->item(1));
+            QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, row.center());
+            QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, row.center());
+        });
+    });
+    QTest::mouseClick(widget(*mainWindow, m->cmdAvaKava), Qt::LeftButton);
+    EXPECT_EQ(m->lblSaekavanimi.caption(), "Saved.kava");
+    EXPECT_EQ(m->txtPalk.text(), "220");
+    EXPECT_EQ(m->lstSyda.listCount(), 1);
+    EXPECT_FALSE(app->isLoaded<frmAvaKava>());
+}
+
+}  // namespace
+}  // namespace lumbrix
