@@ -4,6 +4,7 @@
 
 #include "mainwindow/frm_main.h"
 #include "millsettings/profile_folder.h"
+#include "millsettings/profile_problems.h"
 #include "platform/event_runtime.h"
 #include "platform/vb_error.h"
 #include "store/saved_list.h"
@@ -12,23 +13,36 @@ namespace lumbrix {
 
 namespace {
 
-// Points Loendifail at the current profile's file of `type`; another type keeps the file
-// chosen last.
-void chooseProductListFile(frmMain& main, const std::string& type) {
-    if (const auto name = productListFileName(type)) {
-        main.Loendifail = (currentProfileFolder(main) / *name).string();
-    }
-}
-
-void appendProductRows(frmMain& main, const std::string& type, ListBox& list) {
-    chooseProductListFile(main, type);
-    const SavedListRead read = appendSavedListRows(main.Loendifail, list);
-    if (!read.ok()) throw VbError(read.number, read.description);
-}
-
 // These procedures report an error as "number = description" under their own name.
-void reportListError(const VbError& e, const std::string& title) {
-    runtime::msgBox(std::to_string(e.number()) + " = " + e.description(), mb::kCritical, title);
+constexpr const char* kSeparator = " = ";
+
+// Points Loendifail at the current profile's file of `type` in `folder`; another type keeps the
+// file chosen last.
+void chooseProductListFile(frmMain& main, const std::string& type,
+                           const std::filesystem::path& folder) {
+    if (const auto name = productListFileName(type)) main.Loendifail = (folder / *name).string();
+}
+
+}  // namespace
+
+std::optional<SavedListRead> readProductRows(frmMain& main, const std::string& type,
+                                             const std::string& title) {
+    const auto folder = profileFolderOrReport(main, title, kSeparator);
+    if (!folder) return std::nullopt;
+    chooseProductListFile(main, type, *folder);
+    SavedListRead read = readSavedList(main.Loendifail);
+    if (!read.ok()) reportListFileProblem(read, title, kSeparator);
+    return read;
+}
+
+namespace {
+
+void appendProductRows(frmMain& main, const std::string& type, ListBox& list,
+                       const std::string& title) {
+    if (const auto read = readProductRows(main, type, title)) {
+        for (const std::string& row : read->rows)
+            list.addItem(row);
+    }
 }
 
 }  // namespace
@@ -41,31 +55,27 @@ std::optional<std::string> productListFileName(std::string_view type) {
 }
 
 void frmMain::Lae_dim(ListBox& list) {
-    try {
-        appendProductRows(*this, Lauatyyp, list);
-    } catch (const VbError& e) {
-        reportListError(e, "frmmain\\openlist");
-    }
+    appendProductRows(*this, Lauatyyp, list, "frmmain\\openlist");
 }
 
 void frmMain::Lae_tooted(ListBox& list) {
-    try {
-        appendProductRows(*this, Tootetyyp, list);
-    } catch (const VbError& e) {
-        reportListError(e, "frmmain\\Lae_tooted");
-    }
+    appendProductRows(*this, Tootetyyp, list, "frmmain\\Lae_tooted");
 }
 
 bool frmMain::Salvesta_tooted(const ListBox& list) {
-    try {
-        chooseProductListFile(*this, Tootetyyp);
-        const FileResult written = saveSavedListRows(Loendifail, list);
-        if (!written) throw written.toVbError();
-        return true;
-    } catch (const VbError& e) {
-        reportListError(e, "frmmain\\Salvesta_tooted");
+    const std::string title = "frmmain\\Salvesta_tooted";
+    const auto folder = profileFolderOrReport(*this, title, kSeparator);
+    if (!folder) return false;
+    chooseProductListFile(*this, Tootetyyp, *folder);
+    // A damaged file is kept beside the list before it is written over.
+    const FileResult written = saveSavedListRows(Loendifail, list);
+    if (!written) {
+        const VbError e = written.toVbError();
+        runtime::msgBox(std::to_string(e.number()) + kSeparator + e.description(), mb::kCritical,
+                        title);
         return false;
     }
+    return true;
 }
 
 }  // namespace lumbrix

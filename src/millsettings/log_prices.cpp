@@ -2,6 +2,7 @@
 
 #include "mainwindow/frm_main.h"
 #include "millsettings/profile_folder.h"
+#include "millsettings/profile_problems.h"
 #include "platform/event_runtime.h"
 #include "platform/vb_error.h"
 
@@ -44,8 +45,10 @@ FileResult saveLogPriceRows(const frmMain& main, const ListBox& list) {
 void frmMain::Lae_palgihinnad(ListBox& list) {
     list.clear();
     const SavedListRead read = appendLogPriceRows(*this, list);
+    // The message names the file, what is wrong with it and, for a damaged one, where it is
+    // kept; once per event, however often the event reads the file.
     if (!read.ok())
-        runtime::msgBox(kInvalidLogPricesMessage, mb::kCritical, kLogPricesFileErrorTitle);
+        reportListFileProblem(read, kLogPricesFileErrorTitle, " - ", kInvalidLogPricesMessage);
 }
 
 }  // namespace lumbrix

@@ -1,10 +1,16 @@
-// Loading the current profile into the store and the main window's lists.
+// Loading the current profile into the store and the main window's lists, all or nothing.
 #include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
 
+#include "catalogue/product_lists.h"
 #include "mainwindow/frm_main.h"
+#include "millsettings/log_prices.h"
 #include "millsettings/profile_folder.h"
+#include "millsettings/profile_problems.h"
 #include "millsettings/profile_settings.h"
-#include "platform/event_runtime.h"
+#include "platform/file_reports.h"
 #include "platform/ini_file.h"
 #include "platform/vb_error.h"
 #include "store/frm_main_sub.h"
@@ -13,25 +19,112 @@ namespace lumbrix {
 
 namespace fs = std::filesystem;
 
-void frmMain::cmdLaeprofiil_Click() {
-    try {
-        const fs::path folder = currentProfileFolder(*this);
-        ensureProfileFolder(folder);
+namespace {
 
-        // An unreadable settings file reads as a missing one: every value "0", then lifted.
-        IniDocument settings;
-        if (!settings.load(settingsFilePath(folder))) settings = IniDocument();
-        frmMainSub& s = store();
-        readSettingsIntoStore(settings, s);
-        updateDerivedCosts(s);
+constexpr const char* kLoadTitle = "frmmain\\cmdLaeprofiil";
 
-        lstPalgiHinnad.clear();
-        Lae_palgihinnad(lstPalgiHinnad);
-        lstDim.clear();
-        Lae_dim(lstDim);
-    } catch (const VbError& e) {
-        runtime::showErrorBox(e.number(), e.description(), "frmmain\\cmdLaeprofiil");
+// The store fields a load fills, so that a failed load can put back what they held.
+std::vector<std::string*> loadedFields(frmMainSub& s) {
+    std::vector<std::string*> fields;
+    for (const SettingsKey& key : settingsKeysInLoadOrder())
+        fields.push_back(&(s.*key.field));
+    fields.push_back(&s.txtKuluTootmine);
+    fields.push_back(&s.txtKuluAmort);
+    return fields;
+}
+
+std::string joined(const std::vector<std::string>& items) {
+    std::string text;
+    for (const std::string& item : items)
+        text += (text.empty() ? "" : ", ") + item;
+    return text;
+}
+
+// What is wrong with the settings file as it was read; empty when nothing is.
+std::vector<std::string> settingsFileProblems(const fs::path& file, const FileResult& loaded,
+                                              const IniDocument& settings) {
+    std::vector<std::string> problems;
+    std::error_code ec;
+    if (!loaded) {
+        problems.push_back(loaded.reason + ". Its values count 0.");
+    } else if (fs::exists(file, ec)) {
+        if (!settings.isText()) {
+            problems.push_back("It is not a text file. Its values count 0.");
+        } else if (!settings.hasSection(settingsfile::kSection)) {
+            problems.push_back("It holds no [" + std::string(settingsfile::kSection) +
+                               "] section. Its values count 0.");
+        }
     }
+    return problems;
+}
+
+}  // namespace
+
+void frmMain::cmdLaeprofiil_Click() {
+    const auto folder = profileFolderOrReport(*this, kLoadTitle, " - ");
+    if (!folder) return;
+    frmMainSub& s = store();
+    const std::vector<std::string*> fields = loadedFields(s);
+    std::vector<std::string> before;
+    for (const std::string* field : fields)
+        before.push_back(*field);
+
+    // Settings and their derived costs, into the store; put back when anything fails.
+    const fs::path settingsFile = settingsFilePath(*folder);
+    IniDocument settings;
+    const FileResult loaded = settings.load(settingsFile);
+    if (!loaded) settings = IniDocument();
+    std::vector<std::string> problems = settingsFileProblems(settingsFile, loaded, settings);
+    const std::vector<std::string> unreadable = readSettingsIntoStore(settings, s);
+    if (!unreadable.empty()) {
+        problems.push_back(
+            "These values lie beyond the number range and count 0: " + joined(unreadable) + ".");
+    }
+    bool failed = false;
+    std::string failure;
+    try {
+        updateDerivedCosts(s);
+    } catch (const VbError& e) {
+        failed = true;
+        failure = e.boxText() +
+                  "\nThe costs per m3 cannot be computed from the monthly costs and the monthly "
+                  "production volume.";
+    }
+    if (!problems.empty() || failed) {
+        std::string text = failed ? failure + "\n" : std::string();
+        text += "The settings file " + settingsFile.string() + ":";
+        for (const std::string& problem : problems)
+            text += "\n" + problem;
+        if (failed) text += "\nThe profile was not loaded; the values and lists in use stay.";
+        reportFileProblem(settingsFile, text, failed ? mb::kCritical : mb::kExclamation,
+                          failed ? kLoadTitle : "");
+    }
+
+    // The lists, read whole before either is shown.
+    SavedListRead prices;
+    std::optional<SavedListRead> products;
+    if (!failed) {
+        prices = readSavedList(logPricesFilePath(*folder));
+        if (!prices.ok()) {
+            reportListFileProblem(prices, kLogPricesFileErrorTitle, " - ",
+                                  kInvalidLogPricesMessage);
+        }
+        products = readProductRows(*this, Lauatyyp, "frmmain\\openlist");
+        failed = prices.outcome == SavedListRead::Outcome::FileError || !products ||
+                 products->outcome == SavedListRead::Outcome::FileError;
+    }
+    if (failed) {
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            *fields[i] = before[i];
+        return;
+    }
+
+    lstPalgiHinnad.clear();
+    for (const std::string& row : prices.rows)
+        lstPalgiHinnad.addItem(row);
+    lstDim.clear();
+    for (const std::string& row : products->rows)
+        lstDim.addItem(row);
 }
 
 }  // namespace lumbrix

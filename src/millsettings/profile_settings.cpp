@@ -1,6 +1,9 @@
 #include "millsettings/profile_settings.h"
 
+#include <optional>
+
 #include "platform/ini_file.h"
+#include "platform/vb_error.h"
 #include "store/frm_main_sub.h"
 #include "store/numbers.h"
 
@@ -99,17 +102,25 @@ std::filesystem::path settingsFilePath(const std::filesystem::path& profileFolde
     return profileFolder / settingsfile::kFileName;
 }
 
-void readSettingsIntoStore(const IniDocument& file, frmMainSub& store) {
+std::vector<std::string> readSettingsIntoStore(const IniDocument& file, frmMainSub& store) {
+    std::vector<std::string> unreadable;
     for (const SettingsKey& key : settingsKeysInLoadOrder()) {
         const std::string value = file.get(settingsfile::kSection, key.key, settingsfile::kMissing);
-        // A value RegionCompVal cannot read (beyond the number range) counts as 0.
-        store.*key.field = key.numeric ? NumberText(RegionCompVal(value)) : value;
+        if (!key.numeric) {
+            store.*key.field = value;
+            continue;
+        }
+        // A value beyond the number range counts as 0; the caller reports the keys together.
+        const std::optional<double> number = RegionCompValQuiet(value);
+        if (!number) unreadable.emplace_back(key.key);
+        store.*key.field = NumberText(number.value_or(0.0));
     }
     if (store.txtPalgimahukoefitsent == "0") store.txtPalgimahukoefitsent = "1";
     for (std::string* divisor : {&store.txtKuisedPysikuludKokku, &store.txtKuineTootmismaht,
                                  &store.txtKuisedAmordikuludKokku, &store.txtYhikuMuutuvkulud}) {
         if (RegionCompVal(*divisor) == 0) *divisor = "0.1";
     }
+    return unreadable;
 }
 
 DerivedCosts derivedCosts(double monthlyFixedCosts, double monthlyDepreciation,
@@ -141,8 +152,17 @@ ProfileEntries settingsEntries(const frmMainSub& store, std::string_view savedSt
 FileResult writeSettingsFile(const std::filesystem::path& file, const ProfileEntries& entries) {
     IniDocument document;
     if (FileResult loaded = document.load(file); !loaded) return loaded;
-    for (const auto& [key, value] : entries)
-        document.set(settingsfile::kSection, key, value);
+    for (const auto& [key, value] : entries) {
+        // Each value is written so that it reads back exactly; one that cannot be is refused
+        // before anything is written.
+        const std::optional<std::string> stored = storedProfileValue(value);
+        if (!stored) {
+            return FileResult::failure(vberr::kInvalidProcedureCall, file,
+                                       "Cannot write " + file.string() + ": the value of " + key +
+                                           " holds a line break or is too long");
+        }
+        document.set(settingsfile::kSection, key, *stored);
+    }
     return document.save(file);
 }
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/atomic_file.h"
 #include "platform/ini_file.h"
@@ -44,7 +45,8 @@ std::filesystem::path settingsFilePath(const std::filesystem::path& profileFolde
 // and the full-edge switch exactly as read. Then lifts what would divide by zero: a volume
 // coefficient of "0" becomes "1", and monthly fixed costs, monthly volume, monthly
 // depreciation and variable cost of value 0 become "0.1". Capital employed stays as read.
-void readSettingsIntoStore(const IniDocument& file, frmMainSub& store);
+// Returns the keys whose values lie beyond the number range (they count 0), without a box.
+std::vector<std::string> readSettingsIntoStore(const IniDocument& file, frmMainSub& store);
 
 // Production cost per m3 (monthly fixed costs / monthly volume + variable cost) and
 // depreciation per m3 (monthly depreciation / monthly volume), each rounded to 2 decimals with
@@ -66,7 +68,9 @@ void updateDerivedCosts(frmMainSub& store);
 ProfileEntries settingsEntries(const frmMainSub& store, std::string_view savedStamp);
 
 // Writes the entries into section SEADED of `file`, in their order: each key is replaced in
-// place or appended to the section; every other line stays. One atomic write.
+// place or appended to the section; every other line stays. One atomic write, in the file's
+// own encoding. A value with blanks or quotes at its ends is written inside quotes so that it
+// reads back exactly; a value with a line break refuses the whole write (VbError 5).
 FileResult writeSettingsFile(const std::filesystem::path& file, const ProfileEntries& entries);
 
 }  // namespace lumbrix

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <system_error>
 #include <utility>
@@ -114,6 +115,35 @@ void syncFolder(const fs::path& folder) {
     ::close(fd);
 }
 
+// What kind of thing a path names that is not a regular file, for messages.
+std::string notRegularKind(mode_t mode) {
+    if (S_ISDIR(mode)) return "a folder";
+    if (S_ISFIFO(mode)) return "a named pipe";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+    if (S_ISSOCK(mode)) return "a socket";
+    return "not a regular file";
+}
+
+// The file a path finally names: symbolic links followed (relative links from their own
+// folder), so that a write goes through a link to its target and the link stays.
+fs::path followLinks(const fs::path& path) {
+    fs::path current = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(current, ec))) return current;
+        const fs::path link = fs::read_symlink(current, ec);
+        if (ec) return current;
+        current = link.is_absolute() ? link : folderOf(current) / link;
+    }
+    return current;
+}
+
+// A file that nobody may write (its mode bits), or that this user may not write.
+bool isReadOnly(const fs::path& file, const struct stat& info) {
+    if ((info.st_mode & 0222) == 0) return true;
+    return ::access(file.c_str(), W_OK) != 0 && errno == EACCES;
+}
+
 }  // namespace
 
 FileResult FileResult::success(std::filesystem::path path) {
@@ -133,7 +163,8 @@ FileResult FileResult::failure(int number, std::filesystem::path path, std::stri
 }
 
 VbError FileResult::toVbError() const {
-    return VbError(number);
+    if (reason.empty()) return VbError(number);
+    return VbError(number, VbError::standardDescription(number) + " (" + reason + ")");
 }
 
 std::ptrdiff_t FileSink::write(int fd, const char* data, std::size_t size) {
@@ -152,17 +183,25 @@ ScopedFileSink::~ScopedFileSink() {
     g_sink = previous_;
 }
 
-FileResult writeFileAtomically(const fs::path& target, std::string_view bytes) {
+FileResult writeFileAtomically(const fs::path& path, std::string_view bytes) {
+    const fs::path target = followLinks(path);
     const fs::path folder = folderOf(target);
     if (!folderExists(folder)) {
-        return FileResult::failure(vberr::kPathNotFound, target,
-                                   "Cannot write " + target.string() + ": the folder " +
+        return FileResult::failure(vberr::kPathNotFound, path,
+                                   "Cannot write " + path.string() + ": the folder " +
                                        folder.string() + " does not exist");
     }
-    std::error_code ec;
-    if (fs::is_directory(target, ec)) {
-        return FileResult::failure(vberr::kPathFileAccessError, target,
-                                   "Cannot write " + target.string() + ": it is a folder");
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0) {
+        if (!S_ISREG(existing.st_mode)) {
+            return FileResult::failure(
+                vberr::kPathFileAccessError, path,
+                "Cannot write " + path.string() + ": it is " + notRegularKind(existing.st_mode));
+        }
+        if (isReadOnly(target, existing)) {
+            return FileResult::failure(vberr::kPermissionDenied, path,
+                                       "Cannot write " + path.string() + ": the file is read-only");
+        }
     }
 
     fs::path temp;
@@ -174,7 +213,7 @@ FileResult writeFileAtomically(const fs::path& target, std::string_view bytes) {
     }
     if (fd < 0) {
         const int err = errno;
-        return systemFailure(writeErrorNumber(err), target, "Cannot create a file beside", err);
+        return systemFailure(writeErrorNumber(err), path, "Cannot create a file beside", err);
     }
 
     struct stat old {};
@@ -184,14 +223,14 @@ FileResult writeFileAtomically(const fs::path& target, std::string_view bytes) {
     const auto fail = [&](const std::string& action, int err, bool open) {
         if (open) ::close(fd);
         ::unlink(temp.c_str());
-        return systemFailure(writeErrorNumber(err), target, action, err);
+        return systemFailure(writeErrorNumber(err), path, action, err);
     };
     if (!writeAll(sink, fd, bytes)) return fail("Cannot write", errno, true);
     if (sink.sync(fd) != 0) return fail("Cannot flush", errno, true);
     if (::close(fd) != 0) return fail("Cannot finish", errno, false);
     if (::rename(temp.c_str(), target.c_str()) != 0) return fail("Cannot replace", errno, false);
     syncFolder(folder);
-    return FileResult::success(target);
+    return FileResult::success(path);
 }
 
 FileResult writeFilesAtomically(const std::vector<FileWrite>& files) {
@@ -282,12 +321,31 @@ FileResult writeFilesAtomically(const std::vector<FileWrite>& files) {
 FileBytes readFileBytes(const fs::path& path) {
     FileBytes result;
     result.path = path;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const auto fail = [&](int number, const std::string& reason) {
+        result.bytes.clear();
+        static_cast<FileResult&>(result) = FileResult::failure(number, path, reason);
+        return result;
+    };
+    // Non-blocking, so that a named pipe in place of a file never stops the program; what is
+    // opened is checked before a byte is read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         const int err = errno;
         static_cast<FileResult&>(result) =
             systemFailure(readErrorNumber(err, path), path, "Cannot read", err);
         return result;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return fail(vberr::kPathFileAccessError,
+                    "Cannot read " + path.string() + ": it is " + notRegularKind(info.st_mode));
+    }
+    const std::string tooLarge = "Cannot read " + path.string() + ": the file is larger than " +
+                                 std::to_string(kMaxReadFileBytes / (1024 * 1024)) + " MB";
+    if (static_cast<std::uintmax_t>(info.st_size) > kMaxReadFileBytes) {
+        ::close(fd);
+        return fail(vberr::kPathFileAccessError, tooLarge);
     }
     char buffer[65536];
     for (;;) {
@@ -303,6 +361,10 @@ FileBytes readFileBytes(const fs::path& path) {
             return result;
         }
         result.bytes.append(buffer, static_cast<std::size_t>(count));
+        if (result.bytes.size() > kMaxReadFileBytes) {  // the file grew while it was read
+            ::close(fd);
+            return fail(vberr::kPathFileAccessError, tooLarge);
+        }
     }
     ::close(fd);
     result.ok = true;

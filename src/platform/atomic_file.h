@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -25,7 +26,8 @@ struct FileResult {
 
     explicit operator bool() const { return ok; }
 
-    // The run-time error of a failure, for callers that raise it ("76 - Path not found").
+    // The run-time error of a failure, for callers that raise it: the standard description
+    // with the reason, which names the file ("76 - Path not found (Cannot write ...)").
     VbError toVbError() const;
 };
 
@@ -58,12 +60,16 @@ class ScopedFileSink {
     FileSink* previous_;
 };
 
-// Replaces target with bytes so that target holds either its old content or the whole new
-// content, never a mixture: the bytes go to a temporary file in the same folder, which is
-// flushed to the disk and then renamed over target. On any failure the temporary file is
-// removed, target is left as it was, and the failure is returned. A missing folder is not
-// created (kPathNotFound). An existing target keeps its permission bits.
-FileResult writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+// Replaces the file at path with bytes so that it holds either its old content or the whole
+// new content, never a mixture: the bytes go to a temporary file in the same folder, which is
+// flushed to the disk and then renamed over the file. On any failure the temporary file is
+// removed, the file is left as it was, and the failure, naming path, is returned. A missing
+// folder is not created (kPathNotFound). An existing file keeps its permission bits. A
+// symbolic link is written through: its target is replaced, in the target's folder, and the
+// link stays. Refused without writing: a target that is not a regular file (a folder, a named
+// pipe, a device; kPathFileAccessError) and a read-only file (no write permission in its mode
+// bits, or none for this user; kPermissionDenied, "the file is read-only").
+FileResult writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 // One file of a writeFilesAtomically call.
 struct FileWrite {
@@ -78,8 +84,14 @@ struct FileWrite {
 // target as it was; the first failure is returned, naming its file.
 FileResult writeFilesAtomically(const std::vector<FileWrite>& files);
 
+// The largest file the program reads: its files are small, and a larger one is refused
+// rather than read into memory.
+inline constexpr std::uintmax_t kMaxReadFileBytes = 16u * 1024 * 1024;
+
 // The whole content of path. A missing file gives kFileNotFound, a missing folder
-// kPathNotFound.
+// kPathNotFound; a path that is not a regular file (a folder, a named pipe, a device) and a
+// file larger than kMaxReadFileBytes give kPathFileAccessError with a reason naming the file.
+// A named pipe is refused without waiting for a writer.
 FileBytes readFileBytes(const std::filesystem::path& path);
 
 }  // namespace lumbrix

@@ -1,5 +1,6 @@
 #include "platform/codec.h"
 
+#include <algorithm>
 #include <array>
 #include <unordered_map>
 
@@ -151,11 +152,58 @@ std::string encodeWindows1257(std::string_view utf8) {
 }
 
 std::string decodeFileText(std::string_view bytes) {
-    if (isValidUtf8(bytes)) {
-        if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
-        return std::string(bytes);
+    return decodeFileTextKeepingEncoding(bytes).text;
+}
+
+DecodedText decodeFileTextKeepingEncoding(std::string_view bytes) {
+    DecodedText result;
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii) {
+        result.text = std::string(bytes);
+    } else if (isValidUtf8(bytes)) {
+        result.encoding = TextEncoding::Utf8;
+        result.byteOrderMark = bytes.starts_with(kUtf8Bom);
+        if (result.byteOrderMark) bytes.remove_prefix(kUtf8Bom.size());
+        result.text = std::string(bytes);
+    } else {
+        result.encoding = TextEncoding::Windows1257;
+        result.text = decodeWindows1257(bytes);
     }
-    return decodeWindows1257(bytes);
+    return result;
+}
+
+bool fitsWindows1257(std::string_view utf8) {
+    const auto& table = windows1257Bytes();
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const Utf8Char c = decodeUtf8At(utf8, pos);
+        pos += c.length;
+        if (!c.valid) return false;
+        if (c.codePoint >= 0x80 && !table.contains(c.codePoint)) return false;
+    }
+    return true;
+}
+
+TextEncoding encodingForWrite(std::string_view utf8, TextEncoding readIn) {
+    if (readIn == TextEncoding::Utf8) return TextEncoding::Utf8;
+    return fitsWindows1257(utf8) ? TextEncoding::Windows1257 : TextEncoding::Utf8;
+}
+
+std::string encodeFileText(std::string_view utf8, TextEncoding readIn, bool byteOrderMark) {
+    if (encodingForWrite(utf8, readIn) == TextEncoding::Windows1257) {
+        return encodeWindows1257(utf8);
+    }
+    std::string bytes = byteOrderMark ? std::string(kUtf8Bom) : std::string();
+    bytes += utf8;
+    return bytes;
+}
+
+bool looksLikeText(std::string_view bytes) {
+    return std::none_of(bytes.begin(), bytes.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r' && byte != '\f' &&
+               byte != 0x1A;
+    });
 }
 
 }  // namespace lumbrix

@@ -70,18 +70,27 @@ IniDocument::IniDocument(std::string_view text) {
     }
 }
 
+IniDocument IniDocument::fromBytes(std::string_view bytes) {
+    DecodedText decoded = decodeFileTextKeepingEncoding(bytes);
+    IniDocument document(decoded.text);
+    document.encoding_ = decoded.encoding;
+    document.byteOrderMark_ = decoded.byteOrderMark;
+    document.isText_ = looksLikeText(bytes);
+    return document;
+}
+
 FileResult IniDocument::load(const fs::path& path) {
-    lines_.clear();
+    *this = IniDocument();
     FileBytes file = readFileBytes(path);
     if (!file.ok) {
         return isMissing(file) ? FileResult::success(path) : static_cast<FileResult&>(file);
     }
-    *this = IniDocument(decodeFileText(file.bytes));
+    *this = fromBytes(file.bytes);
     return FileResult::success(path);
 }
 
 FileResult IniDocument::save(const fs::path& path) const {
-    return writeFileAtomically(path, encodeWindows1257(text()));
+    return writeFileAtomically(path, encodeFileText(text(), encoding_, byteOrderMark_));
 }
 
 std::string IniDocument::text() const {
@@ -182,6 +191,21 @@ bool IniDocument::removeSection(std::string_view section) {
     lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(range->header),
                  lines_.begin() + static_cast<std::ptrdiff_t>(range->end));
     return true;
+}
+
+std::optional<std::string> storedProfileValue(std::string_view value) {
+    if (value.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) {
+        return std::nullopt;
+    }
+    if (Len(value) > kMaxProfileValueLength) return std::nullopt;
+    if (value.empty()) return std::string();
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    const auto isQuote = [](char c) { return c == '"' || c == '\''; };
+    const bool changedByRead =
+        isBlank(value.front()) || isBlank(value.back()) ||
+        (value.size() >= 2 && isQuote(value.front()) && value.back() == value.front());
+    if (!changedByRead) return std::string(value);
+    return "\"" + std::string(value) + "\"";
 }
 
 std::string readProfileString(const fs::path& path, std::string_view section, std::string_view key,

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/atomic_file.h"
+#include "platform/codec.h"
 
 namespace lumbrix {
 
@@ -26,7 +27,8 @@ namespace lumbrix {
 //   quotes dropped (the same quote, single or double, at both ends), then is cut to its first
 //   kMaxProfileValueLength characters.
 // - Lines end in CR LF or LF on read; every line is written with CR LF.
-// - Files are read with decodeFileText and written in Windows-1257, atomically.
+// - A file keeps the encoding it was read in (see codec.h); a new file is written in
+//   Windows-1257 when every character fits, else in UTF-8. Writes are atomic.
 //
 // A write replaces the key's line in place (keeping the key's spelling in the file), or adds
 // the key after the last key line of its section (after the section line when it has none),
@@ -44,13 +46,24 @@ class IniDocument {
     IniDocument() = default;
     // The document of decoded file text (CR LF or LF line ends).
     explicit IniDocument(std::string_view text);
+    // The document of a file's bytes, remembering the encoding they were read in.
+    static IniDocument fromBytes(std::string_view bytes);
 
     // Replaces the document by the file at path. A missing file (or folder) gives an empty
     // document and success; any other failure is returned and leaves the document empty.
     FileResult load(const std::filesystem::path& path);
 
-    // Writes the document to path atomically, in Windows-1257 with CR LF line ends.
+    // Writes the document to path atomically with CR LF line ends, in the encoding it was
+    // read in (a new document: Windows-1257 when every character fits, else UTF-8).
     FileResult save(const std::filesystem::path& path) const;
+
+    // The encoding the document was read in; setting it chooses the encoding of the next save
+    // (the user settings file is always UTF-8).
+    TextEncoding encoding() const { return encoding_; }
+    void setEncoding(TextEncoding encoding) { encoding_ = encoding; }
+
+    // False when the bytes loaded were not text (a NUL byte or other control characters).
+    bool isText() const { return isText_; }
 
     // The document's text as it is written (UTF-8, each line ended by CR LF).
     std::string text() const;
@@ -89,7 +102,16 @@ class IniDocument {
     std::optional<std::size_t> findKey(const Range& range, std::string_view key) const;
 
     std::vector<std::string> lines_;
+    TextEncoding encoding_ = TextEncoding::Undecided;
+    bool byteOrderMark_ = false;
+    bool isText_ = true;
 };
+
+// The text to write as a key's value so that a read gives `value` back exactly: the value
+// itself, or the value inside double quotes when a read would trim its blanks or drop its
+// enclosing quotes. nullopt when no text reads back as `value`: it holds a line break or a
+// NUL, or is longer than kMaxProfileValueLength characters.
+std::optional<std::string> storedProfileValue(std::string_view value);
 
 // The key's value, or defaultValue when the file, the section or the key is missing or the file
 // cannot be read. A key with an empty value gives "".

@@ -1,20 +1,41 @@
 #include "platform/path_names.h"
 
-#include <algorithm>
+#include "platform/codec.h"
+#include "platform/text.h"
 
 namespace lumbrix {
 
+namespace {
+
+bool isControlCharacter(char32_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+}  // namespace
+
 std::optional<std::string> checkNameForPath(std::string_view name) {
     if (name.empty()) return "The name is empty.";
+    if (name.find_first_not_of(' ') == std::string_view::npos) {
+        return "The name cannot consist of blanks only.";
+    }
     if (name == "." || name == "..") return "The name cannot be \".\" or \"..\".";
     if (name.find_first_of("/\\") != std::string_view::npos) {
         return "The name cannot contain \"/\" or \"\\\".";
     }
-    const bool hasControl = std::any_of(name.begin(), name.end(), [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return byte < 0x20 || byte == 0x7F;
-    });
-    if (hasControl) return "The name cannot contain control characters.";
+    if (!isValidUtf8(name)) return "The name is not valid text.";
+    for (std::size_t pos = 0; pos < name.size();) {
+        const Utf8Char c = decodeUtf8At(name, pos);
+        if (isControlCharacter(c.codePoint)) return "The name cannot contain control characters.";
+        pos += c.length;
+    }
+    if (name.front() == ' ' || name.back() == ' ') {
+        return "The name cannot begin or end with a blank.";
+    }
+    if (Len(name) > kMaxPathNameLength) {
+        return "The name cannot be longer than " + std::to_string(kMaxPathNameLength) +
+               " characters.";
+    }
+    if (LCase(Right(name, 4)) == ".set") return "The name cannot end in \".set\".";
     return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <optional>
 #include <system_error>
 #include <utility>
 
@@ -15,18 +16,6 @@ namespace lumbrix {
 namespace fs = std::filesystem;
 
 namespace {
-
-// The INI reader trims blanks and drops one pair of enclosing quotes. A value that would lose
-// something that way is saved inside quotes, which the reader then drops again.
-std::string protectedValue(const std::string& value) {
-    if (value.empty()) return value;
-    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
-    const auto isQuote = [](char c) { return c == '"' || c == '\''; };
-    const bool changedByRead =
-        isBlank(value.front()) || isBlank(value.back()) ||
-        (value.size() >= 2 && isQuote(value.front()) && value.back() == value.front());
-    return changedByRead ? "\"" + value + "\"" : value;
-}
 
 fs::path homeFolder() {
     if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
@@ -57,7 +46,17 @@ FileResult UserSettings::save(const std::string& key, const std::string& value) 
                                            iniPath_.parent_path().string() + ": " + ec.message());
         }
     }
-    return writeProfileString(iniPath_, kSection, key, protectedValue(value));
+    const std::optional<std::string> stored = storedProfileValue(value);
+    if (!stored) {
+        return FileResult::failure(vberr::kInvalidProcedureCall, iniPath_,
+                                   "Cannot write " + iniPath_.string() + ": the value of " + key +
+                                       " holds a line break or is too long");
+    }
+    IniDocument document;
+    if (FileResult loaded = document.load(iniPath_); !loaded) return loaded;
+    document.set(kSection, key, *stored);
+    document.setEncoding(TextEncoding::Utf8);  // the file is ours alone: always UTF-8
+    return document.save(iniPath_);
 }
 
 fs::path defaultUserSettingsPath() {

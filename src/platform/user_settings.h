@@ -8,8 +8,9 @@
 namespace lumbrix {
 
 // The per-user settings: named text values kept in section "Settings" of an INI file
-// (normally defaultUserSettingsPath()). A value reads back exactly as it was saved, blanks
-// and quotes at its ends included, up to the INI reader's length limit.
+// (normally defaultUserSettingsPath()), always written in UTF-8. A value reads back exactly as
+// it was saved, blanks and quotes at its ends included; a value that cannot (a line break,
+// more than 254 characters) is refused.
 class UserSettings {
   public:
     inline static constexpr const char* kSection = "Settings";

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <string>
 #include <system_error>
 
@@ -45,6 +46,29 @@ DecimalNumber DecimalNumber::fromDouble(double value) {
     std::from_chars(exponentStart, text.data() + text.size(), power);
     number.exponent = power + 1;
     number.normalise();
+    if (number.exponent > std::numeric_limits<double>::max_exponent10) {
+        // The largest doubles round up beyond the range (1.79769313486232E+308 cannot be read
+        // back): they are cut toward zero to 15 digits instead.
+        const auto exact =
+            std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+                          std::chars_format::scientific, kSignificantDigits + 2);
+        const std::string_view longer(buffer.data(),
+                                      static_cast<std::size_t>(exact.ptr - buffer.data()));
+        std::string cut;
+        for (std::size_t i = 0; i < longer.size() && cut.size() < kSignificantDigits; ++i) {
+            if (longer[i] != '.') cut.push_back(longer[i]);
+        }
+        DecimalNumber toward = number;
+        toward.digits = cut;
+        toward.exponent = power + 1;
+        toward.normalise();
+        if (toward.exponent != number.exponent || toward.digits > number.digits) return number;
+        try {
+            number.toDouble();
+        } catch (const VbError&) {
+            return toward;
+        }
+    }
     return number;
 }
 

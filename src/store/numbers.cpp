@@ -195,6 +195,15 @@ std::optional<double> RegionCompValOrNone(std::string_view text) {
     }
 }
 
+std::optional<double> RegionCompValQuiet(std::string_view text) {
+    try {
+        Scanner in(text, true);
+        return readNumber(in, true).value();
+    } catch (const VbError&) {
+        return std::nullopt;
+    }
+}
+
 std::optional<double> RegionCompValOrNone(double value) {
     try {
         return throughPlainText(value);

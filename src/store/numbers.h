@@ -27,6 +27,10 @@ std::optional<double> RegionCompValOrNone(double value);
 // No value (an empty value) reads as the empty text: 0.
 std::optional<double> RegionCompValOrNone(std::optional<double> value);
 
+// The reading of RegionCompValOrNone without its box, for readers that gather what they
+// cannot read and report it once (a number beyond the double range gives nullopt).
+std::optional<double> RegionCompValQuiet(std::string_view text);
+
 // The same readings where no value counts as 0, as it does in arithmetic.
 double RegionCompVal(std::string_view text);
 double RegionCompVal(double value);

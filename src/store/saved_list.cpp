@@ -1,6 +1,9 @@
 #include "store/saved_list.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <system_error>
+#include <unordered_set>
 #include <utility>
 
 #include "platform/codec.h"
@@ -11,12 +14,22 @@ namespace lumbrix {
 
 namespace {
 
-SavedListRead refused(SavedListRead::Outcome outcome, int number, std::filesystem::path path,
+namespace fs = std::filesystem;
+
+SavedListRead refused(SavedListRead::Outcome outcome, int number, fs::path path,
                       std::string reason) {
     SavedListRead result;
     result.outcome = outcome;
     result.number = number;
     result.description = VbError::standardDescription(number);
+    result.path = std::move(path);
+    result.reason = std::move(reason);
+    return result;
+}
+
+SavedListRead withoutRows(SavedListRead::Outcome outcome, fs::path path, std::string reason = {}) {
+    SavedListRead result;
+    result.outcome = outcome;
     result.path = std::move(path);
     result.reason = std::move(reason);
     return result;
@@ -36,20 +49,25 @@ void appendCount(std::string& out, std::int32_t count) {
         out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
+bool isAscii(std::string_view bytes) {
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 // A row's text: UTF-8 when its bytes are valid UTF-8, else Windows-1257.
 std::string decodeRow(std::string_view bytes) {
     return isValidUtf8(bytes) ? std::string(bytes) : decodeWindows1257(bytes);
 }
 
-}  // namespace
-
-SavedListRead parseSavedList(std::string_view bytes, const std::filesystem::path& path) {
+// Parses the bytes; each row's raw bytes go to `raw` when it is given.
+SavedListRead parseRows(std::string_view bytes, const fs::path& path,
+                        std::vector<std::string_view>* raw) {
     using Outcome = SavedListRead::Outcome;
+    if (bytes.empty()) return withoutRows(Outcome::Empty, path);
     if (bytes.substr(0, savedlist::kSignature.size()) != savedlist::kSignature) {
-        SavedListRead result;
-        result.outcome = Outcome::NotASavedList;
-        result.path = path;
-        return result;
+        return withoutRows(Outcome::NotASavedList, path,
+                           "it does not start with \"" + std::string(savedlist::kSignature) +
+                               "\", so it is not a list file");
     }
     if (bytes.size() < savedlist::kHeaderSize) {
         return refused(Outcome::Invalid, vberr::kInvalidFileFormat, path,
@@ -81,13 +99,52 @@ SavedListRead parseSavedList(std::string_view bytes, const std::filesystem::path
                            "the file ends inside row " + std::to_string(i + 1) + " of " +
                                std::to_string(count));
         }
-        result.rows.push_back(decodeRow(bytes.substr(pos, length)));
+        const std::string_view row = bytes.substr(pos, length);
+        result.rows.push_back(decodeRow(row));
+        if (raw) raw->push_back(row);
         pos += length;
     }
     return result;
 }
 
-SavedListRead readSavedList(const std::filesystem::path& path) {
+// Marks a damaged read with the place its file is kept.
+SavedListRead withKeptPlace(SavedListRead read) {
+    if (read.damaged() && !read.path.empty()) read.keptAs = damagedListCopyPath(read.path);
+    return read;
+}
+
+}  // namespace
+
+std::string SavedListRead::message() const {
+    const std::string file =
+        path.empty() ? std::string("The list file") : "The list file " + path.string();
+    switch (outcome) {
+        case Outcome::Rows:
+        case Outcome::Empty:
+            return {};
+        case Outcome::FileError:
+            // The reasons of the file functions name the file themselves.
+            if (!path.empty() && reason.find(path.string()) != std::string::npos) {
+                return reason + ".";
+            }
+            return file + " cannot be read: " + reason + ".";
+        case Outcome::NotASavedList:
+        case Outcome::Invalid:
+            break;
+    }
+    std::string text = file + " is damaged: " + reason + ". Its rows are not shown.";
+    if (!keptAs.empty()) {
+        text += " The file stays as it is until the list is saved; then it is kept as " +
+                keptAs.string() + ".";
+    }
+    return text;
+}
+
+SavedListRead parseSavedList(std::string_view bytes, const fs::path& path) {
+    return withKeptPlace(parseRows(bytes, path, nullptr));
+}
+
+SavedListRead readSavedList(const fs::path& path) {
     FileBytes file = readFileBytes(path);
     if (!file && file.number == vberr::kFileNotFound) {
         // A missing list is an empty one: create the file as the list's first save would.
@@ -95,16 +152,24 @@ SavedListRead readSavedList(const std::filesystem::path& path) {
         if (!created) {
             return refused(SavedListRead::Outcome::FileError, created.number, path, created.reason);
         }
-        SavedListRead result;
-        result.outcome = SavedListRead::Outcome::NotASavedList;
-        result.path = path;
-        return result;
+        return withoutRows(SavedListRead::Outcome::Empty, path);
     }
     if (!file) return refused(SavedListRead::Outcome::FileError, file.number, path, file.reason);
     return parseSavedList(file.bytes, path);
 }
 
-SavedListBytes serializeSavedList(const std::vector<std::string>& rows) {
+fs::path damagedListCopyPath(const fs::path& path) {
+    const std::string base = path.filename().string() + ".damaged";
+    fs::path candidate = path.parent_path() / base;
+    std::error_code ec;
+    for (int n = 2; fs::exists(fs::symlink_status(candidate, ec)) && n < 10000; ++n) {
+        candidate = path.parent_path() / (base + std::to_string(n));
+    }
+    return candidate;
+}
+
+SavedListBytes serializeSavedList(const std::vector<std::string>& rows,
+                                  const std::vector<std::string>& utf8Rows) {
     SavedListBytes result;
     if (rows.size() > static_cast<std::size_t>(savedlist::kMaxRows)) {
         result.number = vberr::kOverflow;
@@ -112,15 +177,18 @@ SavedListBytes serializeSavedList(const std::vector<std::string>& rows) {
                         std::to_string(savedlist::kMaxRows) + ")";
         return result;
     }
+    const std::unordered_set<std::string> keptInUtf8(utf8Rows.begin(), utf8Rows.end());
     std::string bytes(savedlist::kSignature);
     appendCount(bytes, static_cast<std::int32_t>(rows.size()));
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const std::string encoded = encodeWindows1257(rows[i]);
+        const bool keptUtf8 = keptInUtf8.contains(rows[i]);
+        const std::string encoded =
+            encodeFileText(rows[i], keptUtf8 ? TextEncoding::Utf8 : TextEncoding::Undecided);
         if (encoded.size() > savedlist::kMaxRowBytes) {
             result.number = vberr::kOverflow;
             result.reason = "row " + std::to_string(i + 1) + " is " +
                             std::to_string(encoded.size()) +
-                            " characters long; a list row holds at most 255";
+                            " bytes long; a list row holds at most 255";
             return result;
         }
         bytes.push_back(static_cast<char>(encoded.size()));
@@ -131,20 +199,39 @@ SavedListBytes serializeSavedList(const std::vector<std::string>& rows) {
     return result;
 }
 
-FileResult writeSavedList(const std::filesystem::path& path, const std::vector<std::string>& rows) {
-    const SavedListBytes content = serializeSavedList(rows);
-    if (!content.ok) return FileResult::failure(content.number, path, content.reason);
+FileResult writeSavedList(const fs::path& path, const std::vector<std::string>& rows) {
+    // What the file holds now: the rows it keeps in UTF-8, or damaged content to keep aside.
+    std::vector<std::string> utf8Rows;
+    const FileBytes old = readFileBytes(path);
+    bool damaged = false;
+    if (old) {
+        std::vector<std::string_view> raw;
+        const SavedListRead read = parseRows(old.bytes, path, &raw);
+        damaged = read.damaged();
+        for (std::size_t i = 0; i < raw.size(); ++i) {
+            if (!isAscii(raw[i]) && isValidUtf8(raw[i])) utf8Rows.push_back(read.rows[i]);
+        }
+    }
+    const SavedListBytes content = serializeSavedList(rows, utf8Rows);
+    if (!content.ok) {
+        return FileResult::failure(content.number, path,
+                                   "Cannot write " + path.string() + ": " + content.reason);
+    }
+    if (damaged) {
+        const FileResult kept = writeFileAtomically(damagedListCopyPath(path), old.bytes);
+        if (!kept) return kept;
+    }
     return writeFileAtomically(path, content.bytes);
 }
 
-SavedListRead appendSavedListRows(const std::filesystem::path& path, ListBox& list) {
+SavedListRead appendSavedListRows(const fs::path& path, ListBox& list) {
     SavedListRead read = readSavedList(path);
     for (const std::string& row : read.rows)
         list.addItem(row);
     return read;
 }
 
-FileResult saveSavedListRows(const std::filesystem::path& path, const ListBox& list) {
+FileResult saveSavedListRows(const fs::path& path, const ListBox& list) {
     return writeSavedList(path, list.rows());
 }
 

@@ -17,7 +17,7 @@ class ListBox;
 //   0   9 bytes  the ASCII signature "SavedList" (no length, no terminator)
 //   9   4 bytes  the row count, signed 32-bit little-endian
 //   13  ...      each row: one length byte n (0 to 255), then n bytes of text, one byte per
-//                character in Windows-1257
+//                character, in Windows-1257 or (a row that needs it, or was read so) UTF-8
 //
 // A file written here ends right after its last row. Files written by earlier writers may
 // carry old bytes behind the counted rows; readers never look at them.
@@ -34,10 +34,11 @@ inline constexpr long kMaxRows = 32767;
 struct SavedListRead {
     enum class Outcome {
         Rows,           // a list file: `rows` holds its rows (maybe none)
-        NotASavedList,  // the file does not start with the signature (an empty file, another
-                        // format): no rows, and nothing to report
+        Empty,          // an empty or newly created file: no rows, nothing to report
+        NotASavedList,  // a non-empty file that does not start with the signature (damaged,
+                        // garbage, another format): no rows, reported, kept on the next save
         Invalid,        // a list file that ends before its counted rows or counts too many:
-                        // refused whole, no rows
+                        // refused whole, no rows, reported, kept on the next save
         FileError,      // the file could not be opened, created or read
     };
 
@@ -50,9 +51,19 @@ struct SavedListRead {
     std::string description;
     std::filesystem::path path;
     std::string reason;
+    // NotASavedList and Invalid: where the next save keeps the damaged file.
+    std::filesystem::path keptAs;
 
-    // True for Rows and NotASavedList: the loaders add what there is and report nothing.
-    bool ok() const { return outcome == Outcome::Rows || outcome == Outcome::NotASavedList; }
+    // True for Rows and Empty: the loaders add what there is and report nothing.
+    bool ok() const { return outcome == Outcome::Rows || outcome == Outcome::Empty; }
+    // True when the file exists with content that is not a readable list.
+    bool damaged() const {
+        return outcome == Outcome::NotASavedList || outcome == Outcome::Invalid;
+    }
+
+    // What the planner is told when the read is not ok(), in English: the file's name, what
+    // is wrong with it, and for a damaged file where it is kept.
+    std::string message() const;
 };
 
 // The rows of a list file's bytes (path is only recorded in the result). Rows are decoded
@@ -63,22 +74,32 @@ SavedListRead parseSavedList(std::string_view bytes, const std::filesystem::path
 // gives no rows.
 SavedListRead readSavedList(const std::filesystem::path& path);
 
+// Where a damaged list file at path is kept: "NAME.damaged" beside it, or "NAME.damaged2",
+// "NAME.damaged3", ... when that name is taken.
+std::filesystem::path damagedListCopyPath(const std::filesystem::path& path);
+
 // The bytes of a list file holding rows, or the reason they cannot be stored: a row longer
-// than 255 bytes in Windows-1257, or more than 32767 rows (VbError 6 "Overflow").
+// than 255 bytes on disk, or more than 32767 rows (VbError 6 "Overflow"). Each row is written in
+// UTF-8 when it is one of utf8Rows (rows that were read as UTF-8 keep their encoding) or when
+// Windows-1257 cannot hold it, else in Windows-1257.
 struct SavedListBytes {
     bool ok = false;
     std::string bytes;
     int number = 0;
     std::string reason;
 };
-SavedListBytes serializeSavedList(const std::vector<std::string>& rows);
+SavedListBytes serializeSavedList(const std::vector<std::string>& rows,
+                                  const std::vector<std::string>& utf8Rows = {});
 
 // Writes rows to path atomically: the file then holds exactly the new list, or, when the
-// write fails or the rows cannot be stored, its old content unchanged.
+// write fails or the rows cannot be stored, its old content unchanged. Rows that the file
+// held in UTF-8 are written in UTF-8 again. A damaged file at path (not empty, not a readable
+// list) is first kept at damagedListCopyPath(path); when that fails nothing is written.
 FileResult writeSavedList(const std::filesystem::path& path, const std::vector<std::string>& rows);
 
 // Reads the list file at path and appends its rows to the end of `list` (a sorted list puts
-// each at its place). A refused file adds nothing. The list is not cleared first.
+// each at its place). A refused file adds nothing and reports nothing (the result says why).
+// The list is not cleared first.
 SavedListRead appendSavedListRows(const std::filesystem::path& path, ListBox& list);
 
 // Writes the rows of `list`, first to last, to the list file at path (atomically).

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "catalogue_fixture.h"
 #include "platform/vb_error.h"
 
@@ -91,7 +93,8 @@ TEST_F(ProductCommands, AnEntryThatIsNotStoredStaysInTheFields) {
     EXPECT_EQ(m.lstTootedDim.listCount(), 13);
 
     m.txtQual2Share.setText("");
-    m.lblValitudProfiil.setCaption("Gone");  // no such profile folder
+    std::filesystem::create_directories(folder / "database/Gone/center");  // not a file
+    m.lblValitudProfiil.setCaption("Gone");
     desktop.clearMessages();
     desktop.expectMessage(MsgResult::Ok);  // the list file cannot be written
     desktop.expectMessage(MsgResult::Ok);  // nor read again

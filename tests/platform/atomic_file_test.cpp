@@ -126,7 +126,8 @@ TEST(AtomicFile, RefusedTargetsAndUnreadableFilesGiveTheirErrorNumbers) {
     EXPECT_EQ(folder.readFile("plain"), "file");
     EXPECT_EQ(namesIn(folder.path()), (Names{"plain", "sub"}));
     EXPECT_EQ(writeFileAtomically(folder / "missing" / "x", "x").toVbError().boxText(),
-              "76 - Path not found");
+              "76 - Path not found (Cannot write " + (folder / "missing" / "x").string() +
+                  ": the folder " + (folder / "missing").string() + " does not exist)");
 
     const std::pair<fs::path, int> reads[] = {{folder / "none.ini", vberr::kFileNotFound},
                                               {folder / "none" / "x.ini", vberr::kPathNotFound},

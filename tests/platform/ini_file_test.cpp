@@ -158,8 +158,17 @@ TEST(IniWrite, LinesAfterWrite) {
          "[A]\r\nx=1\r\n[B]\r\ny=2\r\n"},
         {"empty value", "[A]\r\nk=1\r\n", "A", "k", "", "[A]\r\nk=\r\n"},
         {"keys before any section stay apart", "k=1\r\n", "A", "k", "2", "k=1\r\n[A]\r\nk=2\r\n"},
-        {"UTF-8 LF file comes back in Windows-1257 with CR LF", "\xEF\xBB\xBF[Keel]\nNimi=Õun\n",
-         "Keel", "Puu", "šž õ日", "[Keel]\r\nNimi=\xd5un\r\nPuu=\xf0\xfe \xf5?\r\n"},
+        // A file keeps its encoding; a new (or plain ASCII) one is Windows-1257 when it fits.
+        {"UTF-8 LF file stays UTF-8 with its mark, with CR LF", "\xEF\xBB\xBF[Keel]\nNimi=Õun\n",
+         "Keel", "Puu", "šž õ日", "\xEF\xBB\xBF[Keel]\r\nNimi=Õun\r\nPuu=šž õ日\r\n"},
+        {"Windows-1257 file stays Windows-1257", "[Keel]\r\nNimi=\xd5un\r\n", "Keel", "Puu", "šž",
+         "[Keel]\r\nNimi=\xd5un\r\nPuu=\xf0\xfe\r\n"},
+        {"a character Windows-1257 lacks turns the file to UTF-8, never to ?",
+         "[Keel]\r\nNimi=\xd5un\r\n", "Keel", "Puu", "Профиль",
+         "[Keel]\r\nNimi=Õun\r\nPuu=Профиль\r\n"},
+        {"new file that fits Windows-1257", "", "A", "k", "õ", "[A]\r\nk=\xf5\r\n"},
+        {"ASCII file that fits Windows-1257", "[A]\r\n", "A", "k", "õ", "[A]\r\nk=\xf5\r\n"},
+        {"new file that does not", "", "A", "k", "日", "[A]\r\nk=日\r\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -94,9 +94,10 @@ TEST(SavedList, BrokenFilesAreRefusedWholeOrIgnoredAsTheyDeserve) {
         {"count -32768", counted(-32768), Outcome::Invalid, 6, 0},
         {"count 32767", counted(32767), Outcome::Rows, 0, 32767},
         {"count -1 adds nothing", counted(-1), Outcome::Rows, 0, 0},
-        // Another format: no rows and nothing to report (the signature's case counts).
+        // Another format: no rows, reported (the signature's case counts).
         {"wrong signature", fixture("savedlist_wrong_signature.bin"), Outcome::NotASavedList, 0, 0},
         {"text file", fixture("savedlist_text_file.bin"), Outcome::NotASavedList, 0, 0},
+        {"empty file", "", Outcome::Empty, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -104,14 +105,14 @@ TEST(SavedList, BrokenFilesAreRefusedWholeOrIgnoredAsTheyDeserve) {
         EXPECT_EQ(read.outcome, c.outcome);
         EXPECT_EQ(read.rows.size(), c.rows) << "no half list";
         EXPECT_EQ(read.number, c.number);
-        EXPECT_EQ(read.ok(), c.outcome != Outcome::Invalid);
+        EXPECT_EQ(read.ok(), c.outcome == Outcome::Rows || c.outcome == Outcome::Empty);
     }
 }
 
 TEST(SavedList, MissingFileIsCreatedEmptyButAMissingFolderIsAnError) {
     TempInstallFolder folder;
     const SavedListRead created = readSavedList(folder / "center");
-    EXPECT_EQ(created.outcome, Outcome::NotASavedList);
+    EXPECT_EQ(created.outcome, Outcome::Empty);
     EXPECT_TRUE(std::filesystem::exists(folder / "center"));
     EXPECT_EQ(folder.readFile("center"), "");
 
@@ -180,6 +181,73 @@ TEST(SavedList, FailedWriteLeavesTheOldFileWholeAndIsReported) {
     EXPECT_EQ(folder.readFile("logprices"), old);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1)
         << "no temporary file is left behind";
+}
+
+TEST(SavedList, DamagedFileIsReportedAndKeptBesideTheListBeforeTheFirstSave) {
+    std::string oneByte = listBytes({"a", "bb", "ccc", "dddd", "eeeee", "f", "g", "h"});
+    oneByte[0] = 's';  // "savedList"
+    const struct {
+        const char* what;
+        std::string bytes;
+        const char* reason;
+    } cases[] = {
+        {"one byte of the signature", oneByte, "does not start with \"SavedList\""},
+        {"garbage", std::string("\x00\xff\x13garbage", 10), "does not start with"},
+        {"a truncated list", fixture("savedlist_truncated_row.bin"), "ends inside row"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempInstallFolder folder;
+        folder.writeFile("side", c.bytes);
+        folder.writeFile("side.damaged", "an earlier copy");
+
+        const SavedListRead read = readSavedList(folder / "side");
+        EXPECT_TRUE(read.damaged());
+        EXPECT_TRUE(read.rows.empty());
+        EXPECT_EQ(read.keptAs, folder / "side.damaged2");
+        EXPECT_NE(read.message().find((folder / "side").string() + " is damaged"),
+                  std::string::npos)
+            << read.message();
+        EXPECT_NE(read.message().find(c.reason), std::string::npos) << read.message();
+        EXPECT_NE(read.message().find("kept as " + (folder / "side.damaged2").string()),
+                  std::string::npos);
+        EXPECT_EQ(folder.readFile("side"), c.bytes) << "reading changes nothing";
+
+        ASSERT_TRUE(writeSavedList(folder / "side", {"new"}));
+        ASSERT_TRUE(writeSavedList(folder / "side", {"newer"}));
+        EXPECT_EQ(folder.readFile("side.damaged2"), c.bytes);
+        EXPECT_EQ(folder.readFile("side.damaged"), "an earlier copy");
+        EXPECT_FALSE(std::filesystem::exists(folder / "side.damaged3")) << "kept once";
+        EXPECT_EQ(readSavedList(folder / "side").rows, std::vector<std::string>{"newer"});
+    }
+}
+
+TEST(SavedList, EachRowKeepsTheEncodingItWasReadIn) {
+    // "Õun" stored in UTF-8, "õun" in Windows-1257, "Ā" in UTF-8 although Windows-1257 has it.
+    const std::string old = listBytes({"Õun", "\xf5un", "Ā", "plain"});
+    const struct {
+        const char* what;
+        std::vector<std::string> rows;
+        std::string bytes;
+    } cases[] = {
+        {"the same rows give the same bytes", {"Õun", "õun", "Ā", "plain"}, old},
+        {"reordered rows keep theirs",
+         {"plain", "Ā", "õun", "Õun"},
+         listBytes({"plain", "Ā", "\xf5un", "Õun"})},
+        {"a new row: Windows-1257 when it fits, else UTF-8",
+         {"Õun", "ž", "Профиль"},
+         listBytes({"Õun", "\xfe", "Профиль"})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempInstallFolder folder;
+        folder.writeFile("center", old);
+        ASSERT_EQ(readSavedList(folder / "center").rows,
+                  (std::vector<std::string>{"Õun", "õun", "Ā", "plain"}));
+        ASSERT_TRUE(writeSavedList(folder / "center", c.rows));
+        EXPECT_EQ(folder.readFile("center"), c.bytes);
+        EXPECT_EQ(readSavedList(folder / "center").rows, c.rows);
+    }
 }
 
 }  // namespace

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace lumbrix {
+
+// Shows a message box about a file, once per file and event: one event (a click, the start-up
+// timer) often reads the same file through several procedures, and the planner is told about
+// each file once. A box for the same file in the same event is left out; once every running
+// handler has returned, the next event reports again. Outside any handler every call shows
+// its box.
+void reportFileProblem(const std::filesystem::path& file, const std::string& text, int style,
+                       const std::string& title);
+
+}  // namespace lumbrix

@@ -1,0 +1,171 @@
+// What the planner is told about a profile's files at start-up and when a load fails: one box
+// per file and event, naming the file, and a failed load that changes nothing.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "main_window_fixture.h"
+#include "store/saved_list.h"
+
+namespace lumbrix {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ProfileFileReports : public test::MainWindowTest {
+  protected:
+    void SetUp() override {
+        folder.copyShippedData();
+        desktop.clearMessages();
+    }
+    // The start-up timer fires as the event loop fires it.
+    void startUp(int boxes) {
+        for (int i = 0; i < boxes; ++i)
+            desktop.expectMessage(MsgResult::Ok);
+        desktop.advanceClock(500);
+        EXPECT_EQ(desktop.messages().size(), static_cast<std::size_t>(boxes));
+    }
+    fs::path profile() const { return folder / "database/LUMBRIX"; }
+};
+
+TEST_F(ProfileFileReports, StartUpShowsOneBoxPerFileThatNamesIt) {
+    std::string twentyBad = "[SEADED]\r\n";
+    for (const char* key : {"KappimineSydMat",
+                            "KappimineLauad",
+                            "PalgiMoodul",
+                            "Palgimahukoefitsent",
+                            "KuisedPysikuludKokku",
+                            "KuisedAmordikuludKokku",
+                            "CE",
+                            "YhikuMuutuvkulud",
+                            "KuineTootmismaht",
+                            "Ketas1saag",
+                            "Ketas2saag",
+                            "KetasSeimer",
+                            "KetasTrimmer",
+                            "KoefitsentHake",
+                            "KoefitsentPuru",
+                            "KoefitsentKoor",
+                            "KoefitsentKoorPalgist",
+                            "Hakehind",
+                            "saepuruHind",
+                            "KoorHind"}) {
+        twentyBad += std::string(key) + "=1E999\r\n";
+    }
+    const std::string center = folder.readFile("database/LUMBRIX/center");
+    const struct {
+        const char* what;
+        std::function<void()> damage;
+        int boxes;
+        std::string names;  // what the one box names
+    } cases[] = {
+        {"a new profile", [&] { main().lblValitudProfiil.setCaption("Uus"); }, 0, ""},
+        {"missing list files", [&] { fs::remove(profile() / "center"); }, 0, ""},
+        {"20 values beyond the range",
+         [&] { folder.writeFile("database/LUMBRIX/settings", twentyBad); }, 1,
+         (profile() / "settings").string()},
+        {"a truncated centre list",
+         [&] { folder.writeFile("database/LUMBRIX/center", center.substr(0, 40)); }, 1,
+         (profile() / "center").string()},
+        {"no database folder", [&] { fs::remove_all(folder / "database"); }, 1,
+         (folder / "database").string()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.damage();
+        startUp(c.boxes);
+        if (c.boxes > 0) {
+            EXPECT_NE(desktop.lastMessage().text.find(c.names), std::string::npos)
+                << desktop.lastMessage().text;
+        }
+        // Back to the shipped state for the next case.
+        desktop.clearMessages();
+        main().lblValitudProfiil.setCaption("LUMBRIX");
+        folder.copyShippedData();
+        main().tmr_Startup.setEnabled(true);
+    }
+}
+
+TEST_F(ProfileFileReports, ALoadThatFailsKeepsTheStoreAndTheLists) {
+    desktop.advanceClock(500);  // the shipped profile
+    frmMainSub& s = store();
+    const std::string kerf = s.txtKetas1saag;
+    const std::string production = s.txtKuluTootmine;
+    const std::vector<std::string> prices = main().lstPalgiHinnad.rows();
+    const std::vector<std::string> products = main().lstDim.rows();
+    ASSERT_FALSE(prices.empty());
+
+    const struct {
+        const char* what;
+        std::string settings;
+        const char* says;
+    } cases[] = {
+        {"costs beyond the range",
+         "[SEADED]\r\nKetas1saag=9\r\nKuisedPysikuludKokku=1E308\r\nKuineTootmismaht=1E-300\r\n",
+         "6 - Overflow\nThe costs per m3 cannot be computed"},
+        {"a log price file that is a folder", "[SEADED]\r\nKetas1saag=9\r\n",
+         "File logprices is missing or invalid!\n75 - "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        folder.writeFile("database/LUMBRIX/settings", c.settings);
+        if (c.says[0] == 'F') {
+            fs::remove(profile() / "logprices");
+            fs::create_directory(profile() / "logprices");
+        }
+        desktop.clearMessages();
+        desktop.expectMessage(MsgResult::Ok);
+        main().cmdLaeprofiil.press();
+        ASSERT_EQ(desktop.messages().size(), 1u);
+        EXPECT_EQ(desktop.lastMessage().text.rfind(c.says, 0), 0u) << desktop.lastMessage().text;
+        EXPECT_EQ(s.txtKetas1saag, kerf);
+        EXPECT_EQ(s.txtKuluTootmine, production);
+        EXPECT_EQ(main().lstPalgiHinnad.rows(), prices);
+        EXPECT_EQ(main().lstDim.rows(), products);
+    }
+}
+
+TEST_F(ProfileFileReports, ASettingsFileThatCannotBeUsedIsNamedAndItsValuesCountZero) {
+    desktop.advanceClock(500);  // the shipped profile
+    const fs::path settings = profile() / "settings";
+    const struct {
+        const char* what;
+        std::function<void()> make;
+        const char* says;
+    } cases[] = {
+        {"no section", [&] { folder.writeFile("database/LUMBRIX/settings", "Ketas1saag=7\r\n"); },
+         "It holds no [SEADED] section. Its values count 0."},
+        {"not text",
+         [&] { folder.writeFile("database/LUMBRIX/settings", std::string("[SEADED]\0\x01", 10)); },
+         "It is not a text file. Its values count 0."},
+        {"a named pipe",
+         [&] {
+             fs::remove(settings);
+             ASSERT_EQ(::mkfifo(settings.c_str(), 0644), 0);
+         },
+         "it is a named pipe. Its values count 0."},
+        {"17 MB",
+         [&] { folder.writeFile("database/LUMBRIX/settings", std::string(17 << 20, ' ')); },
+         "the file is larger than 16 MB. Its values count 0."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.make();
+        desktop.clearMessages();
+        desktop.expectMessage(MsgResult::Ok);
+        main().cmdLaeprofiil.press();
+        ASSERT_EQ(desktop.messages().size(), 1u);
+        const std::string& text = desktop.lastMessage().text;
+        EXPECT_EQ(text.rfind("The settings file " + settings.string() + ":\n", 0), 0u) << text;
+        EXPECT_NE(text.find(c.says), std::string::npos) << text;
+        EXPECT_EQ(store().txtKetas1saag, "0");
+        EXPECT_EQ(store().txtPalgimahukoefitsent, "1");
+        fs::remove(settings);
+    }
+}
+
+}  // namespace
+}  // namespace lumbrix
