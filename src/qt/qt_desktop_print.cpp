@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QLayout>
 #include <QPainter>
+#include <QPicture>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -60,6 +61,14 @@ bool QtDesktop::printForm(Form& form) {
     QWidget* surface = view.surface();
     surface->resize(client);
 
+    // Recorded first: a widget rendered straight onto a printer becomes one bitmap, while a
+    // recording replays as drawing with its text kept as text.
+    QPicture recording;
+    {
+        QPainter recorder(&recording);
+        surface->render(&recorder, QPoint(), QRegion(QRect(QPoint(), client)),
+                        QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    }
     QPrinter& target = printer();
     QPainter painter;
     if (!painter.begin(&target)) return false;
@@ -67,9 +76,10 @@ bool QtDesktop::printForm(Form& form) {
     const QRectF page = target.pageLayout().paintRectPixels(target.resolution());
     double scale = target.resolution() / kScreenDpi;
     scale = std::min({scale, page.width() / client.width(), page.height() / client.height()});
-    painter.scale(scale, scale);
-    surface->render(&painter, QPoint(), QRegion(QRect(QPoint(), client)),
-                    QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    // The replay scales the recording from its resolution to the printer's by itself.
+    painter.scale(scale * recording.logicalDpiX() / target.logicalDpiX(),
+                  scale * recording.logicalDpiY() / target.logicalDpiY());
+    painter.drawPicture(0, 0, recording);
     return painter.end();
 }
 

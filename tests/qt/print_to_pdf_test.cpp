@@ -1,0 +1,125 @@
+// Real printing offscreen: the pattern sheet of a full pattern and the calculations report,
+// each printed through the printer dialog into a PDF file, then read back as text.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "app/application.h"
+#include "mainwindow/frm_main.h"
+#include "patterns/frm_arvutused.h"
+#include "patterns/frm_print_preview.h"
+#include "platform/text.h"
+#include "qt/qt_desktop.h"
+#include "qt_test_app.h"
+#include "store/board_row.h"
+#include "temp_install.h"
+
+namespace lumbrix {
+namespace {
+
+std::string boardRow(const char* nominal, const char* sawing, double volume, const char* price) {
+    return composeBoardRow(
+        boardRowHead(Left(nominal, 6), Mid(nominal, 8), Left(sawing, 6), Mid(sawing, 8)), 4800,
+        volume, price);
+}
+
+// The text of a PDF file as the distribution's PDF text tool reads it; pages end in "\f".
+std::string pdfText(const QString& file) {
+    const std::string command = "pdftotext -layout '" + file.toStdString() + "' - 2>&1";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(command.c_str(), "r"), ::pclose);
+    std::string text;
+    std::array<char, 4096> buffer{};
+    while (pipe && std::fgets(buffer.data(), buffer.size(), pipe.get()))
+        text += buffer.data();
+    return text;
+}
+
+long pages(const std::string& text) {
+    return static_cast<long>(std::count(text.begin(), text.end(), '\f'));
+}
+
+class PrintToPdf : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        test::qtApp();
+        ASSERT_TRUE(dir.isValid());
+        folder.copyShippedData();
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((folder / "config").string()));
+        desktop = std::make_unique<qt::QtDesktop>();
+        app = std::make_unique<Application>(*desktop, folder.path());
+        m = &app->window<frmMain>();
+        m->tmr_Startup.setEnabled(false);
+        m->tmr_Startup_Timer();  // the shipped profile: settings and log prices
+        for (int i = 0; i < 8; ++i)
+            m->lstSyda.addItem(boardRow("32.000x100.00", "34.000x104.00", 0.017, "210.0"));
+        for (ListBox* list :
+             {&m->lstKylgVasak, &m->lstKylgParem, &m->lstSeimerAll, &m->lstSeimerYleval}) {
+            list->addItem(boardRow("22.000x100.00", "24.000x104.00", 0.012, "180.0"));
+            list->addItem(boardRow("19.000x75.000", "21.000x79.000", 0.008, "160.0"));
+        }
+        m->txtPalk.setText("400");
+        m->Joonista_palk();
+        m->uuenda_materjalid();
+        m->lblSaekavanimi.setCaption("Kuusk 8x100");
+    }
+    void TearDown() override {
+        app.reset();
+        desktop.reset();
+    }
+    // The next printer dialog is confirmed as the planner would, printing into `file`.
+    QString printInto(const char* file) {
+        const QString path = dir.filePath(file);
+        desktop->printer().setOutputFormat(QPrinter::PdfFormat);
+        desktop->printer().setOutputFileName(path);
+        QTimer::singleShot(0, [] {
+            if (auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget()))
+                d->accept();
+        });
+        return path;
+    }
+
+    QTemporaryDir dir;
+    test::TempInstallFolder folder;
+    std::unique_ptr<qt::QtDesktop> desktop;
+    std::unique_ptr<Application> app;
+    frmMain* m = nullptr;
+};
+
+TEST_F(PrintToPdf, TheSheetOfAFullPatternPrintsOnOnePageWithoutItsToolButtons) {
+    ASSERT_FALSE(m->lblmargintotal.caption().empty());
+    const QString file = printInto("sheet.pdf");
+    m->cmdPrindi.press();
+    EXPECT_FALSE(app->isLoaded<frmPrintPreview>());
+    const std::string text = pdfText(file);
+    EXPECT_EQ(pages(text), 1) << text;
+    EXPECT_NE(text.find("Kuusk 8x100"), std::string::npos) << text;
+    EXPECT_NE(text.find("32.000x100.00"), std::string::npos) << "a board row";
+    EXPECT_NE(text.find("19.000x75.000"), std::string::npos) << "the last edger row";
+    EXPECT_NE(text.find(m->lblmargintotal.caption()), std::string::npos) << "the margin";
+    EXPECT_EQ(text.find("Close"), std::string::npos) << "a tool button on paper";
+}
+
+TEST_F(PrintToPdf, TheReportPrintsOnOnePageWithItsResultAndWithoutItsButtons) {
+    frmArvutused& report = app->window<frmArvutused>();
+    const QString file = printInto("report.pdf");
+    report.cmd_print.press();
+    EXPECT_TRUE(report.cmd_print.visible());
+    const std::string text = pdfText(file);
+    EXPECT_EQ(pages(text), 1) << text;
+    EXPECT_NE(text.find("Kuusk 8x100"), std::string::npos) << text;
+    EXPECT_NE(text.find(report.txtTulemTotal.text()), std::string::npos) << "the result";
+    EXPECT_NE(text.find(report.txtKuluTotal.text()), std::string::npos) << "the cost total";
+    EXPECT_EQ(text.find(report.cmdExit.caption()), std::string::npos) << "a button on paper";
+    report.unload();
+}
+
+}  // namespace
+}  // namespace lumbrix
