@@ -1,0 +1,96 @@
+// Opening the calculations report, and making and printing the pattern sheet of a full
+// pattern into a PDF file, on the Qt desktop.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QPrinter>
+#include <filesystem>
+
+#include "app/application.h"
+#include "mainwindow/frm_main.h"
+#include "patterns/frm_arvutused.h"
+#include "patterns/frm_print_preview.h"
+#include "platform/text.h"
+#include "qt/form_view.h"
+#include "qt/qt_desktop.h"
+#include "store/board_row.h"
+
+namespace {
+
+using namespace lumbrix;
+
+QApplication& app() {
+    static int argc = 1;
+    static char name[] = "bench_qt_printing";
+    static char* argv[] = {name, nullptr};
+    static QApplication* instance = [] {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        return new QApplication(argc, argv);
+    }();
+    return *instance;
+}
+
+std::string boardRow(const char* nominal, const char* sawing, double volume, const char* price) {
+    return composeBoardRow(
+        boardRowHead(Left(nominal, 6), Mid(nominal, 8), Left(sawing, 6), Mid(sawing, 8)), 4800,
+        volume, price);
+}
+
+// Eight centre boards and two at every other position, with the results computed.
+frmMain& fullPattern(Application& application) {
+    frmMain& m = application.window<frmMain>();
+    m.tmr_Startup.setEnabled(false);  // no profile on disk here
+    frmMainSub& sub = m.store();
+    sub.txtKuineTootmismaht = "100";
+    sub.txtKuisedPysikuludKokku = "1000";
+    sub.txtKuisedAmordikuludKokku = "500";
+    sub.txtYhikuMuutuvkulud = "20";
+    m.lstPalgiHinnad.addItem("100 - 600  50.00  1");
+    for (int i = 0; i < 8; ++i)
+        m.lstSyda.addItem(boardRow("32.000x100.00", "34.000x104.00", 0.017, "210.0"));
+    for (ListBox* list : {&m.lstKylgVasak, &m.lstKylgParem, &m.lstSeimerAll, &m.lstSeimerYleval}) {
+        list->addItem(boardRow("22.000x100.00", "24.000x104.00", 0.012, "180.0"));
+        list->addItem(boardRow("19.000x75.000", "21.000x79.000", 0.008, "160.0"));
+    }
+    m.txtPalk.setText("400");
+    m.Joonista_palk();
+    m.uuenda_materjalid();
+    return m;
+}
+
+void BM_OpenTheReport(benchmark::State& state) {
+    app();
+    qt::QtDesktop desktop;
+    Application application(desktop, std::filesystem::temp_directory_path());
+    fullPattern(application);
+    for (auto _ : state) {
+        // Loaded and filled, and its window built and laid out as the screen shows it.
+        frmArvutused& report = application.window<frmArvutused>();
+        qt::FormView view(report);
+        view.resize(view.sizeHint());
+        view.refresh();
+        benchmark::DoNotOptimize(report.txtTulemTotal.text());
+        report.unload();
+    }
+}
+BENCHMARK(BM_OpenTheReport)->Unit(benchmark::kMillisecond);
+
+void BM_PrintTheSheetOfAFullPatternToPdf(benchmark::State& state) {
+    app();
+    qt::QtDesktop desktop;
+    Application application(desktop, std::filesystem::temp_directory_path());
+    fullPattern(application);
+    desktop.printer().setOutputFormat(QPrinter::PdfFormat);
+    desktop.printer().setOutputFileName(QDir::temp().filePath("bench_qt_printing_sheet.pdf"));
+    for (auto _ : state) {
+        // What the direct print does once the printer dialog has been confirmed.
+        frmPrintPreview& sheet = application.window<frmPrintPreview>();
+        sheet.showToolButtons(false);
+        sheet.printForm();
+        sheet.unload();
+    }
+}
+BENCHMARK(BM_PrintTheSheetOfAFullPatternToPdf)->Unit(benchmark::kMillisecond);
+
+}  // namespace
