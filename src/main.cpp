@@ -1,10 +1,11 @@
 // The program: the Qt application, its desktop and the application that owns the windows.
 #include <QApplication>
 #include <QCoreApplication>
+#include <QTimer>
 #include <filesystem>
 
 #include "app/application.h"
-#include "mainwindow/frm_main.h"
+#include "localisation/frm_keele_valik.h"
 #include "qt/qt_desktop.h"
 
 int main(int argc, char** argv) {
@@ -15,6 +16,8 @@ int main(int argc, char** argv) {
     desktop.setOnLastWindowClosed([] { QCoreApplication::quit(); });
     lumbrix::Application application(
         desktop, std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()));
-    application.window<lumbrix::frmMain>().show();
+    // The language dialog is the first window; it starts inside the event loop, so that leaving
+    // the program at start (Exit, a start-up error) ends the loop.
+    QTimer::singleShot(0, [&application] { lumbrix::startProgram(application); });
     return app.exec();
 }

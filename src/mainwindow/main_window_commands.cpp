@@ -127,7 +127,6 @@ void frmMain::cmdSobita_MouseMove(int, int, double, double) {
 void frmMain::mnuProgramSeaded_Click() {}
 void frmMain::cmdClearCompare_Click() {}
 void frmMain::mnupalkaddtocompare_Click() {}
-void frmMain::mnuProgramInfo_Click() {}
 
 // The 3D view of the pattern: the corners written afresh, then the view shown over this
 // window until the planner closes it. With no centre board the view shows its axes only.

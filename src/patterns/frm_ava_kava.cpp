@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "app/application.h"
+#include "localisation/dialog_captions.h"
 #include "localisation/message_language.h"
 #include "mainwindow/frm_main.h"
 #include "patterns/pattern_file.h"
@@ -94,8 +95,9 @@ void frmAvaKava::Form_Load() {
     Lae_keel();
 }
 
-// The captions of the language file come with the language work.
-void frmAvaKava::Lae_keel() {}
+void frmAvaKava::Lae_keel() {
+    loadDialogCaptions(app_, *this, dialogcaptions::kAvaKava);
+}
 
 void frmAvaKava::Drive1_Change() {
     Dir1.setPath(Drive1.drive());

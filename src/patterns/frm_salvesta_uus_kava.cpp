@@ -2,6 +2,7 @@
 #include "patterns/frm_salvesta_uus_kava.h"
 
 #include "app/application.h"
+#include "localisation/dialog_captions.h"
 #include "localisation/message_language.h"
 #include "mainwindow/frm_main.h"
 #include "patterns/pattern_transfer.h"
@@ -90,8 +91,9 @@ void frmSalvestaUusKava::kava_andmed() {
     }
 }
 
-// The captions of the language file come with the language work.
-void frmSalvestaUusKava::Lae_keel() {}
+void frmSalvestaUusKava::Lae_keel() {
+    loadDialogCaptions(app_, *this, dialogcaptions::kSalvestaUusKava);
+}
 
 std::string frmSalvestaUusKava::proposedName() {
     frmMain& m = main();

@@ -1,0 +1,150 @@
+#include "localisation/dialog_captions.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "localisation/language_file.h"
+#include "localisation_fixture.h"
+#include "mainwindow/frm_main.h"
+#include "millsettings/frm_palgi_hinnad.h"
+#include "millsettings/frm_profiil.h"
+#include "patterns/frm_ava_kava.h"
+#include "patterns/frm_salvesta_uus_kava.h"
+
+namespace lumbrix {
+namespace {
+
+using test::LocalisationTest;
+
+// A window that holds one label for every target of a table, so every table can be run
+// before its dialog exists.
+class TableDialog : public Form {
+  public:
+    explicit TableDialog(const DialogCaptionTable& table) : Form("frmTable") {
+        for (const DialogCaptionRow& row : table.rows) {
+            if (row.kind != DialogTarget::WindowCaption)
+                labels.push_back(std::make_unique<Label>(*this, row.target));
+        }
+    }
+    std::vector<std::unique_ptr<Label>> labels;
+};
+
+const Menu* mainMenu(frmMain& m, const char* name) {
+    return m.findMenu(name);
+}
+
+// What row `row` must show on `dialog` when every key of the file holds "section/key".
+std::string expectedText(frmMain& m, const DialogCaptionTable& table, const DialogCaptionRow& row) {
+    switch (row.kind) {
+        case DialogTarget::CopyMainControl:
+            return m.findControl(row.source)->caption();
+        case DialogTarget::CopyMainMenu:
+            return mainMenu(m, row.source)->caption();
+        case DialogTarget::PatternName:
+            return "  UNNAMED";
+        default:
+            return std::string(table.section) + "/" + row.key;
+    }
+}
+
+std::string shownOn(const Form& dialog, const DialogCaptionRow& row) {
+    if (row.kind == DialogTarget::WindowCaption) return dialog.caption();
+    if (const Menu* item = dialog.findMenu(row.target)) return item->caption();
+    const Control* c = dialog.findControl(row.target);
+    EXPECT_NE(c, nullptr) << dialog.name() << " has no " << row.target;
+    return c ? c->caption() : "<none>";
+}
+
+class DialogCaptionsTest : public LocalisationTest {
+  protected:
+    DialogCaptionsTest() {
+        std::string text;
+        for (const DialogCaptionTable* table : dialogcaptions::kAll) {
+            text += std::string("[") + table->section + "]\n";
+            for (const DialogCaptionRow& row : table->rows) {
+                if (row.key)
+                    text += std::string(row.key) + "=" + table->section + "/" + row.key + "\n";
+            }
+        }
+        writeLanguage("all.keel", text);
+        main().lblValitudKeel.setCaption("all.keel");
+    }
+    frmMain& main() { return app->window<frmMain>(); }
+
+    // Every row of `table` shows its own text on `dialog`.
+    void expectEveryRowShown(const Form& dialog, const DialogCaptionTable& table) {
+        for (const DialogCaptionRow& row : table.rows) {
+            std::string expected = expectedText(main(), table, row);
+            if (row.kind == DialogTarget::WindowCaption && table.prefixedWindowCaption)
+                expected = "LUMBRIX - " + expected;
+            EXPECT_EQ(shownOn(dialog, row), expected) << table.section << " " << row.target;
+        }
+    }
+};
+
+TEST_F(DialogCaptionsTest, EveryTablePutsEveryTextOnItsTarget) {
+    main().cmdMuudaDim.setCaption("Muuda");
+    main().mnuProgramExit.setCaption("Välju");
+    for (const DialogCaptionTable* table : dialogcaptions::kAll) {
+        TableDialog dialog(*table);
+        loadDialogCaptions(*app, dialog, *table);
+        expectEveryRowShown(dialog, *table);
+    }
+}
+
+TEST_F(DialogCaptionsTest, AMissingSectionShowsZeroButTheCopiesStillFollowTheMainWindow) {
+    writeLanguage("empty.keel", "[KK]\ncmdSobita=Fit\n");
+    main().lblValitudKeel.setCaption("empty.keel");
+    main().cmdPalgiHinnad.setCaption("Palgihinnad");
+    for (const DialogCaptionTable* table : dialogcaptions::kAll) {
+        TableDialog dialog(*table);
+        loadDialogCaptions(*app, dialog, *table);
+        for (const DialogCaptionRow& row : table->rows) {
+            std::string expected = row.key ? "0" : expectedText(main(), *table, row);
+            if (row.kind == DialogTarget::WindowCaption && table->prefixedWindowCaption)
+                expected = "LUMBRIX - 0";
+            EXPECT_EQ(shownOn(dialog, row), expected) << table->section << " " << row.target;
+        }
+    }
+}
+
+TEST_F(DialogCaptionsTest, TheReportNamesAnUnnamedPatternInTheMessageLanguage) {
+    struct Case {
+        const char* language;
+        const char* name;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"english.keel", "", "  UNNAMED"},    {"eesti.keel", " ", "  NIMETU"},
+        {"Eesti.keel", "", "  UNNAMED"},      {"eesti.keel", "ab", "ab"},
+        {"english.keel", "Kava 7", "Kava 7"},
+    };
+    for (const Case& c : cases) {
+        main().lblValitudKeel.setCaption(c.language);
+        main().lblSaekavanimi.setCaption(c.name);
+        TableDialog dialog(dialogcaptions::kArvutused);
+        loadDialogCaptions(*app, dialog, dialogcaptions::kArvutused);
+        EXPECT_EQ(dialog.findControl("lblSaekavanimi")->caption(), c.shown) << c.language;
+        EXPECT_EQ(dialog.caption(), "0") << "the report's caption has no prefix";
+    }
+}
+
+// The dialogs that exist load their captions as they load.
+TEST_F(DialogCaptionsTest, TheDialogsTakeTheirCaptionsWhenTheyLoad) {
+    folder.copyShippedData();
+    main().mnuProgramExit.setCaption("Välju");
+    const auto check = [this](Form& dialog, const DialogCaptionTable& table) {
+        expectEveryRowShown(dialog, table);
+        dialog.unload();
+    };
+    check(app->window<frmAvaKava>(), dialogcaptions::kAvaKava);
+    check(app->window<frmSalvestaUusKava>(), dialogcaptions::kSalvestaUusKava);
+    check(app->window<frmPalgiHinnad>(), dialogcaptions::kPalgiHinnad);
+    check(app->window<frmProfiil>(), dialogcaptions::kProfiil);
+}
+
+}  // namespace
+}  // namespace lumbrix
