@@ -43,6 +43,8 @@ PICTURES = {
     "place_side_right.png": (32, ("right",)),
     "place_edger_up.png": (32, ("up",)),
     "place_edger_down.png": (32, ("down",)),
+    # The program's own icon, shown in the information box: the whole pattern lit.
+    "lumbrix_icon.png": (32, tuple(BOARDS)),
 }
 
 SAMPLES = 4  # per pixel and direction
