@@ -74,6 +74,31 @@ TEST_F(ProductCommands, AddingASideProductSortsItSavesTheFileAndEndsOnCentre) {
     EXPECT_EQ(m.lstDim.listCount(), 13);
 }
 
+TEST_F(ProductCommands, ADamagedSideFileIsReportedAndKeptWhenAProductIsAdded) {
+    frmMain& m = main();
+    std::string damaged = folder.readFile("database/LUMBRIX/side");
+    damaged[4] = 'X';  // one byte of the signature
+    folder.writeFile("database/LUMBRIX/side", damaged);
+    const std::string side = (folder / "database/LUMBRIX/side").string();
+
+    desktop.expectMessage(MsgResult::Ok);
+    m.optTootedKyljelaud.setValue(true);
+    ASSERT_EQ(desktop.messages().size(), 1u);
+    EXPECT_EQ(desktop.lastMessage().text,
+              "The list file " + side +
+                  " is damaged: it does not start with \"SavedList\", so it "
+                  "is not a list file. Its rows are not shown. The file stays as it is until the "
+                  "list is saved; then it is kept as " +
+                  side + ".damaged.");
+    EXPECT_EQ(m.lstTootedDim.listCount(), 0);
+
+    enterProduct("22", "150", {"100"}, {"180"});
+    m.cmdArvuta.press();
+    m.cmdLisaDim.press();
+    EXPECT_EQ(folder.readFile("database/LUMBRIX/side.damaged"), damaged);
+    EXPECT_EQ(fileRows("side").size(), 1u);
+}
+
 TEST_F(ProductCommands, AnEntryThatIsNotStoredStaysInTheFields) {
     frmMain& m = main();
     enterProduct("40", "100", {"50", "60"}, {"200"});

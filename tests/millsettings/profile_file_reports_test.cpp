@@ -4,10 +4,13 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "main_window_fixture.h"
+#include "millsettings/profile_settings.h"
+#include "platform/ini_file.h"
 #include "store/saved_list.h"
 
 namespace lumbrix {
@@ -164,6 +167,22 @@ TEST_F(ProfileFileReports, ASettingsFileThatCannotBeUsedIsNamedAndItsValuesCount
         EXPECT_EQ(store().txtKetas1saag, "0");
         EXPECT_EQ(store().txtPalgimahukoefitsent, "1");
         fs::remove(settings);
+    }
+}
+
+TEST_F(ProfileFileReports, SettingsValuesAreWrittenToReadBackOrRefused) {
+    const fs::path file = profile() / "settings";
+    const std::string before = folder.readFile("database/LUMBRIX/settings");
+    const FileResult refused =
+        writeSettingsFile(file, {{"Hakehind", "12"}, {"Salvestatud", "1.1.2026\r\n[OTHER]"}});
+    EXPECT_FALSE(refused.ok);
+    EXPECT_NE(refused.reason.find(file.string()), std::string::npos);
+    EXPECT_EQ(folder.readFile("database/LUMBRIX/settings"), before) << "nothing written";
+
+    for (const std::string value : {" 7.1.2026 ", "\"quoted\"", "'x'", "Профиль"}) {
+        SCOPED_TRACE(value);
+        ASSERT_TRUE(writeSettingsFile(file, {{"Salvestatud", value}}));
+        EXPECT_EQ(readProfileString(file, "SEADED", "Salvestatud", "0"), value);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "platform/atomic_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -138,6 +139,52 @@ TEST(AtomicFile, RefusedTargetsAndUnreadableFilesGiveTheirErrorNumbers) {
         EXPECT_FALSE(failed.ok);
         EXPECT_EQ(failed.number, number);
     }
+}
+
+TEST(AtomicFile, PipesDevicesAndLargeFilesAreRefusedByNameWithoutWaiting) {
+    TempInstallFolder folder;
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0644), 0);
+    folder.writeFile("large", std::string(17 << 20, 'x'));
+    folder.writeFile("sixteen", std::string(16 << 20, 'x'));
+    const std::pair<fs::path, const char*> refused[] = {
+        {folder / "pipe", "it is a named pipe"},
+        {"/dev/null", "it is a device"},
+        {folder / "large", "the file is larger than 16 MB"},
+    };
+    for (const auto& [path, why] : refused) {
+        SCOPED_TRACE(path);
+        const FileBytes read = readFileBytes(path);  // a pipe without a writer returns at once
+        EXPECT_FALSE(read.ok);
+        EXPECT_EQ(read.number, vberr::kPathFileAccessError);
+        EXPECT_EQ(read.reason, "Cannot read " + path.string() + ": " + why);
+        EXPECT_TRUE(read.bytes.empty());
+    }
+    EXPECT_EQ(readFileBytes(folder / "sixteen").bytes.size(), 16u << 20);
+    const FileResult write = writeFileAtomically(folder / "pipe", "x");
+    EXPECT_EQ(write.reason, "Cannot write " + (folder / "pipe").string() + ": it is a named pipe");
+    EXPECT_TRUE(fs::is_fifo(folder / "pipe"));
+}
+
+TEST(AtomicFile, ReadOnlyTargetsStayAndLinksAreWrittenThroughToTheirTarget) {
+    TempInstallFolder folder;
+    folder.writeFile("locked", "old");
+    fs::permissions(folder / "locked", fs::perms::owner_read | fs::perms::group_read);
+    const FileResult locked = writeFileAtomically(folder / "locked", "new");
+    EXPECT_EQ(locked.number, vberr::kPermissionDenied);
+    EXPECT_EQ(locked.reason,
+              "Cannot write " + (folder / "locked").string() + ": the file is read-only");
+    EXPECT_EQ(folder.readFile("locked"), "old");
+
+    // A link to a file in another folder, through a relative link to the link.
+    fs::create_directory(folder / "real");
+    folder.writeFile("real/settings", "old");
+    fs::create_symlink(folder / "real" / "settings", folder / "link");
+    fs::create_symlink("link", folder / "second");
+    ASSERT_TRUE(writeFileAtomically(folder / "second", "new"));
+    EXPECT_TRUE(fs::is_symlink(folder / "link"));
+    EXPECT_TRUE(fs::is_symlink(folder / "second"));
+    EXPECT_EQ(folder.readFile("real/settings"), "new");
+    EXPECT_EQ(namesIn(folder / "real"), Names{"settings"}) << "no temporary file is left";
 }
 
 }  // namespace

@@ -85,5 +85,33 @@ TEST(Codec, FileTextIsUtf8OrWindows1257) {
     }
 }
 
+TEST(Codec, FileBytesComeBackInTheEncodingTheyWereReadIn) {
+    using E = TextEncoding;
+    const struct {
+        std::string bytes;
+        E encoding;
+        std::string added;    // appended to the text before it is written again
+        std::string written;  // the bytes written
+    } cases[] = {
+        {"plain", E::Undecided, "", "plain"},
+        {"plain", E::Undecided, " õ", "plain \xf5"},
+        {"plain", E::Undecided, " 日", "plain 日"},
+        {"\xf5un", E::Windows1257, "", "\xf5un"},
+        {"\xf5un", E::Windows1257, " Профиль", "õun Профиль"},  // never "?"
+        {"õun", E::Utf8, " š", "õun š"},
+        {"\xEF\xBB\xBFõun", E::Utf8, "", "\xEF\xBB\xBFõun"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes + c.added);
+        const DecodedText read = decodeFileTextKeepingEncoding(c.bytes);
+        EXPECT_EQ(read.encoding, c.encoding);
+        EXPECT_EQ(encodeFileText(read.text + c.added, read.encoding, read.byteOrderMark),
+                  c.written);
+    }
+    EXPECT_TRUE(looksLikeText("a\tb\r\nc\f\x1a õ"));
+    EXPECT_FALSE(looksLikeText(std::string("a\0b", 3)));
+    EXPECT_FALSE(looksLikeText("a\x01b"));
+}
+
 }  // namespace
 }  // namespace lumbrix

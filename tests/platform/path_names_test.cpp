@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -12,21 +13,44 @@ TEST(PathNames, RefusedAndAcceptedNames) {
     const char* dots = "The name cannot be \".\" or \"..\".";
     const char* slash = "The name cannot contain \"/\" or \"\\\".";
     const char* control = "The name cannot contain control characters.";
+    std::string sixtyFourLetters;
+    for (int i = 0; i < 64; ++i)
+        sixtyFourLetters += "õ";
     struct Case {
         std::string name;
         const char* reason;  // nullptr when the name is accepted
     };
     const std::vector<Case> cases = {
-        {"", "The name is empty."}, {"..", dots},
-        {"../kava", slash},         {"a\\b", slash},
-        {"ka\tva", control},        {std::string("ka\0va", 5), control},
-        {"kava\x7F", control},      {"õunapuu 250 ŠŽ", nullptr},
-        {"...", nullptr},           {".kava", nullptr},
+        {"", "The name is empty."},
+        {"..", dots},
+        {"../kava", slash},
+        {"a\\b", slash},
+        {"ka\tva", control},
+        {std::string("ka\0va", 5), control},
+        {"kava\x7F", control},
+        {"õunapuu 250 ŠŽ", nullptr},
+        {"...", nullptr},
+        {".kava", nullptr},
+        {"kava\u0085", control},
+        {"kava\xC2", "The name is not valid text."},
+        {"   ", "The name cannot consist of blanks only."},
+        {" kava", "The name cannot begin or end with a blank."},
+        {"kava ", "The name cannot begin or end with a blank."},
+        {std::string(64, 'x'), nullptr},
+        {std::string(65, 'x'), "The name cannot be longer than 64 characters."},
+        {sixtyFourLetters, nullptr},  // characters count, not bytes
+        {"Mill.SET", "The name cannot end in \".set\"."},
+        {"Mill.settings", nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("[" + c.name + "]");
         const auto refusal = checkNameForPath(c.name);
         EXPECT_EQ(refusal.value_or("accepted"), c.reason ? c.reason : "accepted");
+        if (!refusal) {  // an accepted name is one folder right below its parent
+            const std::filesystem::path database = "/install/database";
+            EXPECT_EQ((database / c.name).parent_path(), database);
+            EXPECT_EQ((database / c.name).filename().string(), c.name);
+        }
     }
 }
 

@@ -46,6 +46,28 @@ TEST(UserSettings, FileLayoutDefaultsAndAFolderThatCannotBeMade) {
     EXPECT_EQ(blocked.get("AutoName", "0"), "0");
 }
 
+TEST(UserSettings, TheFileIsAlwaysUtf8AndAValueWithALineBreakIsRefused) {
+    TempInstallFolder folder;
+    // Written earlier in Windows-1257 ("õ" is F5): read as such, written back in UTF-8.
+    folder.writeFile("user/settings.ini", "[Settings]\r\nDefaultLanguage=\xf5un.keel\r\n");
+    UserSettings settings(folder.userSettingsPath());
+    ASSERT_TRUE(settings.save("DefaultProfile", "Профиль").ok);
+    ASSERT_TRUE(settings.save("Autofit", "0").ok);
+    EXPECT_EQ(folder.readFile("user/settings.ini"),
+              "[Settings]\r\nDefaultLanguage=õun.keel\r\nDefaultProfile=Профиль\r\nAutofit=0\r\n");
+    EXPECT_EQ(settings.get("DefaultProfile", "LUMBRIX"), "Профиль");
+
+    for (const char* broken : {"two\r\nlines", "line\nfeed", "[Other]\rx=1"}) {
+        SCOPED_TRACE(broken);
+        const FileResult refused = settings.save("DefaultProfile", broken);
+        EXPECT_FALSE(refused.ok);
+        EXPECT_NE(refused.reason.find("settings.ini"), std::string::npos);
+        EXPECT_EQ(settings.get("DefaultProfile", "LUMBRIX"), "Профиль");
+    }
+    EXPECT_FALSE(settings.save("Long", std::string(255, 'x')).ok);
+    EXPECT_TRUE(settings.save("Long", std::string(254, 'x')).ok);
+}
+
 // Sets or unsets an environment variable for one scope.
 class ScopedEnv {
   public:

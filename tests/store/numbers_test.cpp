@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <random>
 #include <string>
@@ -162,6 +163,29 @@ TEST(NumberText, ReadsBackAsTheFifteenDigitValue) {
         ASSERT_EQ(text.find_first_of(", "), std::string::npos);
         ASSERT_NE(text.back(), '.');
     }
+}
+
+TEST(NumberText, TheLargestDoublesAreCutTowardZeroAndReadBack) {
+    test::TestDesktop desktop;  // any box would fail the test
+    const double largest = std::numeric_limits<double>::max();
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {largest, "1.79769313486231E+308"},
+        {-largest, "-1.79769313486231E+308"},
+        {std::nextafter(largest, 0.0), "1.79769313486231E+308"},
+        {1.7976931348623e308, "1.7976931348623E+308"},
+        {1.5e308, "1.5E+308"},  // below the top: rounded as ever
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(NumberText(c.value), c.text);
+        EXPECT_TRUE(std::isfinite(RegionCompVal(NumberText(c.value))));
+        EXPECT_LE(std::fabs(RegionCompVal(NumberText(c.value))), std::fabs(c.value));
+        EXPECT_EQ(RegionCompVal(c.value), RegionCompVal(std::string(c.text)));
+    }
+    EXPECT_EQ(FormatNumber(largest, "0").substr(0, 16), "1797693134862310");
 }
 
 TEST(FormatNumber, RoundsTiesAwayFromZeroOnTheDecimalValue) {
