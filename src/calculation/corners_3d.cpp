@@ -1,7 +1,8 @@
 // The 3D view's corner table: the cross-section corners of every board position, in whole mm
 // from the log's centre (x to the right, y downward), written as text into the view's labels.
 // Each board is placed from the value already written for its neighbour, so the rounding of
-// every written value carries along the chain of boards.
+// every written value carries along the chain of boards. Sizes and kerfs are read as their
+// leading number within +-100 km, so that no setting, however large, overflows a value.
 #include "app/application.h"
 #include "mainwindow/frm_main.h"
 #include "store/board_row.h"
@@ -75,10 +76,10 @@ void frmMain::Arvuta_3d() {
     double thicknesses = 0;
     for (int i = 0; i < n; ++i) {
         lstSyda.setListIndex(i);
-        thicknesses += Val(BoardRow(lstSyda.list(i)).sawingThicknessText());
+        thicknesses += view3d::limitedNumber(BoardRow(lstSyda.list(i)).sawingThicknessText());
     }
-    const double k2 = Val(store().txtKetas2saag);
-    const double k1 = Val(store().txtKetas1saag);
+    const double k2 = view3d::limitedNumber(store().txtKetas2saag);
+    const double k1 = view3d::limitedNumber(store().txtKetas1saag);
     const double block = thicknesses + (n - 1) * k2;
 
     const auto writer = [&view](BoxFamily family, int board) {

@@ -94,6 +94,19 @@ TEST_F(Corners3d, TheCentralUpdateWritesTheTableAsItsLastStep) {
     EXPECT_EQ(corners(Family::LowerEdger, 0), "-50,80 -50,105 50,105 50,80");
 }
 
+TEST_F(Corners3d, NoKerfOverflowsTheTable) {
+    place(Family::Centre, 50, 150);
+    place(Family::Centre, 50, 150);
+    place(Family::UpperEdger, 25, 100);
+    computeCorners();
+    store().txtKetas2saag = "1e999";  // read as 100 km
+    store().txtKetas1saag = "-1e400";
+    main().Arvuta_3d();
+    EXPECT_TRUE(desktop.messages().empty());
+    EXPECT_EQ(corners(Family::Centre, 1), "50000000,-75 50000000,75 50000050,75 50000050,-75");
+    EXPECT_EQ(corners(Family::UpperEdger, 0), "-50,99999900 -50,99999925 50,99999925 50,99999900");
+}
+
 TEST_F(Corners3d, WithoutACentreBoardNothingIsComputedAndNothingFails) {
     // The right side starts from the last centre board; with none there is none to index.
     // The view, loaded by the first write, has cleared every position: all boxes are hidden.
