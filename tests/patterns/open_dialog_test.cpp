@@ -11,14 +11,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::PatternDialogTest;
 
-class OpenDialog : public PatternDialogTest {
-  protected:
-    void expectMessage(const std::string& text, const std::string& title, int style) {
-        EXPECT_EQ(desktop.lastMessage().text, text);
-        EXPECT_EQ(desktop.lastMessage().title, title);
-        EXPECT_EQ(desktop.lastMessage().style, style);
-    }
-};
+class OpenDialog : public PatternDialogTest {};
 
 TEST_F(OpenDialog, AReadFillsTheListsAndFieldsWithTheirDefaults) {
     const struct {

@@ -72,6 +72,13 @@ void PatternDialogTest::openFile(const std::string& file) {
     });
 }
 
+void PatternDialogTest::expectMessage(const std::string& text, const std::string& title,
+                                      int style) {
+    EXPECT_EQ(desktop.lastMessage().text, text);
+    EXPECT_EQ(desktop.lastMessage().title, title);
+    EXPECT_EQ(desktop.lastMessage().style, style);
+}
+
 std::string PatternDialogTest::screen() {
     frmMain& m = main();
     std::string s;

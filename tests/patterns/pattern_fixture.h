@@ -32,6 +32,9 @@ class PatternDialogTest : public MainWindowTest {
     // Opens `file` of the patterns folder by choosing it and pressing Open.
     void openFile(const std::string& file);
 
+    // The last message box shown was this one.
+    void expectMessage(const std::string& text, const std::string& title, int style);
+
     // What the planner sees of the pattern: lists, log, header, notes, name and results.
     std::string screen();
 };
