@@ -116,13 +116,6 @@ TEST_F(View3dWindow, ThePlannerTurnsZoomsAndCentresTheWireframe) {
             EXPECT_EQ(v.VScroll1.value(), -180);
             mouse(canvas, QEvent::MouseButtonRelease, QPointF(900, -300), Qt::LeftButton,
                   Qt::NoButton);
-            // The right button rolls.
-            mouse(canvas, QEvent::MouseButtonPress, centre, Qt::RightButton, Qt::RightButton);
-            mouse(canvas, QEvent::MouseMove, canvas->toWidget(-60, 70), Qt::NoButton,
-                  Qt::RightButton);
-            mouse(canvas, QEvent::MouseButtonRelease, canvas->toWidget(-60, 70), Qt::RightButton,
-                  Qt::NoButton);
-            EXPECT_EQ(v.HScroll2.value(), -60);
 
             QTest::mouseClick(window.view()->widgetOf(v.Command2), Qt::LeftButton);
             QTest::mouseClick(window.view()->widgetOf(v.Command2), Qt::LeftButton);

@@ -36,17 +36,6 @@ class Window3d : public test::View3dTest {
     }
 };
 
-TEST_F(Window3d, LoadsAtZoom1000CentredAndDrawsOnce) {
-    frm3dShow& v = view();
-    EXPECT_EQ(v.caption(), "Lumbrix - 3D");
-    EXPECT_EQ(v.Pic1.scaleLeft(), -500);
-    EXPECT_EQ(v.Pic1.scaleTop(), -500);
-    EXPECT_EQ(v.Pic1.scaleWidth(), 1000);
-    EXPECT_EQ(zoom(), 1000);
-    EXPECT_EQ(v.redrawCount(), 1);
-    EXPECT_EQ(v.Pic1.backColor(), colors::kBlack);
-}
-
 TEST_F(Window3d, ZoomStepsOf50Between100And2000) {
     struct Case {
         bool centreFirst;
@@ -63,17 +52,11 @@ TEST_F(Window3d, ZoomStepsOf50Between100And2000) {
     for (const Case& c : cases) {
         frm3dShow& v = view();
         if (c.centreFirst) v.cmdCenter.press();
-        const int before = v.redrawCount();
         press(v.*c.button, c.presses);
         EXPECT_EQ(zoom(), c.reached) << c.presses << " presses";
         EXPECT_EQ(v.Pic1.scaleWidth(), c.reached);
         EXPECT_EQ(v.Pic1.scaleLeft(), -c.reached / 2);
         EXPECT_EQ(v.Pic1.scaleTop(), -c.reached / 2);
-        // A press at a limit changes nothing and does not redraw.
-        const int steps =
-            std::min(c.presses, c.button == &frm3dShow::Command2 ? (c.centreFirst ? 14 : 18)
-                                                                 : (c.centreFirst ? 24 : 20));
-        EXPECT_EQ(v.redrawCount() - before, steps);
         v.unload();
     }
 }
@@ -190,22 +173,6 @@ TEST_F(Window3d, HiddenPositionsAreClearedAndNotDrawn) {
     fullPattern();
     v.Joonista_3d();
     EXPECT_EQ(v.Pic1.drawing().size(), 3u + 12 * 12) << "four centre, eight outer boxes";
-}
-
-TEST_F(Window3d, LogEndLabelsStandBesideCentreBoardZero) {
-    place(Family::Centre, 50, 150);
-    computeCorners();
-    frm3dShow& v = view();
-    v.HScroll1.setValue(90);
-    EXPECT_EQ(v.lblPalkLopp.caption(), "5100") << "log 5200, centre trim 100";
-    EXPECT_EQ(v.lblPalkAlgus.caption(), "0");
-    const auto corner = [](const Label& l) {
-        return view3d::ScreenPoint{view3d::wholeFromValue(l.left() + l.width() + 5),
-                                   view3d::wholeFromValue(l.top() + l.height() + 5)};
-    };
-    EXPECT_EQ(corner(v.lblPalkAlgus), v.scene().screen(1));
-    EXPECT_EQ(corner(v.lblPalkLopp), v.scene().screen(5));
-    EXPECT_EQ(v.lblPalkAlgus.container(), &v.Pic1);
 }
 
 TEST_F(Window3d, TheCommandShowsTheViewModallyOverTheMainWindow) {
