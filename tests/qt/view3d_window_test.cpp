@@ -3,6 +3,7 @@
 // while the button is held), the zoom and centre buttons and the line-width spinner.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
@@ -117,6 +118,13 @@ TEST_F(View3dWindow, ThePlannerTurnsZoomsAndCentresTheWireframe) {
             mouse(canvas, QEvent::MouseButtonRelease, QPointF(900, -300), Qt::LeftButton,
                   Qt::NoButton);
 
+            // The three buttons show the program's own pictures, no symbol-font glyph.
+            for (const CommandButton* b : {&v.Command2, &v.cmdCenter, &v.Command3}) {
+                auto* button = qobject_cast<QAbstractButton*>(window.view()->widgetOf(*b));
+                ASSERT_NE(button, nullptr);
+                EXPECT_FALSE(button->icon().isNull()) << b->name();
+                EXPECT_TRUE(button->text().isEmpty()) << b->name();
+            }
             QTest::mouseClick(window.view()->widgetOf(v.Command2), Qt::LeftButton);
             QTest::mouseClick(window.view()->widgetOf(v.Command2), Qt::LeftButton);
             EXPECT_EQ(v.Pic1.scaleHeight(), 900);
