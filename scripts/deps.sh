@@ -10,6 +10,7 @@ packages=(
     xvfb xauth
     poppler-utils
     clang-format
+    clang libclang-rt-14-dev
 )
 
 missing=()

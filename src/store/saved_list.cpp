@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <deque>
 #include <system_error>
-#include <unordered_set>
+#include <unordered_map>
 #include <utility>
 
 #include "platform/codec.h"
@@ -168,8 +169,18 @@ fs::path damagedListCopyPath(const fs::path& path) {
     return candidate;
 }
 
+std::vector<StoredRow> storedRows(std::string_view bytes) {
+    std::vector<std::string_view> raw;
+    const SavedListRead read = parseRows(bytes, {}, &raw);
+    std::vector<StoredRow> rows;
+    if (read.outcome != SavedListRead::Outcome::Rows) return rows;
+    for (std::size_t i = 0; i < raw.size(); ++i)
+        rows.push_back({read.rows[i], !isAscii(raw[i]) && isValidUtf8(raw[i])});
+    return rows;
+}
+
 SavedListBytes serializeSavedList(const std::vector<std::string>& rows,
-                                  const std::vector<std::string>& utf8Rows) {
+                                  const std::vector<StoredRow>& previous) {
     SavedListBytes result;
     if (rows.size() > static_cast<std::size_t>(savedlist::kMaxRows)) {
         result.number = vberr::kOverflow;
@@ -177,11 +188,20 @@ SavedListBytes serializeSavedList(const std::vector<std::string>& rows,
                         std::to_string(savedlist::kMaxRows) + ")";
         return result;
     }
-    const std::unordered_set<std::string> keptInUtf8(utf8Rows.begin(), utf8Rows.end());
+    // The encodings of the previous rows of each text, in file order.
+    std::unordered_map<std::string, std::deque<bool>> previousUtf8;
+    for (const StoredRow& row : previous)
+        previousUtf8[row.text].push_back(row.utf8);
     std::string bytes(savedlist::kSignature);
     appendCount(bytes, static_cast<std::int32_t>(rows.size()));
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const bool keptUtf8 = keptInUtf8.contains(rows[i]);
+        bool keptUtf8 = false;
+        if (const auto found = previousUtf8.find(rows[i]); found != previousUtf8.end()) {
+            if (!found->second.empty()) {
+                keptUtf8 = found->second.front();
+                found->second.pop_front();
+            }
+        }
         const std::string encoded =
             encodeFileText(rows[i], keptUtf8 ? TextEncoding::Utf8 : TextEncoding::Undecided);
         if (encoded.size() > savedlist::kMaxRowBytes) {
@@ -200,19 +220,11 @@ SavedListBytes serializeSavedList(const std::vector<std::string>& rows,
 }
 
 FileResult writeSavedList(const fs::path& path, const std::vector<std::string>& rows) {
-    // What the file holds now: the rows it keeps in UTF-8, or damaged content to keep aside.
-    std::vector<std::string> utf8Rows;
+    // What the file holds now: rows whose encoding is kept, or damaged content to keep aside.
     const FileBytes old = readFileBytes(path);
-    bool damaged = false;
-    if (old) {
-        std::vector<std::string_view> raw;
-        const SavedListRead read = parseRows(old.bytes, path, &raw);
-        damaged = read.damaged();
-        for (std::size_t i = 0; i < raw.size(); ++i) {
-            if (!isAscii(raw[i]) && isValidUtf8(raw[i])) utf8Rows.push_back(read.rows[i]);
-        }
-    }
-    const SavedListBytes content = serializeSavedList(rows, utf8Rows);
+    const bool damaged = old && parseRows(old.bytes, path, nullptr).damaged();
+    const SavedListBytes content =
+        serializeSavedList(rows, old ? storedRows(old.bytes) : std::vector<StoredRow>{});
     if (!content.ok) {
         return FileResult::failure(content.number, path,
                                    "Cannot write " + path.string() + ": " + content.reason);

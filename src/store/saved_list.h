@@ -79,17 +79,26 @@ SavedListRead readSavedList(const std::filesystem::path& path);
 std::filesystem::path damagedListCopyPath(const std::filesystem::path& path);
 
 // The bytes of a list file holding rows, or the reason they cannot be stored: a row longer
-// than 255 bytes on disk, or more than 32767 rows (VbError 6 "Overflow"). Each row is written in
-// UTF-8 when it is one of utf8Rows (rows that were read as UTF-8 keep their encoding) or when
-// Windows-1257 cannot hold it, else in Windows-1257.
+// than 255 bytes on disk, or more than 32767 rows (VbError 6 "Overflow"). A row keeps the
+// encoding of a row of the same text in `previous` (the rows a file held, with the encoding
+// each was read in; each used once, in order); another row is written in Windows-1257 when
+// every character fits, else in UTF-8.
 struct SavedListBytes {
     bool ok = false;
     std::string bytes;
     int number = 0;
     std::string reason;
 };
+struct StoredRow {
+    std::string text;
+    bool utf8 = false;  // read as UTF-8 (a row of plain ASCII counts as either)
+};
 SavedListBytes serializeSavedList(const std::vector<std::string>& rows,
-                                  const std::vector<std::string>& utf8Rows = {});
+                                  const std::vector<StoredRow>& previous = {});
+
+// The rows of a list file's bytes with the encoding each was read in; empty when the bytes
+// are not a readable list.
+std::vector<StoredRow> storedRows(std::string_view bytes);
 
 // Writes rows to path atomically: the file then holds exactly the new list, or, when the
 // write fails or the rows cannot be stored, its old content unchanged. Rows that the file
