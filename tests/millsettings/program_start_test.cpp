@@ -74,6 +74,9 @@ TEST(UserPreferences, ProfileNameThatCannotBeAFolderFallsBackToTheShippedProfile
     } cases[] = {
         {"../../etc", "english.keel", "The default profile name \"../../etc\" cannot be used"},
         {"Mill\\1", "eesti.keel", "Vaikimisi profiili nimi \"Mill\\1\" ei sobi"},
+        {"Mill.set", "english.keel", "The default profile name \"Mill.set\" cannot be used"},
+        {"Mill\u0085", "english.keel", "The default profile name \"Mill\u0085\" cannot be used"},
+        {" Mill", "english.keel", "The default profile name \" Mill\" cannot be used"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
