@@ -18,7 +18,9 @@ void frmMain::lblPalgimaht_MouseMove() {
 
 void frmMain::lblPalgimaht_Click() {
     const std::string d = txtPalk.text();
-    const std::string l = NumberText(CLng(RegionCompVal(txtPikkus.text())));
+    // The length in metres, as the formula takes it, so that the formula with these values
+    // gives the volume the label shows.
+    const std::string l = NumberText(CLng(RegionCompVal(txtPikkus.text())) / 1000.0);
     const std::string k = store().txtPalgimahukoefitsent;
     const std::string formula = d + "/ 10) * (" + d + " / 10) * " + l + ") * (0.797 + 0.0153 * " +
                                 l + ") + 3.74 * " + l + " * " + l + ") / 10000) * " + k;

@@ -220,8 +220,9 @@ TEST_F(PatternEditing, ResultLabelsExplainThemselvesAndTheLogVolumeItsFormula) {
     EXPECT_EQ(desktop.lastMessage().style, mb::kInformation);
     EXPECT_EQ(desktop.lastMessage().text,
               "Formula used for log volume calculations (based on ESTONIAN VOLUMETABLE):\r\n"
-              "log volume = ((((200/ 10) * (200 / 10) * 5200) * (0.797 + 0.0153 * 5200) + 3.74 * "
-              "5200 * 5200) / 10000) * 0.95");
+              "log volume = ((((200/ 10) * (200 / 10) * 5.2) * (0.797 + 0.0153 * 5.2) + 3.74 * "
+              "5.2 * 5.2) / 10000) * 0.95")
+        << "the length in metres, so that the formula gives the volume shown (0.183)";
 }
 
 TEST_F(PatternEditing, TheLogPriceNoticeOpensTheEditorOnlyForAMissingLogCost) {
