@@ -24,10 +24,6 @@ class frmPrintPreview : public Form {
     Image imgLogo{*this, "imgLogo"};
     CommandButton cmdPrindi{*this, "cmdPrindi"};
     CommandButton cmdSulge{*this, "cmdSulge"};
-    CommandButton cmdBold{*this, "cmdBold"};
-    CommandButton cmdItalic{*this, "cmdItalic"};
-    CommandButton cmdUnderline{*this, "cmdUnderline"};
-    CommandButton cmdHide{*this, "cmdHide"};
     CommandButton cmdWordOrder{*this, "cmdWordOrder"};
 
     // ---- header: pattern and profile, log data
@@ -75,7 +71,8 @@ class frmPrintPreview : public Form {
     ListBox lstSeimerAll{*this, "lstSeimerAll"};
     ListBox lstKylgVasak{*this, "lstKylgVasak"};
     ListBox lstKylgParem{*this, "lstKylgParem"};
-    Frame frmPrices{*this, "frmPrices"};  // blanks the price column out when shown
+    // An empty opaque box that blanks the price column out when shown.
+    Label frmPrices{*this, "frmPrices"};
     Label lblKKLabelSaematValjatulek{*this, "lblKKLabelSaematValjatulek"};
     Label lblvaljatulek{*this, "lblvaljatulek"};
     Label lblKKLabelSaepuruValjatulek{*this, "lblKKLabelSaepuruValjatulek"};
@@ -119,6 +116,13 @@ class frmPrintPreview : public Form {
     Label lblrawmaterialATP{*this, "lblrawmaterialATP"};
     Label lblKKLabelNetLogprice{*this, "lblKKLabelNetLogprice"};
     Label lblNETrawmaterial{*this, "lblNETrawmaterial"};
+
+    // ---- the notes' style buttons and the money figures' toggle, over the notes and the
+    // frame they touch
+    CommandButton cmdBold{*this, "cmdBold"};
+    CommandButton cmdItalic{*this, "cmdItalic"};
+    CommandButton cmdUnderline{*this, "cmdUnderline"};
+    CommandButton cmdHide{*this, "cmdHide"};
 
     // ---- when the sheet was made
     Label lbldate{*this, "lbldate"};

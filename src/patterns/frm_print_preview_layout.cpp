@@ -205,6 +205,7 @@ void frmPrintPreview::layOutListsFrame() {
     frmPrices.setContainer(&Frame1);
     frmPrices.move(4200, 750, 855, 3300);
     frmPrices.setBackColor(colors::kWhite);
+    frmPrices.setCaption("");
     frmPrices.setVisible(false);
 
     const struct {

@@ -1,11 +1,13 @@
-// Real printing offscreen: the pattern sheet of a full pattern and the calculations report,
-// each printed through the printer dialog into a PDF file, then read back as text.
+// The pattern sheet and the calculations report on the Qt desktop: the sheet's tool buttons
+// take the planner's clicks where they touch other controls, and real printing offscreen,
+// each window printed through the printer dialog into a PDF file, then read back as text.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <array>
 #include <cstdio>
@@ -17,6 +19,8 @@
 #include "patterns/frm_arvutused.h"
 #include "patterns/frm_print_preview.h"
 #include "platform/text.h"
+#include "qt/form_view.h"
+#include "qt/form_window.h"
 #include "qt/qt_desktop.h"
 #include "qt_test_app.h"
 #include "store/board_row.h"
@@ -119,6 +123,32 @@ TEST_F(PrintToPdf, TheReportPrintsOnOnePageWithItsResultAndWithoutItsButtons) {
     EXPECT_NE(text.find(report.txtKuluTotal.text()), std::string::npos) << "the cost total";
     EXPECT_EQ(text.find(report.cmdExit.caption()), std::string::npos) << "a button on paper";
     report.unload();
+}
+
+// The widget that a click at the middle of `c`'s widget reaches.
+bool clickReaches(qt::FormWindow& window, const Control& c, const Control& expected) {
+    QWidget* shown = window.view()->widgetOf(c);
+    QWidget* target = window.view()->widgetOf(expected);
+    const QPoint at = window.mapFromGlobal(shown->mapToGlobal(shown->rect().center()));
+    QWidget* hit = window.childAt(at);
+    return hit == target || target->isAncestorOf(hit);
+}
+
+TEST_F(PrintToPdf, ThePreviewsButtonsLieOverTheNotesAndFiguresTheyTouch) {
+    frmPrintPreview& sheet = app->window<frmPrintPreview>();
+    sheet.show();
+    qt::FormWindow* window = desktop->windowOf(sheet);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    for (const CommandButton* b :
+         {&sheet.cmdPrindi, &sheet.cmdSulge, &sheet.cmdBold, &sheet.cmdItalic, &sheet.cmdUnderline,
+          &sheet.cmdHide, &sheet.cmdWordOrder})
+        EXPECT_TRUE(clickReaches(*window, *b, *b)) << b->name();
+    // Hidden figures: the blank box lies over the price column of the board lists.
+    QTest::mouseClick(window->view()->widgetOf(sheet.cmdHide), Qt::LeftButton);
+    ASSERT_TRUE(sheet.frmPrices.visible());
+    EXPECT_TRUE(clickReaches(*window, sheet.frmPrices, sheet.frmPrices));
+    sheet.unload();
 }
 
 }  // namespace
