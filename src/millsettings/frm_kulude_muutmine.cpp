@@ -92,6 +92,7 @@ void frmKuludeMuutmine::cmdOK_Click() {
     frmMainSub& store = m.store();
     store.txtKuineTootmismaht = volume;
     updateDerivedCosts(store);
+    hide();
     unload();
     m.cmdSobita.press();
 }

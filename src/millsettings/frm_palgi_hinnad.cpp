@@ -1,6 +1,7 @@
 #include "millsettings/frm_palgi_hinnad.h"
 
 #include "app/application.h"
+#include "localisation/dialog_captions.h"
 #include "localisation/message_language.h"
 #include "mainwindow/frm_main.h"
 #include "millsettings/log_price_row.h"
@@ -122,7 +123,9 @@ void frmPalgiHinnad::Form_Load() {
     Lae_keel();
 }
 
-void frmPalgiHinnad::Lae_keel() {}
+void frmPalgiHinnad::Lae_keel() {
+    loadDialogCaptions(app_, *this, dialogcaptions::kPalgiHinnad);
+}
 
 void frmPalgiHinnad::wholeNumber_KeyPress(int& keyAscii) {
     if (isDigit(keyAscii) || keyAscii == kBackspace) return;

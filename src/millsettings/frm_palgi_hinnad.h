@@ -62,8 +62,7 @@ class frmPalgiHinnad : public Form {
     void Sobita_sisestus();
     // The back button reads "Salvesta" / "Save" once the table has changed.
     void Uuenda_muudatus();
-    // Captions from the language file's section "PH"; the built-in captions stand until the
-    // language files exist.
+    // Captions from the language file's section "PH".
     void Lae_keel();
 
   private:

@@ -1,6 +1,7 @@
 #include "millsettings/frm_profiil.h"
 
 #include "app/application.h"
+#include "localisation/dialog_captions.h"
 #include "localisation/message_language.h"
 #include "mainwindow/frm_main.h"
 #include "millsettings/profile_files.h"
@@ -75,7 +76,9 @@ frmMain& frmProfiil::main() const {
     return app_.window<frmMain>();
 }
 
-void frmProfiil::Lae_keel() {}
+void frmProfiil::Lae_keel() {
+    loadDialogCaptions(app_, *this, dialogcaptions::kProfiil);
+}
 
 void frmProfiil::Form_Load() {
     try {
@@ -121,6 +124,7 @@ void frmProfiil::cmdLae_Click() {
         if (!saved) runtime::msgBox(saved.reason, mb::kExclamation, preference::kDefaultProfile);
     }
     m.lblValitudProfiil.setCaption(name);
+    hide();  // gone from the screen before the profile's own messages show
     unload();
     m.cmdLaeprofiil.press();
     // The figures on screen follow the new profile's costs and prices. Without centre boards

@@ -38,8 +38,7 @@ class frmProfiil : public Form {
     void cmdTagasi_Click();
     // Writes the store's settings into the settings file of the profile `name`.
     void Salvesta_seaded(const std::string& name);
-    // Captions from the language file's section "PR"; the built-in captions stand until the
-    // language files exist.
+    // Captions from the language file's section "PR".
     void Lae_keel();
 
   private:

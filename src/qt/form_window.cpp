@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -113,6 +114,17 @@ void FormWindow::reject() {
             return;
         }
     }
+}
+
+void FormWindow::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    if (!view_->attached() || !isWindow()) return;
+    // A place the model gave, in whole pixels, stays as the model gave it.
+    if (x() == twipsToPixels(form_.left()) && y() == twipsToPixels(form_.top())) return;
+    appliedLeft_ = x() * kTwipsPerPixel;
+    appliedTop_ = y() * kTwipsPerPixel;
+    // Moving a window keeps its size and raises no event of the model.
+    form_.move(appliedLeft_, appliedTop_);
 }
 
 void FormWindow::resizeEvent(QResizeEvent* event) {

@@ -34,6 +34,9 @@ class FormWindow : public QDialog {
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
     void resizeEvent(QResizeEvent* event) override;
+    // The window was moved (by the planner, the window system or its centring): the model
+    // takes its new place, so that windows placed from it open where it is.
+    void moveEvent(QMoveEvent* event) override;
 
   private:
     void applySize();

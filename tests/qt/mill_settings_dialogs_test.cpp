@@ -12,6 +12,7 @@
 
 #include "app/application.h"
 #include "mainwindow/frm_main.h"
+#include "millsettings/frm_kulude_muutmine.h"
 #include "millsettings/frm_palgi_hinnad.h"
 #include "millsettings/frm_profiil.h"
 #include "qt/form_view.h"
@@ -100,6 +101,18 @@ TEST_F(MillSettingsDialogs, TheProfilesDialogListsProfilesAndShowsItsNewProfileF
     QTest::mouseClick(widget<QPushButton>(view, profiles.cmdTagasi), Qt::LeftButton);
     EXPECT_FALSE(frame->isVisible());
     profiles.unload();
+}
+
+TEST_F(MillSettingsDialogs, TheProductionVolumeDialogOpensBelowTheMainWindowWhereverItStands) {
+    frmMain& m = app->window<frmMain>();
+    shown(m);
+    desktop->windowOf(m)->move(200, 100);
+    EXPECT_EQ(m.left(), 3000);
+    EXPECT_EQ(m.top(), 1500);
+    frmKuludeMuutmine& volume = app->window<frmKuludeMuutmine>();
+    EXPECT_EQ(volume.left(), 5000);
+    EXPECT_EQ(volume.top(), 9500);
+    volume.unload();
 }
 
 }  // namespace
