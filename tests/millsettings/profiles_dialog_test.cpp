@@ -80,7 +80,9 @@ TEST_F(ProfilesDialog, SaveAsWritesTheMarkerAndAllSettingsWhileTheCurrentProfile
     EXPECT_EQ(main().lblValitudProfiil.caption(), "Mill1");
     EXPECT_FALSE(app->isLoaded<frmProfiil>());
 
-    // Using Line2 loads its settings and its empty price and product lists.
+    // Using Line2 loads its settings and its empty price and product lists. Without centre
+    // boards nothing is recomputed: the pattern's header stays as typed.
+    main().txtKavaKoostaja.setText("typed");
     frmProfiil& p = profiles();
     click(p, "Line2.set");
     EXPECT_EQ(p.caption(), "Line2");
@@ -89,6 +91,7 @@ TEST_F(ProfilesDialog, SaveAsWritesTheMarkerAndAllSettingsWhileTheCurrentProfile
     EXPECT_EQ(main().lblValitudProfiil.caption(), "Line2");
     EXPECT_EQ(main().lstPalgiHinnad.listCount(), 0);
     EXPECT_EQ(store().txtKuluTootmine, "30");
+    EXPECT_EQ(main().txtKavaKoostaja.text(), "typed");
     EXPECT_FALSE(app->isLoaded<frmProfiil>());
 }
 
