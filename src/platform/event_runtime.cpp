@@ -21,6 +21,8 @@ struct State {
     int loopBase = 0;
     std::map<const Form*, int> formDepth;
     std::vector<PendingAction> pending;
+    // Actions that wait until the event running now is over: the depth of its loop.
+    std::vector<std::pair<int, std::function<void()>>> afterEvent;
 };
 
 State& state() {
@@ -45,6 +47,20 @@ void runReadyActions() {
             ran = true;
             break;
         }
+    }
+}
+
+// Runs the actions of the events that are over: those whose loop's depth is reached again.
+void runActionsAfterEvent() {
+    State& s = state();
+    for (std::size_t i = 0; i < s.afterEvent.size();) {
+        if (s.afterEvent[i].first < s.depth) {
+            ++i;
+            continue;
+        }
+        auto action = std::move(s.afterEvent[i].second);
+        s.afterEvent.erase(s.afterEvent.begin() + static_cast<std::ptrdiff_t>(i));
+        action();
     }
 }
 
@@ -88,6 +104,7 @@ void dispatch(Form* form, const std::string& handlerName, const std::function<vo
     }
     --s.depth;
     runReadyActions();
+    runActionsAfterEvent();
 }
 
 int handlerDepth() {
@@ -126,6 +143,15 @@ void whenIdle(std::function<void()> action) {
         return;
     }
     state().pending.push_back({nullptr, std::move(action)});
+}
+
+void whenEventOver(std::function<void()> action) {
+    State& s = state();
+    if (s.depth == s.loopBase) {
+        action();
+        return;
+    }
+    s.afterEvent.emplace_back(s.loopBase, std::move(action));
 }
 
 void forgetForm(const Form& form) {

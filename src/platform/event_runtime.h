@@ -63,6 +63,10 @@ class ModalLoopScope {
 void whenHandlersOfFormReturned(Form& form, std::function<void()> action);
 // Runs `action` once no handler at all is running: at once when none is.
 void whenIdle(std::function<void()> action);
+// Runs `action` once the event that runs now is over: when its outermost handler, started by
+// the innermost loop (the main loop or a modal window's loop), returns; at once when no handler
+// of that loop runs.
+void whenEventOver(std::function<void()> action);
 // Drops pending actions that belong to `form` (it is being destroyed).
 void forgetForm(const Form& form);
 

@@ -21,7 +21,7 @@ void reportFileProblem(const std::filesystem::path& file, const std::string& tex
     if (!reported.insert(file.lexically_normal()).second) return;
     // The first report of an event forgets them all when the event is over (at once when no
     // handler runs).
-    if (reported.size() == 1) runtime::whenIdle([] { reportedInThisEvent().clear(); });
+    if (reported.size() == 1) runtime::whenEventOver([] { reportedInThisEvent().clear(); });
     runtime::msgBox(text, style, title);
 }
 

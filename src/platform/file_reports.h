@@ -7,9 +7,9 @@ namespace lumbrix {
 
 // Shows a message box about a file, once per file and event: one event (a click, the start-up
 // timer) often reads the same file through several procedures, and the planner is told about
-// each file once. A box for the same file in the same event is left out; once every running
-// handler has returned, the next event reports again. Outside any handler every call shows
-// its box.
+// each file once. A box for the same file in the same event is left out; once the event is
+// over (its outermost handler has returned, also inside a modal window's loop), the next event
+// reports again. Outside any handler every call shows its box.
 void reportFileProblem(const std::filesystem::path& file, const std::string& text, int style,
                        const std::string& title);
 
