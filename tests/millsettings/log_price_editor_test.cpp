@@ -2,10 +2,10 @@
 // leaving with and without a change, and files that cannot be read or written.
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <string>
 #include <vector>
 
+#include "disk_full_sink.h"
 #include "main_window_fixture.h"
 #include "millsettings/frm_palgi_hinnad.h"
 #include "store/saved_list.h"
@@ -26,13 +26,6 @@ class LogPriceEditor : public test::MainWindowTest {
     }
     std::vector<std::string> fileRows() {
         return readSavedList(folder / "database/LUMBRIX/logprices").rows;
-    }
-};
-
-struct FailingSink : FileSink {
-    std::ptrdiff_t write(int, const char*, std::size_t) override {
-        errno = ENOSPC;
-        return -1;
     }
 };
 
@@ -181,7 +174,7 @@ TEST_F(LogPriceEditor, AFailedSaveKeepsTheOldFileTheEditorAndThePattern) {
     frmPalgiHinnad& e = editor();
     desktop.choosePopupItem("mnuKustutaKoik");
     e.cmdKustuta.press();
-    FailingSink failing;
+    test::DiskFullSink failing;
     {
         ScopedFileSink sink(failing);
         desktop.expectMessage(MsgResult::Ok);

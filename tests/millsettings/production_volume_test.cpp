@@ -2,11 +2,11 @@
 // the mill settings.
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "disk_full_sink.h"
 #include "main_window_fixture.h"
 #include "millsettings/frm_kulude_muutmine.h"
 #include "millsettings/frm_palgi_hinnad.h"
@@ -85,12 +85,7 @@ TEST_F(ProductionVolume, NoVolumeIsRefusedAndChangesNothing) {
 }
 
 TEST_F(ProductionVolume, AFailedWriteLeavesTheStoreTheCostsAndTheDialog) {
-    struct FailingSink : FileSink {
-        std::ptrdiff_t write(int, const char*, std::size_t) override {
-            errno = ENOSPC;
-            return -1;
-        }
-    } failing;
+    test::DiskFullSink failing;
     frmKuludeMuutmine& d = dialog();
     d.txtKuineTootmismaht.setText("800");
     {

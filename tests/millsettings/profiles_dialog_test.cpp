@@ -2,11 +2,11 @@
 // (and making it the default), deleting one, and the names that cannot become folders.
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "disk_full_sink.h"
 #include "main_window_fixture.h"
 #include "millsettings/frm_profiil.h"
 #include "platform/ini_file.h"
@@ -202,12 +202,7 @@ TEST_F(ProfilesDialog, NamesThatCannotBeFoldersAreRefusedAndNothingIsCreatedOrDe
 }
 
 TEST_F(ProfilesDialog, AFailedSaveIsReportedUnderTheSaveButtonsName) {
-    struct FailingSink : FileSink {
-        std::ptrdiff_t write(int, const char*, std::size_t) override {
-            errno = ENOSPC;
-            return -1;
-        }
-    } failing;
+    test::DiskFullSink failing;
     ScopedFileSink sink(failing);
     desktop.expectMessage(MsgResult::Ok);
     main().mnusalvestaprofiil.click();

@@ -1,8 +1,7 @@
-// The log price editor and the profiles dialog on screen: typed keys pass their filters, a
-// click on a row fills the entries, and the new-profile frame follows its model.
+// The mill settings dialogs on screen: typed keys pass the log price editor's filters, a click
+// on a row fills its entries, and the production volume dialog opens below the main window.
 #include <gtest/gtest.h>
 
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -14,7 +13,6 @@
 #include "mainwindow/frm_main.h"
 #include "millsettings/frm_kulude_muutmine.h"
 #include "millsettings/frm_palgi_hinnad.h"
-#include "millsettings/frm_profiil.h"
 #include "qt/form_view.h"
 #include "qt/form_window.h"
 #include "qt/qt_desktop.h"
@@ -80,27 +78,6 @@ TEST_F(MillSettingsDialogs, TheLogPriceEditorTakesTypedEntriesAndShowsItsRows) {
     EXPECT_EQ(widget<QLineEdit>(view, editor.txtHind)->text().toStdString(), "12.50");
     EXPECT_TRUE(widget<QPushButton>(view, editor.cmdMuuda)->isEnabled());
     editor.unload();
-}
-
-TEST_F(MillSettingsDialogs, TheProfilesDialogListsProfilesAndShowsItsNewProfileFrame) {
-    frmProfiil& profiles = app->window<frmProfiil>();
-    qt::FormView* view = shown(profiles);
-    auto* files = widget<QListWidget>(view, profiles.Filelist);
-    ASSERT_EQ(files->count(), 1);
-    EXPECT_EQ(files->item(0)->text().toStdString(), "LUMBRIX.set");
-    QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
-                      files->visualItemRect(files->item(0)).center());
-    EXPECT_EQ(profiles.txtfailinimi.text(), "LUMBRIX");
-    EXPECT_EQ(desktop->windowOf(profiles)->windowTitle().toStdString(), "LUMBRIX");
-    EXPECT_TRUE(widget<QPushButton>(view, profiles.cmdKustuta)->isEnabled());
-
-    auto* frame = widget<QGroupBox>(view, profiles.fraUusProfiil);
-    EXPECT_FALSE(frame->isVisible());
-    QTest::mouseClick(widget<QPushButton>(view, profiles.cmdUus), Qt::LeftButton);
-    EXPECT_TRUE(frame->isVisible());
-    QTest::mouseClick(widget<QPushButton>(view, profiles.cmdTagasi), Qt::LeftButton);
-    EXPECT_FALSE(frame->isVisible());
-    profiles.unload();
 }
 
 TEST_F(MillSettingsDialogs, TheProductionVolumeDialogOpensBelowTheMainWindowWhereverItStands) {
