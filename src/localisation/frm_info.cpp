@@ -40,7 +40,9 @@ frmInfo::frmInfo(Application& app) : Form("frmInfo"), app_(app) {
     Label1.move(1320, 120, 1890, 435);
     Label1.setCaption("LUMBRIX");
     Label1.setFont(arial(18));
-    lblInfoLabelVersioon.move(2280, 600, 1050, 195);
+    // The version line and the rights line get room for this desktop's wider fonts: the
+    // version line reaches further right, the rights line may take a second line.
+    lblInfoLabelVersioon.move(2280, 600, 1500, 195);
     lblInfoLabelVersioon.setFont(arial(8.25));
     Line1.setPoints(120, 840, 6780, 840);
     Line1.setBorderColor(kLightGrey);
@@ -48,7 +50,8 @@ frmInfo::frmInfo(Application& app) : Form("frmInfo"), app_(app) {
     Line3.setBorderColor(kDarkGrey);
     lblInfoLabelKirjutanud.move(120, 960, 3375, 195);
     lblInfoLabelKirjutanud.setFont(arial(8.25));
-    lblCopyright.move(3360, 960, 3495, 195);
+    lblCopyright.move(3360, 960, 3495, 390);
+    lblCopyright.setWordWrap(true);
     lblCopyright.setFont(arial(8.25));
     for (Label* l : {&Label1, &lblInfoLabelVersioon, &lblInfoLabelKirjutanud, &lblCopyright})
         l->setTransparent(true);
