@@ -12,6 +12,7 @@
 
 #include "mainwindow/frm_main.h"
 #include "mainwindow/main_window_geometry.h"
+#include "mainwindow/pattern_drawing.h"
 
 namespace lumbrix {
 
@@ -53,9 +54,9 @@ constexpr double kResultCaptionWidth = kResultValueLeft - kFrameInset - 30;
 constexpr double kResultPitch = 270;
 
 // ---- colours
-constexpr Color kButtCircle = colors::rgb(128, 64, 0);
-constexpr Color kMiddleCircle = colors::rgb(128, 128, 128);
-constexpr Color kTopCircle = colors::kBlack;
+constexpr Color kButtCircle = patterndrawing::kButtEnd;
+constexpr Color kMiddleCircle = patterndrawing::kMiddle;
+constexpr Color kTopCircle = patterndrawing::kTopEnd;
 
 // Places a control on the pattern tab, on the window or inside `container`.
 void place(Control& c, double left, double top, double width, double height,
@@ -117,17 +118,13 @@ void placeColumnHeading(Label& label, const char* text, int column, int widthCha
 }
 
 void placeBoardBox(PictureBox& box, PictureBox& drawing) {
-    place(box, 0, 0, 0, 0, &drawing);
-    box.setBordered(false);
-    box.setBackColor(colors::kOrange);
-    box.setVisible(false);
+    patterndrawing::setUpBoardBox(box, drawing, colors::kOrange);
+    box.setTabPage(0);
 }
 
 void placeCircle(Shape& circle, PictureBox& drawing, Color border) {
-    place(circle, 0, 0, 0, 0, &drawing);
-    circle.setShape(ShapeKind::Circle);
-    circle.setBorderColor(border);
-    circle.setFilled(false);
+    patterndrawing::setUpLogOutline(circle, drawing, border);
+    circle.setTabPage(0);
 }
 
 // The keyboard order of the window: `first` in the order given, then every other control in

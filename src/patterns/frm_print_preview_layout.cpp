@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/application.h"
+#include "mainwindow/pattern_drawing.h"
 
 namespace lumbrix {
 
@@ -25,10 +26,7 @@ constexpr int kListRowPixels = 12;
 constexpr double kListBorder = 60;
 const Font kListFont{"Courier New", 6};
 
-// The drawing: the log's ends as on the main window, the boards a lighter orange.
-constexpr double kDrawingUnits = 465.772;
-constexpr Color kButtEnd = colors::rgb(128, 64, 0);
-constexpr Color kTopEnd = colors::kBlack;
+// The drawing: the boards a lighter orange than on the main window.
 constexpr Color kBoardBox = colors::kLightOrange;
 
 const Font kSheetFont{"Arial", 8.25};
@@ -51,22 +49,6 @@ void value(Label& label, double left, double top, double width, Control* contain
 void field(TextBox& box, double left, double top, double width) {
     box.move(left, top, width, kTextHeight);
     box.setFont(kSheetFont);
-}
-
-void boardBox(PictureBox& box, PictureBox& drawing) {
-    box.setContainer(&drawing);
-    box.move(0, 0, 0, 0);
-    box.setBordered(false);
-    box.setBackColor(kBoardBox);
-    box.setVisible(false);
-}
-
-void logEnd(Shape& end, PictureBox& drawing, Color border) {
-    end.setContainer(&drawing);
-    end.move(0, 0, 0, 0);
-    end.setShape(ShapeKind::Circle);
-    end.setBorderColor(border);
-    end.setFilled(false);
 }
 
 }  // namespace
@@ -120,12 +102,13 @@ void frmPrintPreview::layOutControls() {
     picBack.move(495, 1365, 5235, 5235);
     picBack.setBackColor(colors::kWhite);
     picBack.setBordered(true);
-    picBack.scale(0, 0, kDrawingUnits, kDrawingUnits);
-    logEnd(picTyygas, picBack, kButtEnd);
-    logEnd(picLatv, picBack, kTopEnd);
+    using namespace patterndrawing;
+    picBack.scale(0, 0, kFullZoomUnits, kFullZoomUnits);
+    setUpLogOutline(picTyygas, picBack, kButtEnd);
+    setUpLogOutline(picLatv, picBack, kTopEnd);
     for (auto* boxes : {&picsyda, &pickylgvasak, &pickylgparem, &picseimerall, &picseimeryleval}) {
         for (PictureBox& box : *boxes)
-            boardBox(box, picBack);
+            setUpBoardBox(box, picBack, kBoardBox);
     }
 
     layOutListsFrame();
