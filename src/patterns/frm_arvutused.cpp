@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/application.h"
+#include "localisation/dialog_captions.h"
 #include "mainwindow/frm_main.h"
 #include "patterns/print_texts.h"
 #include "platform/vb_error.h"
@@ -123,10 +124,8 @@ void frmArvutused::Form_Load() {
     Lae_keel();
 }
 
-// The captions of the language file come with the language work; the pattern name is the
-// loader's own rule and stands here already.
 void frmArvutused::Lae_keel() {
-    lblSaekavanimi.setCaption(printedPatternName(main()));
+    loadDialogCaptions(app_, *this, dialogcaptions::kArvutused);
 }
 
 void frmArvutused::cmd_print_Click() {

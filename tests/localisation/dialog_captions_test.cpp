@@ -11,6 +11,7 @@
 #include "mainwindow/frm_main.h"
 #include "millsettings/frm_palgi_hinnad.h"
 #include "millsettings/frm_profiil.h"
+#include "patterns/frm_arvutused.h"
 #include "patterns/frm_ava_kava.h"
 #include "patterns/frm_salvesta_uus_kava.h"
 
@@ -144,6 +145,7 @@ TEST_F(DialogCaptionsTest, TheDialogsTakeTheirCaptionsWhenTheyLoad) {
     check(app->window<frmSalvestaUusKava>(), dialogcaptions::kSalvestaUusKava);
     check(app->window<frmPalgiHinnad>(), dialogcaptions::kPalgiHinnad);
     check(app->window<frmProfiil>(), dialogcaptions::kProfiil);
+    check(app->window<frmArvutused>(), dialogcaptions::kArvutused);
 }
 
 }  // namespace
