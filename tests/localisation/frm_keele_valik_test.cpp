@@ -51,7 +51,9 @@ TEST_F(StartupTest, TheDialogOpensFirstAndWaits) {
 }
 
 TEST_F(StartupTest, TheChosenFileSetsTheDialogsTexts) {
+    // The list's pattern matches names regardless of case on this file system.
     writeLanguage("Eesti.keel", "[KK]\n");
+    writeLanguage("vene.KEEL", "[KK]\n");
     struct Case {
         const char* file;
         const char* caption;
@@ -64,6 +66,8 @@ TEST_F(StartupTest, TheChosenFileSetsTheDialogsTexts) {
         {"english.keel", "Welcome", "Please select language", "Skip this windows on next startup",
          "Exit"},
         {"Eesti.keel", "Welcome", "Please select language", "Skip this windows on next startup",
+         "Exit"},
+        {"vene.KEEL", "Welcome", "Please select language", "Skip this windows on next startup",
          "Exit"},
     };
     frmKeeleValik& dialog = start();
