@@ -14,7 +14,7 @@ namespace {
 
 // ---- layout, twips: a caption column, a value column and a stepper pair per row
 constexpr double kWindowWidth = 5970;
-constexpr double kWindowHeight = 4425;
+constexpr double kWindowHeight = 4395;
 constexpr double kMargin = 240;
 constexpr double kCaptionWidth = 2760;
 constexpr double kValueLeft = kMargin + kCaptionWidth + 60;
@@ -85,14 +85,14 @@ void frmSoovita::layOutControls() {
     lblSoovitaSoovitus.setCaption("Soovitatav ristlõige antud diameetri ja määrangutega on:");
     top += 330;
     for (Label* result : {&lblParimRistloige, &lblparimristloigesaag}) {
-        result->move(kMargin, top, kResultWidth, 360);
+        result->move(kMargin, top, kResultWidth, 420);
         result->setCaption("0x0");
         result->setAlignment(Alignment::Center);
         result->setBordered(true);
         result->setBackColor(colors::kWhite);
         result->setFontBold(true);
         result->setFontSize(12);
-        top += 420;
+        top += 480;
     }
 
     top += 120;

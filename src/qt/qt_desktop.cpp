@@ -103,10 +103,15 @@ void showModelsAsTheyStand() {
     if (!FormView::refreshing()) FormView::refreshAll();
 }
 
-// The window that a box or dialog opened now belongs to.
+// The window that a box or dialog opened now belongs to. A dialog that has just closed can
+// still count as active until the focus has moved on; a box given to it would be deleted with
+// its window while the box is shown, so the box goes to the nearest visible owner instead.
 QWidget* activeParent() {
-    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
-    return QApplication::activeWindow();
+    QWidget* w = QApplication::activeModalWidget();
+    if (!w) w = QApplication::activeWindow();
+    while (w && !w->isVisible())
+        w = w->parentWidget() ? w->parentWidget()->window() : nullptr;
+    return w;
 }
 
 }  // namespace

@@ -1,0 +1,158 @@
+// The suggestion dialog on the Qt desktop: the Suggest button opens it modally over the main
+// window, its steppers and its typed count reach the handlers, and show pattern leaves a
+// fitted pattern on the main window's screen.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+
+#include "app/application.h"
+#include "calculation/frm_soovita.h"
+#include "mainwindow/frm_main.h"
+#include "platform/event_runtime.h"
+#include "qt/form_view.h"
+#include "qt/form_window.h"
+#include "qt/qt_desktop.h"
+#include "qt_test_app.h"
+#include "temp_install.h"
+
+namespace lumbrix {
+namespace {
+
+// Runs `action` on the dialog's window once its modal loop runs; looks for it until it is shown
+// (the click that opens it may let the event loop run before it is released).
+void whenDialogShown(std::function<void(qt::FormWindow&)> action) {
+    auto* poll = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(poll, &QTimer::timeout, [poll, tries, action] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* window = qobject_cast<qt::FormWindow*>(w);
+            if (window && window->isVisible() && window->windowTitle() == "Materjali soovitamine") {
+                poll->deleteLater();
+                poll->stop();
+                action(*window);
+                return;
+            }
+        }
+        if (++*tries == 200) {
+            poll->deleteLater();
+            poll->stop();
+            ADD_FAILURE() << "The suggestion dialog was not shown";
+        }
+    });
+    poll->start(5);
+}
+
+class SuggestionDialogView : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        test::qtApp();
+        folder.copyShippedData();
+        ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
+        desktop = std::make_unique<qt::QtDesktop>();
+        app = std::make_unique<Application>(*desktop, folder.path());
+        m = &app->window<frmMain>();
+        m->tmr_Startup.setEnabled(false);
+        m->tmr_Startup_Timer();  // the shipped profile: second-saw kerf 3.8, first 4.6
+        m->show();
+        mainWindow = desktop->windowOf(*m);
+        ASSERT_NE(mainWindow, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(mainWindow));
+    }
+    void TearDown() override {
+        app.reset();
+        desktop.reset();
+    }
+
+    template <class W = QWidget>
+    static W* widget(qt::FormWindow& window, const Control& c) {
+        return qobject_cast<W*>(window.view()->widgetOf(c));
+    }
+    // Clicks Suggest on the main window; `inDialog` works the dialog while it is shown.
+    void suggest(const std::function<void(qt::FormWindow&, frmSoovita&)>& inDialog) {
+        whenDialogShown([this, inDialog](qt::FormWindow& w) {
+            EXPECT_EQ(w.parentWidget(), mainWindow) << "modal over the main window";
+            inDialog(w, *app->loadedWindow<frmSoovita>());
+        });
+        QTest::mouseClick(widget(*mainWindow, m->cmdSoovita), Qt::LeftButton);
+    }
+
+    test::TempInstallFolder folder;
+    std::unique_ptr<qt::QtDesktop> desktop;
+    std::unique_ptr<Application> app;
+    frmMain* m = nullptr;
+    qt::FormWindow* mainWindow = nullptr;
+};
+
+TEST_F(SuggestionDialogView, SteppersReachTheirHandlersAndShowPatternDrawsTheFittedLog) {
+    suggest([](qt::FormWindow& w, frmSoovita& d) {
+        for (const Control* c : d.controls())
+            EXPECT_NE(w.view()->widgetOf(*c), nullptr) << c->name();
+        EXPECT_EQ(widget<QLabel>(w, d.lblparimristloigesaag)->text(), "133.40 x 141.40");
+        for (int i = 0; i < 3; ++i)
+            QTest::mouseClick(widget(w, d.cmdExLogPluss), Qt::LeftButton);
+        QTest::mouseClick(widget(w, d.cmdPalkMiinus), Qt::LeftButton);
+        EXPECT_EQ(widget<QLabel>(w, d.lblPalgiDiameeter)->text(), "199");
+        EXPECT_EQ(widget<QLabel>(w, d.lblparimristloigesaag)->text(), "30.425 x 140.70");
+        QTest::mouseClick(widget(w, d.cmdPalkPluss), Qt::LeftButton);
+        QTest::mouseClick(widget(w, d.cmdYlemootPluss), Qt::LeftButton);
+        EXPECT_EQ(widget<QLineEdit>(w, d.txtExLog)->text(), "4");
+        EXPECT_EQ(widget<QLineEdit>(w, d.txtYlemoot)->text(), "3.1");
+        EXPECT_EQ(widget<QLabel>(w, d.lblParimRistloige)->text(), "29.680 x 137.15");
+        QTest::mouseClick(widget(w, d.cmdJoonistaKava), Qt::LeftButton);
+    });
+    EXPECT_FALSE(app->isLoaded<frmSoovita>());
+    EXPECT_EQ(m->lstSyda.listCount(), 4);
+
+    QTest::qWait(50);  // the reload and update timers
+    // 4 x 30.6 + 5 x 3.8 across, 141.4 + 2 x 4.6 high: a diagonal of 206.57 mm.
+    EXPECT_EQ(widget<QLineEdit>(*mainWindow, m->txtPalk)->text(), "207");
+    EXPECT_EQ(widget<QListWidget>(*mainWindow, m->lstSyda)->count(), 4);
+    EXPECT_EQ(widget<QLabel>(*mainWindow, m->lblSaematerjalMaht)->text(), "0.084");
+}
+
+TEST_F(SuggestionDialogView, ATypedCountIsWhatShowPatternWrites) {
+    suggest([](qt::FormWindow& w, frmSoovita& d) {
+        auto* count = widget<QLineEdit>(w, d.txtExLog);
+        count->selectAll();
+        QTest::keyClicks(count, "2");
+        QTest::mouseClick(widget(w, d.cmdJoonistaKava), Qt::LeftButton);
+    });
+    EXPECT_EQ(m->lstSyda.listCount(), 2);
+}
+
+// Right after the dialog has closed, the update may ask the planner something (a profile
+// without log prices, say) while the desktop still counts the dialog's hidden window as the
+// active one, as it does when the focus comes back to it. The box stands over the main window:
+// given to the hidden window, it would be deleted with that window while it is shown.
+TEST_F(SuggestionDialogView, ABoxAsTheDialogClosesStandsOverTheMainWindow) {
+    QWidget* owner = nullptr;
+    QTimer::singleShot(50, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                owner = box->parentWidget();
+                box->button(QMessageBox::Ok)->click();
+            }
+        }
+    });
+    suggest([](qt::FormWindow& w, frmSoovita& d) {
+        w.view()->dispatch([&] {
+            d.unload();
+            QApplication::setActiveWindow(&w);
+            runtime::msgBox("Log prices missing!", mb::kCritical, "Info");
+        });
+    });
+    EXPECT_EQ(owner, mainWindow);
+}
+
+}  // namespace
+}  // namespace lumbrix
