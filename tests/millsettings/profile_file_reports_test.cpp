@@ -184,6 +184,10 @@ TEST_F(ProfileFileReports, SettingsValuesAreWrittenToReadBackOrRefused) {
         ASSERT_TRUE(writeSettingsFile(file, {{"Salvestatud", value}}));
         EXPECT_EQ(readProfileString(file, "SEADED", "Salvestatud", "0"), value);
     }
+    // The file turned UTF-8 for the last value and stays so: no letter becomes "?".
+    ASSERT_TRUE(writeSettingsFile(file, {{"KoorHind", "õ 12"}}));
+    EXPECT_NE(folder.readFile("database/LUMBRIX/settings").find("KoorHind=õ 12\r\n"),
+              std::string::npos);
 }
 
 }  // namespace
