@@ -102,6 +102,18 @@ std::filesystem::path settingsFilePath(const std::filesystem::path& profileFolde
     return profileFolder / settingsfile::kFileName;
 }
 
+namespace {
+
+// A key as the writers spell it in the file ("CE" where the load asks for "ce").
+const char* savedKeyName(const SettingsKey& key) {
+    for (const SettingsKey& saved : settingsKeysInSaveOrder()) {
+        if (saved.field == key.field) return saved.key;
+    }
+    return key.key;
+}
+
+}  // namespace
+
 std::vector<std::string> readSettingsIntoStore(const IniDocument& file, frmMainSub& store) {
     std::vector<std::string> unreadable;
     for (const SettingsKey& key : settingsKeysInLoadOrder()) {
@@ -112,7 +124,7 @@ std::vector<std::string> readSettingsIntoStore(const IniDocument& file, frmMainS
         }
         // A value beyond the number range counts as 0; the caller reports the keys together.
         const std::optional<double> number = RegionCompValQuiet(value);
-        if (!number) unreadable.emplace_back(key.key);
+        if (!number) unreadable.emplace_back(savedKeyName(key));
         store.*key.field = NumberText(number.value_or(0.0));
     }
     if (store.txtPalgimahukoefitsent == "0") store.txtPalgimahukoefitsent = "1";

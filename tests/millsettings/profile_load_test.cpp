@@ -76,14 +76,14 @@ TEST_F(ProfileLoad, ValuesAreNormalisedAndZeroDivisorsLifted) {
 }
 
 TEST_F(ProfileLoad, ValueBeyondTheNumberRangeCountsAsZeroInOneBoxNamingFileAndKeys) {
-    writeSettings("Ketas2saag=1E999\r\nKuineTootmismaht=1E999\r\n");
+    writeSettings("Ketas2saag=1E999\r\nKuineTootmismaht=1E999\r\nce=-1E400\r\n");
     desktop.expectMessage(MsgResult::Ok);
     load();
     ASSERT_EQ(desktop.messages().size(), 1u);
     EXPECT_EQ(desktop.lastMessage().text,
               "The settings file " + (folder / "database/Mill1/settings").string() +
-                  ":\nThese values lie beyond the number range and count 0: KuineTootmismaht, "
-                  "Ketas2saag.");
+                  ":\nThese values lie beyond the number range and count 0: CE, "
+                  "KuineTootmismaht, Ketas2saag.");
     EXPECT_EQ(store().txtKetas2saag, "0");
     EXPECT_EQ(store().txtKuineTootmismaht, "0.1");
 }
