@@ -31,6 +31,19 @@ Qt::Alignment labelAlignment(Alignment a) {
     }
 }
 
+// A label's caption as the screen shows it: "&" marks the next letter as the label's access
+// key and is not shown itself; "&&" shows one "&".
+QString withoutAccessKeyMarks(const QString& caption) {
+    if (!caption.contains(QLatin1Char('&'))) return caption;
+    QString shown;
+    shown.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size()) ++i;
+        shown += caption[i];
+    }
+    return shown;
+}
+
 }  // namespace
 
 LabelView::LabelView(Label& model, FormView& host, QWidget* parent)
@@ -45,7 +58,7 @@ void LabelView::refreshColors() {
 }
 
 void LabelView::refreshContent() {
-    const QString text = toQ(label_.caption());
+    const QString text = withoutAccessKeyMarks(toQ(label_.caption()));
     if (this->text() != text) setText(text);
     const Qt::Alignment align = labelAlignment(label_.alignment());
     if (alignment() != align) setAlignment(align);

@@ -68,6 +68,22 @@ TEST_F(FormViewTest, EveryKindOfControlHasItsWidgetInPlace) {
     EXPECT_EQ(widget(form.lblInCanvas)->parentWidget(), canvas);
 }
 
+TEST_F(FormViewTest, ALabelShowsItsCaptionWithoutTheAccessKeyMarks) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Saekava &nimi:", "Saekava nimi:"},
+        {"A && B", "A & B"},
+        {"plain", "plain"},
+        {"end&", "end&"},
+        {"&&&x", "&x"},
+        {"", ""},
+    };
+    for (const auto& [caption, shown] : cases) {
+        form.lblName.setCaption(caption);
+        view->refresh();
+        EXPECT_EQ(widget<QLabel>(form.lblName)->text().toStdString(), shown) << caption;
+    }
+}
+
 TEST_F(FormViewTest, TypedKeysGoThroughTheKeyFilterAndTheHandlersChangeShows) {
     auto* edit = widget<QLineEdit>(form.txtDigits);
     QTest::keyClicks(edit, "1a2");
