@@ -2,6 +2,7 @@
 #include "calculation/frm_soovita.h"
 
 #include "app/application.h"
+#include "localisation/dialog_captions.h"
 #include "localisation/message_language.h"
 #include "mainwindow/board_lists.h"
 #include "mainwindow/frm_main.h"
@@ -129,7 +130,9 @@ void frmSoovita::Form_Load() {
     Arvuta_soovitus();
 }
 
-void frmSoovita::Lae_keel() {}
+void frmSoovita::Lae_keel() {
+    loadDialogCaptions(app_, *this, dialogcaptions::kSoovita);
+}
 
 void frmSoovita::Arvuta_soovitus() {
     frmMain& m = main();

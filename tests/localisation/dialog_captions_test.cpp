@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "calculation/frm_soovita.h"
 #include "localisation/language_file.h"
 #include "localisation_fixture.h"
 #include "mainwindow/frm_main.h"
@@ -146,6 +147,7 @@ TEST_F(DialogCaptionsTest, TheDialogsTakeTheirCaptionsWhenTheyLoad) {
     check(app->window<frmPalgiHinnad>(), dialogcaptions::kPalgiHinnad);
     check(app->window<frmProfiil>(), dialogcaptions::kProfiil);
     check(app->window<frmArvutused>(), dialogcaptions::kArvutused);
+    check(app->window<frmSoovita>(), dialogcaptions::kSoovita);
 }
 
 }  // namespace
