@@ -33,6 +33,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             IniDocument::fromBytes(encodeFileText(document.text(), document.encoding(), false));
         sameEntries(document, again, "a written document reads back changed in");
 
+        // Removing takes exactly the key's line, or the section's lines.
+        const ProfileEntries first = document.entries("SEADED");
+        IniDocument removed = document;
+        if (!first.empty()) {
+            if (!removed.removeKey("SEADED", first.front().first) ||
+                removed.lines().size() + 1 != document.lines().size()) {
+                fuzz::violated("removing a key did not take exactly its line");
+            }
+        }
+        if (removed.removeSection("SEADED") && removed.lines().size() >= document.lines().size()) {
+            fuzz::violated("removing a section took no line");
+        }
+
         // A value made of the input's last bytes, stored under a key of the first section.
         const std::string value = fuzz::textOf(bytes.substr(bytes.size() / 2));
         const auto stored = storedProfileValue(value);
