@@ -99,6 +99,20 @@ TEST_F(Report, EachFigureIsWrittenInItsFormFromItsSource) {
     EXPECT_FALSE(app->isLoaded<frmArvutused>());
 }
 
+TEST_F(Report, AFigureBeyondTheNumberRangeIsReportedAndCountsAsNoValue) {
+    setFigures();
+    store().lblpurumaht = "1E+999";
+    main().lblPalgikuluHind.setCaption("1E+999");
+    desktop.expectMessage(MsgResult::Ok);
+    desktop.expectMessage(MsgResult::Ok);
+    openReport([](frmArvutused& r) {
+        EXPECT_EQ(r.txtArvutusedtxtPurumaht.text(), "");
+        EXPECT_EQ(r.txtPalgikasutusEUR.text(), "");
+        EXPECT_EQ(r.txtKuluTotal.text(), "10.3") << "3.1 + 7.2 and no log cost";
+    });
+    EXPECT_EQ(desktop.lastMessage().text, "Error number 6\nOverflowRegionCompVal");
+}
+
 TEST_F(Report, ResultsAreColouredByTheMarginsAndDashedWithoutALogPrice) {
     struct Case {
         const char* margin;
