@@ -29,6 +29,9 @@ class Suggestion : public test::MainWindowTest {
 };
 
 TEST_F(Suggestion, OpensOnTheDesignTextsAndTheMainWindowsDiameter) {
+    // The captions come from the current language file.
+    folder.copyShippedData();
+    main().lblValitudKeel.setCaption("eesti.keel");
     frmSoovita& d = open("183");
     const std::pair<const Control*, const char*> captions[] = {
         {&d.lblSoovitaPalgiDiam, "Palgidiameeter, mm"},
@@ -42,7 +45,7 @@ TEST_F(Suggestion, OpensOnTheDesignTextsAndTheMainWindowsDiameter) {
     };
     for (const auto& [control, text] : captions)
         EXPECT_EQ(control->caption(), text) << control->name();
-    EXPECT_EQ(d.caption(), "Materjali soovitamine");
+    EXPECT_EQ(d.caption(), "LUMBRIX - Materjali soovitamine");
     EXPECT_EQ(d.txtExLog.text(), "1");
     EXPECT_EQ(d.txtYlemoot.text(), "3");
     EXPECT_EQ(d.lblparimristloigesaag.caption(), "121.40 x 129.40") << "computed at load";
