@@ -77,6 +77,7 @@ void frmMain::connectHandlers() {
     cmdLaeprofiil.Click.connect([this] { cmdLaeprofiil_Click(); });
     connectCatalogueHandlers();
     connectShellHandlers();
+    connectComparisonHandlers();
 }
 
 bool frmMain::patternIsUnnamed() const {

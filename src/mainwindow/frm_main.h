@@ -466,6 +466,9 @@ class frmMain : public Form {
     CommandButton cmdKavaLisainfoShow{*this, "cmdKavaLisainfoShow"};  // shows the header
     ControlArray<Label> lblCompare{*this, "lblCompare", 5};           // comparison slot bars
     CommandButton cmdClearCompare{*this, "cmdClearCompare"};
+    PictureBox Picture1{*this, "Picture1"};         // the strip that holds and clips the bars
+    ListBox lstCompare{*this, "lstCompare"};        // the occupied slots' digits, hidden
+    Label lblLastCompare{*this, "lblLastCompare"};  // the slot filled last, hidden
 
     // One board position: its list, its boxes, its placement button and its store results.
     struct BoardPosition {
@@ -505,10 +508,21 @@ class frmMain : public Form {
     void cmdAvaKava_Click();
     void mnuSaekavaAva_Click();
     // Commands whose windows later work builds; they do nothing yet.
-    void cmdClearCompare_Click();
     void mnupalk3Denable_Click();
-    void mnupalkaddtocompare_Click();
     void mnuProgramInfo_Click();
+
+    // comparison slots: park, lay out, recall and remove
+    void mnupalkaddtocompare_Click();
+    void Salvesta_compare();
+    void Uuenda_compare();
+    void Ava_comparekava();
+    void lblCompare_Click(int index);
+    void lblCompare_MouseDown(int index, int button, int shift, double x, double y);
+    void lblCompare_MouseMove(int index, int button, int shift, double x, double y);
+    void mnuCompareKustutaValitud_Click();
+    void mnuCompareKustutaKoik_Click();
+    void cmdClearCompare_Click();
+    void cmdClearCompare_MouseMove(int button, int shift, double x, double y);
 
     // placing and removing boards
     void cmdCenter_Click();
@@ -549,12 +563,15 @@ class frmMain : public Form {
     void connectCatalogueHandlers();
     // Handlers of the window's commands, menus, placement, drawing and results panel.
     void connectShellHandlers();
+    // Handlers of the comparison bars, their menu and the clear button.
+    void connectComparisonHandlers();
 
     // What the board boxes were last laid out from.
     std::string boardLayoutSource() const;
 
     void setDesignValues();
     void layOutControls();  // positions, sizes and built-in captions
+    void layOutComparisonStrip(double left, double top);
     void connectHandlers();
 
     Application& app_;

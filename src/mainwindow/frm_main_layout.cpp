@@ -41,6 +41,13 @@ constexpr double kRightWidth = kPageRight - kRightLeft;  // 55 board-row charact
 constexpr double kButtonHeight = 330;
 constexpr double kRowPitch = 285;
 
+// ---- the comparison strip: five bars of 855 x 615 with gaps of 120, and its clear button
+constexpr double kCompareStripWidth = 4995;
+constexpr double kCompareStripHeight = 615;
+constexpr double kCompareBarWidth = 855;
+constexpr double kCompareBarPitch = 960;
+constexpr double kClearCompareSize = 255;
+
 // ---- board lists: fixed-pitch rows of 16 pixels, a 2-pixel border on each side
 constexpr double kListBorder = 2 * 2 * kTwipsPerPixel;
 constexpr double kBoardRowHeight = ListBox::kRowHeightPixels * kTwipsPerPixel;
@@ -145,6 +152,24 @@ void orderTabStops(Form& form, std::initializer_list<Control*> first) {
 }
 
 }  // namespace
+
+// The strip of comparison bars and its clear button; the bars start hidden, with their slot
+// digits as captions and the window's colours.
+void frmMain::layOutComparisonStrip(double left, double top) {
+    place(Picture1, left, top, kCompareStripWidth, kCompareStripHeight);
+    for (Label& bar : lblCompare) {
+        place(bar, 120 + kCompareBarPitch * bar.index(), 0, kCompareBarWidth, kCompareStripHeight,
+              &Picture1);
+        bar.setCaption(std::to_string(bar.index()));
+        bar.setBackColor(colors::kWindowBackground);
+        bar.setForeColor(colors::kWindowText);
+        bar.setVisible(false);
+    }
+    place(cmdClearCompare, left + kCompareStripWidth + kGap,
+          top + (kCompareStripHeight - kClearCompareSize) / 2, kClearCompareSize,
+          kClearCompareSize);
+    cmdClearCompare.setCaption("X");
+}
 
 void frmMain::layOutControls() {
     setCaption("LUMBRIX");
@@ -298,7 +323,10 @@ void frmMain::layOutControls() {
     constexpr double kPlacementPitch = kButtonHeight + 30;
     const double buttonsTop = kMainBottom - 3 * kPlacementPitch + 30;
     const double dimTop = pickerTop + kRowPitch + 45;
-    place(lstDim, kRightLeft, dimTop, kRightWidth, buttonsTop - kGap - dimTop);
+    // The comparison strip stands between the picker and the placement buttons.
+    const double stripTop = buttonsTop - kGap - kCompareStripHeight;
+    place(lstDim, kRightLeft, dimTop, kRightWidth, stripTop - kGap - dimTop);
+    layOutComparisonStrip(kRightLeft, stripTop);
     lstDim.setFont(kRecordFont);
     constexpr double kPlacementWidth = 1200;
     const double middleX = kRightLeft + (kRightWidth - kPlacementWidth) / 2;
@@ -352,18 +380,15 @@ void frmMain::layOutControls() {
     place(lblSaekavanimi, nameLeft, labelTop, kPageRight - nameLeft, kLabelHeight);
     lblSaekavanimi.setBordered(true);
 
-    // ---- controls the planner never sees; the comparison bars come with the comparison
-    for (Label& bar : lblCompare)
-        bar.setVisible(false);
-    cmdClearCompare.setVisible(false);
-    for (ListBox* list : {&lstsydabackup, &lstseimerallbackup, &lstseimerylevalbackup,
+    // ---- controls the planner never sees
+    for (ListBox* list : {&lstCompare, &lstsydabackup, &lstseimerallbackup, &lstseimerylevalbackup,
                           &lstkylgvasakbackup, &lstkylgparembackup, &lstTemp, &lstPalgiHinnad}) {
         park(*list, 2 * kBoardRowHeight + kListBorder);
     }
     park(cmdLaeprofiil, kButtonHeight);
     cmdLaeprofiil.setCaption("Load profile");
-    for (Label* l : {&lblUpdated, &lblValitudKeel, &lblvaljatulek2, &lblvaljatulekpuru2,
-                     &lblvaljatulekhake2}) {
+    for (Label* l : {&lblLastCompare, &lblUpdated, &lblValitudKeel, &lblvaljatulek2,
+                     &lblvaljatulekpuru2, &lblvaljatulekhake2}) {
         park(*l);
     }
 

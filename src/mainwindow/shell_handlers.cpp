@@ -44,13 +44,11 @@ void frmMain::connectShellHandlers() {
     mnuSaekavaSalvesta.Click.connect([this] { cmdSalvestaUusKava_Click(); });
     cmdAvaKava.Click.connect([this] { cmdAvaKava_Click(); });
     mnuSaekavaAva.Click.connect([this] { mnuSaekavaAva_Click(); });
-    cmdClearCompare.Click.connect([this] { cmdClearCompare_Click(); });
     cmdShowCalculations.Click.connect([this] { cmdShowCalculations_Click(); });
     cmdPrindi.Click.connect([this] { cmdPrindi_Click(); });
     mnuSaekavaPrindi.Click.connect([this] { mnuSaekavaPrindi_Click(); });
     mnuSaekavaEelvaade.Click.connect([this] { mnuSaekavaEelvaade_Click(); });
     mnupalk3Denable.Click.connect([this] { mnupalk3Denable_Click(); });
-    mnupalkaddtocompare.Click.connect([this] { mnupalkaddtocompare_Click(); });
     mnuProgramInfo.Click.connect([this] { mnuProgramInfo_Click(); });
     // The mouse leaving the drawing over the window's surface, frames or tabs.
     MouseMove.connect([this](int, int, double, double) { Form_MouseMove(); });
@@ -109,8 +107,9 @@ void frmMain::connectShellHandlers() {
     lblMuudkuludHind.Click.connect([this] { lblMuudkuludHind_Click(); });
     lblValitudProfiil.MouseDown.connect(
         [this](int button, int, double, double) { lblValitudProfiil_MouseDown(button); });
-    // The settings window comes with later work; its openers (lblMarginHake, lblMarginPuru)
-    // do nothing yet.
+    // The by-product revenues open the settings that give them (factors and prices).
+    lblMarginHake.Click.connect([this] { mnuProgramSeaded_Click(); });
+    lblMarginPuru.Click.connect([this] { mnuProgramSeaded_Click(); });
 }
 
 }  // namespace lumbrix

@@ -1,0 +1,278 @@
+// The comparison slots: parking patterns as banded bars, laying the bars out, recalling a
+// slot, hovering, and removing one slot or all of them with their files.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "mainwindow/frm_main.h"
+#include "pattern_fixture.h"
+#include "patterns/comparison_slots.h"
+#include "platform/vb_error.h"
+
+namespace lumbrix {
+namespace {
+
+namespace fs = std::filesystem;
+using test::PatternDialogTest;
+
+class ComparisonSlots : public PatternDialogTest {
+  protected:
+    ComparisonSlots() { buildPattern(); }
+
+    fs::path compare() const { return patterns() / "compare"; }
+
+    // Parks the pattern in the editor as if its margin were `margin`.
+    void park(const std::string& margin) {
+        main().lblmargintotal.setCaption(margin);
+        main().mnupalkaddtocompare.click();
+    }
+    // The occupied slots from the left, as "slot@Left".
+    std::string strip() {
+        std::vector<const Label*> shown;
+        for (const Label& bar : main().lblCompare) {
+            if (bar.visible()) shown.push_back(&bar);
+        }
+        std::sort(shown.begin(), shown.end(),
+                  [](const Label* a, const Label* b) { return a->left() < b->left(); });
+        std::string s;
+        for (const Label* bar : shown)
+            s += std::to_string(bar->index()) + "@" + std::to_string(int(bar->left())) + " ";
+        return s;
+    }
+    // The files of the comparison folder, sorted; folders end in "/".
+    std::vector<std::string> files() const {
+        std::vector<std::string> names;
+        std::error_code ec;
+        for (const fs::directory_entry& e : fs::directory_iterator(compare(), ec))
+            names.push_back(e.path().filename().string() + (e.is_directory() ? "/" : ""));
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    void hover(int slot) { main().lblCompare[slot].MouseMove.raise(0, 0, 100, 100); }
+    void deleteByMenu(int slot) {
+        hover(slot);
+        desktop.choosePopupItem("mnuCompareKustutaValitud");
+        main().lblCompare[slot].MouseDown.raise(mouse::kRight, 0, 100, 100);
+    }
+};
+
+TEST_F(ComparisonSlots, ParkingBandsTheBarsAndSavesEachSlot) {
+    const struct {
+        const char* margin;
+        double top;
+        Color color;
+        int left;
+    } cases[] = {{"30.00", 0, kBandGreen, 120},
+                 {"12,50", 150, kBandGreen, 1095},
+                 {"-3.20", 240, kBandPink, 2070}};
+    for (const auto& c : cases)
+        park(c.margin);
+    frmMain& m = main();
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(cases[i].margin);
+        const Label& bar = m.lblCompare[i];
+        EXPECT_TRUE(bar.visible());
+        EXPECT_EQ(bar.top(), cases[i].top);
+        EXPECT_EQ(bar.backColor(), cases[i].color);
+        EXPECT_EQ(bar.left(), cases[i].left);
+        EXPECT_EQ(bar.caption(), cases[i].margin);
+    }
+    EXPECT_EQ(m.lstCompare.rows(), (std::vector<std::string>{"0", "1", "2"}));
+    EXPECT_EQ(m.lblLastCompare.caption(), "2");
+    EXPECT_EQ(files(), (std::vector<std::string>{"0.kava", "1.kava", "2.kava"}));
+    EXPECT_FALSE(m.lblCompare[3].visible());
+    EXPECT_FALSE(app->isLoaded<frmSalvestaUusKava>());
+}
+
+TEST_F(ComparisonSlots, MarginBandsAndTheirLimits) {
+    const struct {
+        const char* margin;
+        double top;
+        Color color;
+    } cases[] = {{"25.01", 0, kBandGreen},  {"25.00", 100, kBandGreen}, {"15.00", 150, kBandGreen},
+                 {"5.00", 200, kBandGreen}, {"0.01", 200, kBandGreen},  {"-0.01", 240, kBandPink},
+                 {"0.00", 240, kBandPink}};
+    frmMain& m = main();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.margin);
+        m.cmdClearCompare.press();
+        park(c.margin);
+        EXPECT_EQ(m.lblCompare[0].top(), c.top);
+        EXPECT_EQ(m.lblCompare[0].backColor(), c.color);
+    }
+}
+
+TEST_F(ComparisonSlots, NoComputedPatternOrFullStripParksNothing) {
+    frmMain& m = main();
+    const std::string yield = m.lblvaljatulek.caption();
+    m.lblvaljatulek.setCaption("");
+    park("10.00");
+    EXPECT_EQ(strip(), "");
+    EXPECT_TRUE(files().empty());
+    m.lblvaljatulek.setCaption(yield);
+    for (const char* margin : {"1.00", "2.00", "3.00", "4.00", "5.00"})
+        park(margin);
+    park("99.00");
+    EXPECT_EQ(strip(), "0@120 1@1095 2@2070 3@3045 4@4020 ");
+    EXPECT_EQ(m.lblCompare[4].caption(), "5.00");
+    EXPECT_EQ(m.lblLastCompare.caption(), "4");
+    EXPECT_EQ(files().size(), 5u);
+}
+
+TEST_F(ComparisonSlots, ParkingKeepsThePatternsName) {
+    for (const char* name : {"", " ", "Mine"}) {
+        SCOPED_TRACE(name);
+        main().lblSaekavanimi.setCaption(name);
+        park("8.00");
+        EXPECT_EQ(main().lblSaekavanimi.caption(), name);
+    }
+    // Still unnamed: New offers to save it.
+    main().lblSaekavanimi.setCaption(" ");
+    park("8.00");
+    desktop.expectMessage(MsgResult::Cancel);
+    main().cmdUusKava.press();
+    EXPECT_EQ(desktop.lastMessage().text, "Will save this pattern?");
+}
+
+TEST_F(ComparisonSlots, AMissingComparisonFolderIsCreatedWhenParking) {
+    ASSERT_FALSE(fs::exists(compare()));
+    park("8.00");
+    EXPECT_EQ(files(), std::vector<std::string>{"0.kava"});
+}
+
+TEST_F(ComparisonSlots, ASlotThatCannotBeSavedIsGivenUpAndTheDialogDiscarded) {
+    folder.writeFile("my_patterns/compare", "not a folder");
+    main().lblSaekavanimi.setCaption("Mine");
+    EXPECT_THROW(main().mnupalkaddtocompare_Click(), VbError);
+    EXPECT_EQ(strip(), "");
+    EXPECT_TRUE(main().lstCompare.rows().empty());
+    EXPECT_EQ(main().lblSaekavanimi.caption(), "Mine");
+    EXPECT_FALSE(app->isLoaded<frmSalvestaUusKava>());
+}
+
+TEST_F(ComparisonSlots, HoverSelectsAndDeleteSelectedClosesUpTheStrip) {
+    for (const char* margin : {"30.00", "20.00", "10.00"})
+        park(margin);
+    main().txtKavaNotes.setText("notes");
+    main().lblLastCompare.setCaption("1");
+    main().Salvesta_compare();  // slot 1 now has its notes file too
+    folder.writeFile("my_patterns/compare/1", "");
+    hover(1);
+    for (const Label& bar : main().lblCompare)
+        EXPECT_EQ(bar.transparent(), bar.index() == 1);
+    EXPECT_EQ(store().lblcompareselected, "1");
+    main().Uuenda_taustavarv();
+    EXPECT_FALSE(main().lblCompare[1].transparent());
+
+    deleteByMenu(1);
+    EXPECT_EQ(desktop.popupsShown().back().menuName, "mnuCompare");
+    EXPECT_EQ(strip(), "0@120 2@1095 ");
+    EXPECT_EQ(files(), (std::vector<std::string>{"0.kava", "2.kava"}));
+    park("5.50");  // the freed slot is the next to fill
+    EXPECT_EQ(strip(), "0@120 1@1095 2@2070 ");
+    EXPECT_EQ(main().lblCompare[1].caption(), "5.50");
+}
+
+TEST_F(ComparisonSlots, DeletingASlotRemovesOnlyItsRegularFiles) {
+    park("8.00");
+    park("9.00");
+    for (const char* name : {"1.rtf", "1", "1.x.y", "10.kava", "11", "1.d/inner.kava"})
+        folder.writeFile(std::string("my_patterns/compare/") + name, "x");
+    deleteByMenu(1);
+    EXPECT_EQ(files(), (std::vector<std::string>{"0.kava", "1.d/", "10.kava", "11"}));
+    EXPECT_TRUE(fs::exists(compare() / "1.d" / "inner.kava"));
+}
+
+TEST_F(ComparisonSlots, DeletingFromAFullStripOrTheLastSlot) {
+    for (const char* margin : {"1.00", "2.00", "3.00", "4.00", "5.00"})
+        park(margin);
+    deleteByMenu(0);
+    EXPECT_EQ(strip(), "1@120 2@1095 3@2070 4@3045 ");
+    for (int slot : {1, 2, 3})
+        deleteByMenu(slot);
+    folder.writeFile("my_patterns/compare/3.kava", "left by an earlier run");
+    folder.writeFile("my_patterns/compare/keep/inner.kava", "x");
+    deleteByMenu(4);
+    EXPECT_EQ(strip(), "");
+    EXPECT_EQ(files(), std::vector<std::string>{"keep/"});
+}
+
+TEST_F(ComparisonSlots, DeleteAllTheClearButtonAndAConfirmedCloseEmptyEverything) {
+    // A close the planner declines keeps the slots.
+    park("8.00");
+    desktop.expectMessage(MsgResult::No);
+    main().requestClose();
+    EXPECT_EQ(strip(), "0@120 ");
+    EXPECT_EQ(files(), std::vector<std::string>{"0.kava"});
+    for (const char* way : {"delete all", "clear button", "confirmed close"}) {
+        SCOPED_TRACE(way);
+        park("8.00");
+        park("-1.00");
+        folder.writeFile("my_patterns/compare/4.kava", "left by an earlier run");
+        const std::string how = way;
+        if (how == "delete all") {
+            hover(0);
+            desktop.choosePopupItem("mnuCompareKustutaKoik");
+            main().lblCompare[0].MouseDown.raise(mouse::kRight, 0, 0, 0);
+        } else if (how == "clear button") {
+            main().cmdClearCompare.press();
+        } else {
+            desktop.expectMessage(MsgResult::Yes);
+            main().requestClose();
+            EXPECT_FALSE(app->isLoaded<frmMain>());
+            EXPECT_TRUE(files().empty());
+            continue;
+        }
+        EXPECT_TRUE(files().empty());
+        EXPECT_EQ(strip(), "");
+        EXPECT_TRUE(main().lstCompare.rows().empty());
+    }
+}
+
+TEST_F(ComparisonSlots, ClickingABarBringsItsPatternBackWithItsFigures) {
+    frmMain& m = main();
+    const std::vector<std::string> firstCentre = m.lstSyda.rows();
+    const std::string firstMargin = m.lblmargintotal.caption();
+    m.mnupalkaddtocompare.click();
+    m.Uus_kava();
+    buildFullPattern();
+    m.mnupalkaddtocompare.click();
+    ASSERT_NE(m.lstSyda.rows(), firstCentre);
+    m.lblCompare[0].Click.raise();  // unsaved pattern in the editor: no question
+    EXPECT_TRUE(desktop.messages().empty());
+    EXPECT_EQ(m.lstSyda.rows(), firstCentre);
+    EXPECT_EQ(m.txtPalk.text(), "200");
+    EXPECT_EQ(m.lblmargintotal.caption(), firstMargin);
+    EXPECT_EQ(m.lblSaekavanimi.caption(), "0.kava");
+    EXPECT_EQ(store().lblcompareselected, "0");
+    EXPECT_FALSE(app->isLoaded<frmAvaKava>());
+    EXPECT_EQ(strip(), "0@120 1@1095 ");
+}
+
+TEST_F(ComparisonSlots, ASlotWhoseFileIsGoneLeavesTheEditorAlone) {
+    park("8.00");
+    park("9.00");
+    fs::remove(compare() / "1.kava");
+    main().lblSaekavanimi.setCaption("Mine");
+    const std::string before = screen();
+    main().lblCompare[1].Click.raise();
+    EXPECT_EQ(screen(), before);
+    EXPECT_EQ(main().lblSaekavanimi.caption(), "Mine");
+}
+
+TEST_F(ComparisonSlots, TheClearButtonExplainsItselfInTheCurrentLanguage) {
+    const struct {
+        const char* language;
+        const char* tip;
+    } cases[] = {{"eesti.keel", "Puhasta saekavade võrdlus"},
+                 {"english.keel", "Cleare all compare patterns"},
+                 {"Eesti.keel", "Cleare all compare patterns"}};
+    for (const auto& c : cases) {
+        main().lblValitudKeel.setCaption(c.language);
+        main().cmdClearCompare.MouseMove.raise(0, 0, 0, 0);
+        EXPECT_EQ(main().cmdClearCompare.toolTipText(), c.tip) << c.language;
+    }
+}
+
+}  // namespace
+}  // namespace lumbrix
