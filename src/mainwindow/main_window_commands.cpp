@@ -5,6 +5,7 @@
 #include "mainwindow/frm_main.h"
 #include "mainwindow/header_text.h"
 #include "millsettings/frm_palgi_hinnad.h"
+#include "millsettings/frm_seaded.h"
 #include "platform/vb_error.h"
 #include "view3d/frm_3d_show.h"
 
@@ -123,8 +124,12 @@ void frmMain::cmdSobita_MouseMove(int, int, double, double) {
         bilingual(*this, "Parema nupuga avaneb menüü", "Right click for menu"));
 }
 
+// The mill's settings, over this window until the planner leaves them.
+void frmMain::mnuProgramSeaded_Click() {
+    app_.window<frmSeaded>().showModal(this);
+}
+
 // Windows that later work builds: the commands exist and do nothing yet.
-void frmMain::mnuProgramSeaded_Click() {}
 
 // The 3D view of the pattern: the corners written afresh, then the view shown over this
 // window until the planner closes it. With no centre board the view shows its axes only.

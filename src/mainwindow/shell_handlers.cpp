@@ -107,8 +107,9 @@ void frmMain::connectShellHandlers() {
     lblMuudkuludHind.Click.connect([this] { lblMuudkuludHind_Click(); });
     lblValitudProfiil.MouseDown.connect(
         [this](int button, int, double, double) { lblValitudProfiil_MouseDown(button); });
-    // The settings window comes with later work; its openers (lblMarginHake, lblMarginPuru)
-    // do nothing yet.
+    // The by-product revenues open the settings that give them (factors and prices).
+    lblMarginHake.Click.connect([this] { mnuProgramSeaded_Click(); });
+    lblMarginPuru.Click.connect([this] { mnuProgramSeaded_Click(); });
 }
 
 }  // namespace lumbrix

@@ -1,0 +1,320 @@
+#include "millsettings/frm_seaded.h"
+
+#include <optional>
+
+#include "app/application.h"
+#include "localisation/dialog_captions.h"
+#include "localisation/frm_keele_valik.h"
+#include "localisation/message_language.h"
+#include "mainwindow/frm_main.h"
+#include "millsettings/frm_palgi_hinnad.h"
+#include "millsettings/profile_files.h"
+#include "millsettings/profile_folder.h"
+#include "millsettings/profile_settings.h"
+#include "platform/ini_file.h"
+#include "platform/vb_error.h"
+#include "store/numbers.h"
+
+namespace lumbrix {
+
+namespace {
+
+using S = frmMainSub;
+using D = frmSeaded;
+
+// A numeric key of the settings file, the dialog field that shows it and the store field
+// that Save fills from it, in the order Save writes them.
+struct SettingsField {
+    const char* key;
+    TextBox D::*field;
+    std::string S::*storeField;
+};
+
+constexpr SettingsField kNumericFields[] = {
+    {"KappimineSydMat", &D::txtKappimineSydmat, &S::txtKappimineSydmat},
+    {"KappimineLauad", &D::txtKappimineLauad, &S::txtKappimineLauad},
+    {"PalgiMoodul", &D::txtPalgiMoodul, &S::txtPalgiMoodul},
+    {"Palgimahukoefitsent", &D::txtPalgimahukoefitsent, &S::txtPalgimahukoefitsent},
+    {"KuisedPysikuludKokku", &D::txtKuisedPysikuludKokku, &S::txtKuisedPysikuludKokku},
+    {"KuisedAmordikuludKokku", &D::txtKuisedAmordikuludKokku, &S::txtKuisedAmordikuludKokku},
+    {"CE", &D::txtCE, &S::txtCE},
+    {"YhikuMuutuvkulud", &D::txtYhikuMuutuvkulud, &S::txtYhikuMuutuvkulud},
+    {"KuineTootmismaht", &D::txtKuineTootmismaht, &S::txtKuineTootmismaht},
+    {"Ketas1saag", &D::txtKetas1saag, &S::txtKetas1saag},
+    {"Ketas2saag", &D::txtKetas2saag, &S::txtKetas2saag},
+    {"KetasSeimer", &D::txtKetasSeimer, &S::txtKetasSeimer},
+    {"KetasTrimmer", &D::txtKetasTrimmer, &S::txtKetasTrimmer},
+    {"KoefitsentHake", &D::txtKoefitsentHake, &S::txtKoefitsentHake},
+    {"KoefitsentPuru", &D::txtKoefitsentPuru, &S::txtKoefitsentPuru},
+    {"KoefitsentKoor", &D::txtKoefitsentKoor, &S::txtKoefitsentKoor},
+    {"KoefitsentKoorPalgist", &D::txtKoefitsentKoorPalgist, &S::txtKoefitsentKoorPalgist},
+    {"Hakehind", &D::txtHakehind, &S::txtHakehind},
+    {"saepuruHind", &D::txtsaepuruHind, &S::txtsaepuruHind},
+    {"KoorHind", &D::txtkoorhind, &S::txtkoorhind},
+};
+
+constexpr const char* kSavedStampKey = "Salvestatud";
+constexpr const char* kFullEdgeKey = "ArvutaTaiskant";
+constexpr const char* kLiftedCost = "0.1";
+
+bool ticked(const CheckBox& box) {
+    return box.value() == checkstate::kChecked;
+}
+
+// "1" when the box is ticked, else "0".
+std::string tickText(const CheckBox& box) {
+    return std::string(ticked(box) ? "1" : "0");
+}
+
+// The full-edge switch ticks only for a whole-number value of 1; anything else leaves it clear.
+bool fullEdgeOn(const std::string& stored) {
+    try {
+        return ToDoubleStrict(stored) == 1;
+    } catch (const VbError&) {
+        return false;
+    }
+}
+
+}  // namespace
+
+frmSeaded::frmSeaded(Application& app) : Form("frmSeaded"), app_(app) {
+    layOut();
+    Load.connect([this] { Form_Load(); });
+    cmdSalvesta.Click.connect([this] { cmdSalvesta_Click(); });
+    cmdOK.Click.connect([this] { cmdOK_Click(); });
+    cmdLogPrice.Click.connect([this] { cmdLogPrice_Click(); });
+    chkArvutaTaiskant.Click.connect([this] { chkArvutaTaiskant_Click(); });
+    // A box a focus loss asked for shows once a button that keeps the dialog open has done
+    // its work; Save, Back and the log price door drop it themselves.
+    cmdHelp_Trimmings_Settings.Click.connect([this] {
+        cmdHelp_Trimmings_Settings_Click();
+        showFieldBox();
+    });
+    cmdHelp_blades_settings.Click.connect([this] {
+        cmdHelp_blades_settings_Click();
+        showFieldBox();
+    });
+    cmdHelp_Log_Settings.Click.connect([this] {
+        cmdHelp_Log_Settings_Click();
+        showFieldBox();
+    });
+    Command1.Click.connect([this] {
+        Command1_Click();
+        showFieldBox();
+    });
+    Command4.Click.connect([this] {
+        Command4_Click();
+        showFieldBox();
+    });
+    connectInputRules();
+}
+
+frmMain& frmSeaded::main() const {
+    return app_.window<frmMain>();
+}
+
+void frmSeaded::Form_Load() {
+    const frmMain& m = main();
+    move(m.left() + (m.width() - width()) / 2, m.top() + 1200);
+    fillFromSettingsFile();
+    // A tick offers the language choice at start-up, as the caption says; the stored "1"
+    // keeps meaning what the start-up dialog reads: start without asking.
+    const std::string show = app_.userSettings().get(languagechoice::kShowLanguageBox, "0");
+    chkNaitaKeeleValikut.setValue(show == "1" ? checkstate::kUnchecked : checkstate::kChecked);
+    programWrites_ = true;
+    for (TextBox* cost : {&txtKuisedPysikuludKokku, &txtKuineTootmismaht,
+                          &txtKuisedAmordikuludKokku, &txtYhikuMuutuvkulud, &txtCE}) {
+        if (RegionCompVal(cost->text()) == 0) cost->setText(kLiftedCost);
+    }
+    programWrites_ = false;
+    txtKappimineLauad.setEnabled(!ticked(chkArvutaTaiskant));
+    try {
+        showDerivedCosts();
+    } catch (const VbError&) {
+        // Figures beyond the number range give no cost per m3; Save refuses nothing for it.
+    }
+    startSpinners();
+    loadDialogCaptions(app_, *this, dialogcaptions::kSeaded);
+}
+
+void frmSeaded::fillFromSettingsFile() {
+    IniDocument file;
+    try {
+        // A missing or unreadable file reads "0" for every key, without a message.
+        (void)file.load(settingsFilePath(currentProfileFolder(main())));
+    } catch (const VbError&) {
+        // A current profile name that cannot be a folder name has no file to read.
+    }
+    auto stored = [&file](const char* key) {
+        return file.get(settingsfile::kSection, key, settingsfile::kMissing);
+    };
+    programWrites_ = true;
+    for (const SettingsField& f : kNumericFields) {
+        (this->*f.field).setText(NumberText(RegionCompValQuiet(stored(f.key)).value_or(0.0)));
+    }
+    // A coefficient of 0 would make every volume 0: it shows as the profile load uses it.
+    if (txtPalgimahukoefitsent.text() == "0") txtPalgimahukoefitsent.setText("1");
+    programWrites_ = false;
+    chkArvutaTaiskant.setValue(fullEdgeOn(stored(kFullEdgeKey)) ? checkstate::kChecked
+                                                                : checkstate::kUnchecked);
+    lblSalvestatud.setCaption(stored(kSavedStampKey));
+}
+
+void frmSeaded::showDerivedCosts() {
+    const DerivedCosts costs = derivedCosts(RegionCompVal(txtKuisedPysikuludKokku.text()),
+                                            RegionCompVal(txtKuisedAmordikuludKokku.text()),
+                                            RegionCompVal(txtYhikuMuutuvkulud.text()),
+                                            RegionCompVal(txtKuineTootmismaht.text()));
+    txtKuluTootmine.setText(costs.production);
+    txtKuluAmort.setText(costs.depreciation);
+}
+
+bool frmSeaded::Arvuta_kulud() {
+    for (TextBox* cost : {&txtKuisedPysikuludKokku, &txtKuineTootmismaht,
+                          &txtKuisedAmordikuludKokku, &txtYhikuMuutuvkulud}) {
+        try {
+            if (ToDoubleStrict(cost->text()) != 0) continue;
+        } catch (const VbError&) {
+            return false;
+        }
+        programWrites_ = true;
+        cost->setText(kLiftedCost);
+        programWrites_ = false;
+    }
+    try {
+        showDerivedCosts();
+    } catch (const VbError&) {
+        return false;
+    }
+    return true;
+}
+
+bool frmSeaded::costFieldsAreNumbers() const {
+    for (const TextBox* cost : {&txtKuisedPysikuludKokku, &txtKuineTootmismaht,
+                                &txtKuisedAmordikuludKokku, &txtYhikuMuutuvkulud, &txtCE}) {
+        try {
+            if (ToDoubleStrict(cost->text()) == 0) return false;
+        } catch (const VbError&) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void frmSeaded::cmdSalvesta_Click() {
+    dropFieldBox();  // Save checks the costs itself
+    if (!costFieldsAreNumbers()) {
+        Command4_Click();
+        return;
+    }
+    frmMain& m = main();
+    txtaeg.setText(generalDateText(app_.desktop().now()));
+    ProfileEntries entries;
+    for (const SettingsField& f : kNumericFields)
+        entries.emplace_back(f.key, (this->*f.field).text());
+    entries.emplace_back(kSavedStampKey, txtaeg.text());
+    entries.emplace_back(kFullEdgeKey, tickText(chkArvutaTaiskant));
+    FileResult written;
+    try {
+        written = writeSettingsFile(settingsFilePath(currentProfileFolder(m)), entries);
+    } catch (const VbError& e) {
+        written = FileResult::failure(e.number(), {}, e.description());
+    }
+    if (!written) {
+        // Nothing changed anywhere: the planner's entries stay for another try.
+        runtime::msgBox(
+            bilingual(m, "Seadeid ei saanud salvestada: ", "The settings could not be saved: ") +
+                written.reason,
+            mb::kCritical);
+        return;
+    }
+    frmMainSub& store = m.store();
+    for (const SettingsField& f : kNumericFields) {
+        store.*f.storeField = NumberText(RegionCompValQuiet((this->*f.field).text()).value_or(0.0));
+    }
+    store.lblArvutaTaiskant = tickText(chkArvutaTaiskant);
+    updateDerivedCosts(store);
+    const FileResult preference = app_.userSettings().save(
+        languagechoice::kShowLanguageBox, ticked(chkNaitaKeeleValikut) ? "0" : "1");
+    close();
+    if (!preference) {
+        runtime::msgBox(bilingual(m, "Keelevaliku seadet ei saanud salvestada: ",
+                                  "The language choice setting could not be saved: ") +
+                            preference.reason,
+                        mb::kExclamation);
+    }
+    // The figures on screen follow the new settings; without centre boards there is nothing
+    // to recompute.
+    if (m.lstSyda.listCount() > 0) m.uuenda_materjalid();
+}
+
+void frmSeaded::cmdOK_Click() {
+    dropFieldBox();
+    close();
+}
+
+void frmSeaded::close() {
+    hide();
+    unload();
+}
+
+void frmSeaded::cmdLogPrice_Click() {
+    frmMain& m = main();
+    const MsgResult answer =
+        runtime::msgBox(bilingual(m,
+                                  "Kõik tehtud muutused seadetes jäävad salvestamata! Kas avame "
+                                  "palgihinnad?",
+                                  "All changed settings will not be saved! Open logprices?"),
+                        mb::kYesNo, bilingual(m, "Palgihinnad", "Logprices"));
+    if (answer != MsgResult::Yes) return;
+    dropFieldBox();
+    close();
+    showLogPriceEditor(app_, m);
+}
+
+void frmSeaded::chkArvutaTaiskant_Click() {
+    txtKappimineLauad.setEnabled(!ticked(chkArvutaTaiskant));
+}
+
+void frmSeaded::cmdHelp_Trimmings_Settings_Click() {
+    runtime::msgBox(bilingual(main(),
+                              "Palun sisestage keskmised kappimise pikkused toodetele\r\n"
+                              " millimeetrites (südame- ja küljelauad)",
+                              "Please insert average trimming lengths for products\r\n"
+                              " (center- and sideboards)"));
+}
+
+void frmSeaded::cmdHelp_blades_settings_Click() {
+    runtime::msgBox(bilingual(main(),
+                              "Palun sisestage kasutatavate kettaste paksused millimeetrites.",
+                              "Please insert blade thicknesses in millimeters."));
+}
+
+void frmSeaded::cmdHelp_Log_Settings_Click() {
+    runtime::msgBox(
+        bilingual(main(),
+                  "Palun sisestage palgipikkusmoodulid ning mahukoefitsent.\r\n"
+                  "Kasutades mahukoefitsenti 1, siis vastab mahuarvutus Eesti mahutabelile.",
+                  "Please insert log length module and volume coeficent.\r\n"
+                  "If coeficent 1 is used, then calculation is based on Estonian volume tabel."));
+}
+
+void frmSeaded::Command1_Click() {
+    runtime::msgBox(
+        bilingual(main(),
+                  "Palun sisestage koefitsendid, millega arvutate puistekandi tihedat mahtu\r\n"
+                  " puistekandi mahuks. Näide: 1 hakke tihekant = 2.9m3 puistekanti.",
+                  "Please insert converting factors to calculate solid volume of by-products\r\n"
+                  "to loose cbm volume. Example: 1 m3 of solid chips = 2.9lcbm (loose cbm)."));
+}
+
+void frmSeaded::Command4_Click() {
+    if (pendingBox_ == FieldBox::Costs) dropFieldBox();  // this is the box it waited to show
+    runtime::msgBox(bilingual(main(),
+                              "Palun sisestage keskmised kulud, et arvutada 1 tihumeetri "
+                              "saematerjali tootmiskulud.",
+                              "Please insert average costs to calculate costs for 1 m3 of timber "
+                              "productions."));
+}
+
+}  // namespace lumbrix

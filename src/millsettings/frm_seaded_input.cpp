@@ -1,0 +1,173 @@
+// The settings dialog's input rules: steppers, spinners, key filters (typed and pasted), and
+// the checks when the focus leaves a monthly cost field or the bark share.
+#include "app/application.h"
+#include "localisation/message_language.h"
+#include "mainwindow/frm_main.h"
+#include "millsettings/frm_seaded.h"
+
+namespace lumbrix {
+
+namespace {
+constexpr std::size_t kGuardedFieldCount = 11;
+}  // namespace
+
+void frmSeaded::connectInputRules() {
+    using namespace steppers;
+    const struct {
+        CommandButton& button;
+        TextBox& field;
+        FactorStepper stepper;
+    } stepperButtons[] = {
+        {cmdHakeMiinus, txtKoefitsentHake, kByProductMinus},
+        {cmdHakePluss, txtKoefitsentHake, kByProductPlus},
+        {cmdPuruMiinus, txtKoefitsentPuru, kByProductMinus},
+        {cmdPuruPluss, txtKoefitsentPuru, kByProductPlus},
+        {cmdKoorMiinus, txtKoefitsentKoor, kByProductMinus},
+        {cmdKoorPluss, txtKoefitsentKoor, kByProductPlus},
+        {cmdPalgikoefmiinus, txtPalgimahukoefitsent, kLogCoefficientMinus},
+        {cmdPalgikoefpluss, txtPalgimahukoefitsent, kLogCoefficientPlus},
+    };
+    for (const auto& s : stepperButtons) {
+        s.button.Click.connect(
+            [this, &field = s.field, stepper = s.stepper] { stepFactor(field, stepper); });
+    }
+    const struct {
+        VScrollBar& spinner;
+        TextBox& field;
+    } spinners[] = {
+        {vs1saag, txtKetas1saag},         {vs2saag, txtKetas2saag},
+        {vsServamisliin, txtKetasSeimer}, {vstrimmer, txtKetasTrimmer},
+        {vsPalgiMoodul, txtPalgiMoodul},
+    };
+    for (const auto& s : spinners) {
+        s.spinner.Change.connect(
+            [this, &spinner = s.spinner, &field = s.field] { spinnerChanged(spinner, field); });
+    }
+    const struct {
+        TextBox& field;
+        KeyRule rule;
+    } typed[] = {
+        {txtKappimineSydmat, KeyRule::Digits},
+        {txtKappimineLauad, KeyRule::Digits},
+        {txtKuisedPysikuludKokku, KeyRule::Digits},
+        {txtKuisedAmordikuludKokku, KeyRule::Digits},
+        {txtKuineTootmismaht, KeyRule::Digits},
+        {txtYhikuMuutuvkulud, KeyRule::DigitsPointAndCopy},
+        {txtCE, KeyRule::DigitsPoint},
+        {txtHakehind, KeyRule::DigitsPoint},
+        {txtsaepuruHind, KeyRule::DigitsPoint},
+        {txtkoorhind, KeyRule::DigitsPoint},
+        {txtKoefitsentKoorPalgist, KeyRule::DigitsPoint},
+    };
+    static_assert(std::size(typed) == kGuardedFieldCount);
+    guarded_.reserve(kGuardedFieldCount);
+    for (const auto& t : typed) {
+        t.field.KeyPress.connect([this, rule = t.rule](int& key) { filterKey(rule, key); });
+        guardAgainstPaste(t.field, t.rule);
+    }
+    // The two costs per m3 are computed only; their filter matters if they are ever typed in.
+    for (TextBox* derived : {&txtKuluTootmine, &txtKuluAmort}) {
+        derived->KeyPress.connect([this](int& key) { filterKey(KeyRule::Digits, key); });
+    }
+    for (TextBox* cost : {&txtKuisedPysikuludKokku, &txtKuisedAmordikuludKokku,
+                          &txtYhikuMuutuvkulud, &txtKuineTootmismaht}) {
+        cost->LostFocus.connect([this] { monthlyCost_LostFocus(); });
+    }
+    txtKoefitsentKoorPalgist.LostFocus.connect([this] { txtKoefitsentKoorPalgist_LostFocus(); });
+    tmrFieldBox.TimerEvent.connect([this] { tmrFieldBox_Timer(); });
+}
+
+void frmSeaded::guardAgainstPaste(TextBox& field, KeyRule rule) {
+    const std::size_t index = guarded_.size();
+    guarded_.push_back({&field, rule, field.text()});
+    field.Change.connect([this, index] {
+        GuardedField& g = guarded_[index];
+        const std::string now = g.field->text();
+        if (programWrites_ || changeKeepsToRule(g.rule, g.accepted, now)) {
+            g.accepted = now;
+            return;
+        }
+        // A paste that brings a refused character is refused whole, as its keys would be.
+        app_.desktop().beep();
+        programWrites_ = true;
+        g.field->setText(g.accepted);
+        programWrites_ = false;
+    });
+}
+
+void frmSeaded::stepFactor(TextBox& field, const FactorStepper& stepper) {
+    if (const std::optional<std::string> stepped = steppedFactor(stepper, field.text())) {
+        field.setText(*stepped);
+    }
+}
+
+void frmSeaded::startSpinners() {
+    // Each spinner starts at its field's value; the field keeps its text as loaded.
+    programWrites_ = true;
+    vs1saag.setValue(spinnerStart(txtKetas1saag.text()));
+    vs2saag.setValue(spinnerStart(txtKetas2saag.text()));
+    vsServamisliin.setValue(spinnerStart(txtKetasSeimer.text()));
+    vstrimmer.setValue(spinnerStart(txtKetasTrimmer.text()));
+    vsPalgiMoodul.setValue(spinnerStart(txtPalgiMoodul.text()));
+    programWrites_ = false;
+}
+
+void frmSeaded::spinnerChanged(const VScrollBar& spinner, TextBox& field) {
+    if (programWrites_) return;
+    field.setText(std::to_string(spinner.value()));
+}
+
+void frmSeaded::filterKey(KeyRule rule, int& keyAscii) {
+    if (keyPasses(rule, keyAscii)) return;
+    app_.desktop().beep();
+    keyAscii = 0;
+}
+
+void frmSeaded::monthlyCost_LostFocus() {
+    if (!Arvuta_kulud()) askForFieldBox(FieldBox::Costs);
+}
+
+void frmSeaded::txtKoefitsentKoorPalgist_LostFocus() {
+    if (barkShareNeedsHint(txtKoefitsentKoorPalgist.text())) {
+        askForFieldBox(FieldBox::BarkShareHint);
+    }
+}
+
+void frmSeaded::askForFieldBox(FieldBox box) {
+    pendingBox_ = box;
+    tmrFieldBox.setEnabled(true);
+}
+
+void frmSeaded::tmrFieldBox_Timer() {
+    tmrFieldBox.setEnabled(false);
+    // The focus went to a button: its click comes first and shows the box after its work.
+    const Control* focused = activeControl();
+    if (focused != nullptr && focused->kind() == ControlKind::CommandButton) return;
+    showFieldBox();
+}
+
+void frmSeaded::showFieldBox() {
+    const FieldBox box = pendingBox_;
+    dropFieldBox();
+    switch (box) {
+        case FieldBox::None:
+            return;
+        case FieldBox::Costs:
+            Command4_Click();
+            return;
+        case FieldBox::BarkShareHint:
+            runtime::msgBox(bilingual(main(),
+                                      "Koore % määramiseks kasutage formaati 0.00:\r\n"
+                                      "Näiteks: 10% = 0.10 ja 8% = 0.08",
+                                      "To insert bark yield % please use format 0.00:\r\n"
+                                      "Example: 10% = 0.10 and 8% = 0.08"));
+            return;
+    }
+}
+
+void frmSeaded::dropFieldBox() {
+    pendingBox_ = FieldBox::None;
+    tmrFieldBox.setEnabled(false);
+}
+
+}  // namespace lumbrix
