@@ -129,8 +129,6 @@ void frmMain::mnuProgramSeaded_Click() {
     app_.window<frmSeaded>().showModal(this);
 }
 
-// Windows that later work builds: the commands exist and do nothing yet.
-
 // The 3D view of the pattern: the corners written afresh, then the view shown over this
 // window until the planner closes it. With no centre board the view shows its axes only.
 void frmMain::mnupalk3Denable_Click() {

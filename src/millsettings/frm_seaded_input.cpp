@@ -4,6 +4,7 @@
 #include "localisation/message_language.h"
 #include "mainwindow/frm_main.h"
 #include "millsettings/frm_seaded.h"
+#include "platform/text.h"
 
 namespace lumbrix {
 
@@ -91,6 +92,7 @@ void frmSeaded::guardAgainstPaste(TextBox& field, KeyRule rule) {
         app_.desktop().beep();
         programWrites_ = true;
         g.field->setText(g.accepted);
+        g.field->setSelStart(static_cast<int>(Len(g.accepted)));  // not back to the start
         programWrites_ = false;
     });
 }

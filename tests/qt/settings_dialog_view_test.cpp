@@ -1,0 +1,139 @@
+// The settings dialog on screen: a spinner's up arrow raises its kerf, keys and pastes pass the
+// fields' filters, and the click on Save that takes the focus from a cost field is not lost to
+// the check that runs when the field is left.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <cstdlib>
+#include <memory>
+
+#include "app/application.h"
+#include "mainwindow/frm_main.h"
+#include "millsettings/frm_seaded.h"
+#include "platform/ini_file.h"
+#include "qt/form_view.h"
+#include "qt/form_window.h"
+#include "qt/qt_desktop.h"
+#include "qt_test_app.h"
+#include "temp_install.h"
+
+namespace lumbrix {
+namespace {
+
+class SettingsDialogView : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        test::qtApp();
+        setenv("XDG_CONFIG_HOME", (folder.path() / "config").c_str(), 1);
+        folder.copyShippedData();
+        folder.writeFile("database/LUMBRIX/settings",
+                         "[SEADED]\r\nKetas1saag=5\r\nKuisedPysikuludKokku=1000\r\n"
+                         "KuisedAmordikuludKokku=500\r\nYhikuMuutuvkulud=20\r\n"
+                         "KuineTootmismaht=100\r\nCE=2000\r\n");
+        desktop = std::make_unique<qt::QtDesktop>();
+        app = std::make_unique<Application>(*desktop, folder.path());
+        app->window<frmMain>().lblValitudProfiil.setCaption("LUMBRIX");
+        d = &app->window<frmSeaded>();
+        d->show();
+        qt::FormWindow* window = desktop->windowOf(*d);
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        view = window->view();
+    }
+    void TearDown() override {
+        if (app->isLoaded<frmSeaded>()) d->unload();
+        app.reset();
+        desktop.reset();
+        unsetenv("XDG_CONFIG_HOME");
+    }
+    template <class W>
+    W* widget(const Control& c) {
+        return qobject_cast<W*>(view->widgetOf(c));
+    }
+    std::string stored(const char* key) {
+        return readProfileString(folder / "database/LUMBRIX/settings", "SEADED", key, "none");
+    }
+    // Types `keys` at the end of a field that has the focus.
+    void typeAtEnd(TextBox& field, const char* keys) {
+        auto* edit = widget<QLineEdit>(field);
+        QTest::mouseClick(edit, Qt::LeftButton);
+        QTest::keyClick(edit, Qt::Key_End);
+        QTest::keyClicks(edit, keys);
+    }
+
+    test::TempInstallFolder folder;
+    std::unique_ptr<qt::QtDesktop> desktop;
+    std::unique_ptr<Application> app;
+    frmSeaded* d = nullptr;
+    qt::FormView* view = nullptr;
+};
+
+TEST_F(SettingsDialogView, SpinnerKeysAndPastesReachTheFieldsAndSaveKeepsItsClick) {
+    auto* spinner = widget<QScrollBar>(d->vs1saag);
+    ASSERT_NE(spinner, nullptr);
+    spinner->triggerAction(QAbstractSlider::SliderSingleStepSub);  // the up arrow
+    EXPECT_EQ(d->txtKetas1saag.text(), "6");
+    EXPECT_EQ(widget<QLineEdit>(d->txtKetas1saag)->text().toStdString(), "6");
+
+    typeAtEnd(d->txtCE, "a.5");
+    EXPECT_EQ(d->txtCE.text(), "2000.5");
+    auto* trim = widget<QLineEdit>(d->txtKappimineSydmat);
+    QTest::mouseClick(trim, Qt::LeftButton);
+    QTest::keyClick(trim, Qt::Key_End);
+    QGuiApplication::clipboard()->setText("7x");
+    QTest::keyClick(trim, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(d->txtKappimineSydmat.text(), "0");  // refused whole
+    EXPECT_EQ(trim->text().toStdString(), "0");
+    QGuiApplication::clipboard()->setText("75");
+    QTest::keyClick(trim, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(d->txtKappimineSydmat.text(), "075");
+
+    // A 0 typed as the monthly volume is lifted as the focus leaves it for Save, which then
+    // saves with one click.
+    auto* volume = widget<QLineEdit>(d->txtKuineTootmismaht);
+    QTest::mouseClick(volume, Qt::LeftButton);
+    QTest::keyClick(volume, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(volume, Qt::Key_Backspace);
+    QTest::keyClicks(volume, "0");
+    EXPECT_EQ(d->txtKuineTootmismaht.text(), "0");
+    QTest::mouseClick(widget<QPushButton>(d->cmdSalvesta), Qt::LeftButton);
+    EXPECT_FALSE(app->isLoaded<frmSeaded>());
+    EXPECT_EQ(stored("KuineTootmismaht"), "0.1");
+    EXPECT_EQ(stored("CE"), "2000.5");
+    EXPECT_EQ(stored("Ketas1saag"), "6");
+}
+
+TEST_F(SettingsDialogView, AnEmptyCostLeftForSaveShowsOneBoxAndKeepsTheDialog) {
+    QStringList boxes;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&boxes] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            if (box && box->isVisible()) {
+                boxes << box->text();
+                box->accept();
+            }
+        }
+    });
+    closer.start(20);
+    auto* variable = widget<QLineEdit>(d->txtYhikuMuutuvkulud);
+    QTest::mouseClick(variable, Qt::LeftButton);
+    QTest::keyClick(variable, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(variable, Qt::Key_Backspace);
+    QTest::mouseClick(widget<QPushButton>(d->cmdSalvesta), Qt::LeftButton);
+    test::runEventLoop(100);
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(boxes.front().startsWith("Please insert average costs"));
+    EXPECT_TRUE(app->isLoaded<frmSeaded>());
+    EXPECT_EQ(stored("YhikuMuutuvkulud"), "20");
+}
+
+}  // namespace
+}  // namespace lumbrix
