@@ -65,6 +65,7 @@ TEST_F(ComparisonSlots, ParkingBandsTheBarsAndSavesEachSlot) {
     } cases[] = {{"30.00", 0, kBandGreen, 120},
                  {"12,50", 150, kBandGreen, 1095},
                  {"-3.20", 240, kBandPink, 2070}};
+    ASSERT_FALSE(fs::exists(compare())) << "parking makes the folder";
     for (const auto& c : cases)
         park(c.margin);
     frmMain& m = main();
@@ -132,12 +133,6 @@ TEST_F(ComparisonSlots, ParkingKeepsThePatternsName) {
     desktop.expectMessage(MsgResult::Cancel);
     main().cmdUusKava.press();
     EXPECT_EQ(desktop.lastMessage().text, "Will save this pattern?");
-}
-
-TEST_F(ComparisonSlots, AMissingComparisonFolderIsCreatedWhenParking) {
-    ASSERT_FALSE(fs::exists(compare()));
-    park("8.00");
-    EXPECT_EQ(files(), std::vector<std::string>{"0.kava"});
 }
 
 TEST_F(ComparisonSlots, ASlotThatCannotBeSavedIsGivenUpAndTheDialogDiscarded) {
