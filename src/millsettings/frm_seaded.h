@@ -128,7 +128,7 @@ class frmSeaded : public Form {
 
     // ---- input rules
     void stepFactor(TextBox& field, const FactorStepper& stepper);
-    void spinnerChanged(const VScrollBar& spinner, TextBox& field);
+    void spinnerChanged(VScrollBar& spinner, TextBox& field);
     void filterKey(KeyRule rule, int& keyAscii);
     void monthlyCost_LostFocus();
     void txtKoefitsentKoorPalgist_LostFocus();
@@ -144,6 +144,8 @@ class frmSeaded : public Form {
     void guardAgainstPaste(TextBox& field, KeyRule rule);
     void fillFromSettingsFile();
     void startSpinners();
+    // The whole number a spinner step writes into its field.
+    int spinnerStep(VScrollBar& spinner, const TextBox& field);
     void showDerivedCosts();
     bool costFieldsAreNumbers() const;
     void close();

@@ -1,10 +1,13 @@
 // The settings dialog's input rules: steppers, spinners, key filters (typed and pasted), and
 // the checks when the focus leaves a monthly cost field or the bark share.
+#include <cmath>
+
 #include "app/application.h"
 #include "localisation/message_language.h"
 #include "mainwindow/frm_main.h"
 #include "millsettings/frm_seaded.h"
 #include "platform/text.h"
+#include "store/numbers.h"
 
 namespace lumbrix {
 
@@ -114,9 +117,21 @@ void frmSeaded::startSpinners() {
     programWrites_ = false;
 }
 
-void frmSeaded::spinnerChanged(const VScrollBar& spinner, TextBox& field) {
+void frmSeaded::spinnerChanged(VScrollBar& spinner, TextBox& field) {
     if (programWrites_) return;
-    field.setText(std::to_string(spinner.value()));
+    field.setText(std::to_string(spinnerStep(spinner, field)));
+}
+
+int frmSeaded::spinnerStep(VScrollBar& spinner, const TextBox& field) {
+    const int value = spinner.value();
+    const double shown = RegionCompVal(field.text());
+    // A kerf of 4.6 steps to 5 or 4, the next whole number in the step's direction.
+    if (shown <= kSpinnerMin || shown >= kSpinnerMax || shown == std::floor(shown)) return value;
+    const int whole = static_cast<int>(value > shown ? std::ceil(shown) : std::floor(shown));
+    programWrites_ = true;
+    spinner.setValue(whole);
+    programWrites_ = false;
+    return whole;
 }
 
 void frmSeaded::filterKey(KeyRule rule, int& keyAscii) {

@@ -107,8 +107,8 @@ void frmSeaded::layOut() {
     frmPuistekoefitsent.move(5040, 2520, 4740, 2280);
     frmPuistekoefitsent.setCaption("> Puistekoefitsendid ja hinnad <");
     Frame& byProducts = frmPuistekoefitsent;
-    label(lblSeadedPuisteKoefitsent, byProducts, "Koefitsent", 1460, 200, 1200);
-    label(lblSeadedPuisteHind, byProducts, "€/m3", 3240, 200, 900);
+    label(lblSeadedPuisteKoefitsent, byProducts, "Koefitsent", 1380, 200, 1400);
+    label(lblSeadedPuisteHind, byProducts, "€/m3", 3000, 200, 1600);
     const struct {
         Label& caption;
         const char* text;
@@ -131,7 +131,7 @@ void frmSeaded::layOut() {
         field(row.price, byProducts, 3120, top, 900);
         top += 400;
     }
-    label(lblSeadedLabelKoorKoefitsent, byProducts, "Koor:", 120, 1800, 1000);
+    label(lblSeadedLabelKoorKoefitsent, byProducts, "Koor:", 120, 1800, 1360);
     field(txtKoefitsentKoorPalgist, byProducts, 1500, 1800, 780);
     label(lblSeadedLabelKoorKoefitsent2, byProducts, "% palgimahust", 2400, 1800, 1700);
     helpButton(Command1, byProducts, 4200, 1800);

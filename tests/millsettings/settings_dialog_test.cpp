@@ -278,7 +278,9 @@ TEST_F(SettingsDialog, StepsStayWithinTheirBounds) {
 }
 
 TEST_F(SettingsDialog, SpinnersStartAtTheirFieldAndWriteWholeNumbers) {
-    writeSettings("Ketas1saag=5\r\nPalgiMoodul=100\r\nKetasTrimmer=0\r\n");
+    writeSettings(
+        "Ketas1saag=5\r\nPalgiMoodul=100\r\nKetasTrimmer=0\r\nKetas2saag=4.6\r\n"
+        "KetasSeimer=4.4\r\n");
     frmSeaded& d = dialog();
     d.vs1saag.stepSmall(+1);
     EXPECT_EQ(d.txtKetas1saag.text(), "6");
@@ -286,7 +288,13 @@ TEST_F(SettingsDialog, SpinnersStartAtTheirFieldAndWriteWholeNumbers) {
     EXPECT_EQ(d.txtPalgiMoodul.text(), "99");
     d.vstrimmer.stepSmall(-1);  // at Min: nothing moves
     EXPECT_EQ(d.txtKetasTrimmer.text(), "0");
-    EXPECT_EQ(d.txtKetas2saag.text(), "0");
+    // A fraction steps to the next whole number in the step's direction, then on by one.
+    d.vs2saag.stepSmall(-1);
+    EXPECT_EQ(d.txtKetas2saag.text(), "4");
+    d.vsServamisliin.stepSmall(+1);
+    EXPECT_EQ(d.txtKetasSeimer.text(), "5");
+    d.vsServamisliin.stepSmall(+1);
+    EXPECT_EQ(d.txtKetasSeimer.text(), "6");
     EXPECT_EQ(spinnerStart("4,6"), 5);
     EXPECT_EQ(spinnerStart("-3"), 0);
 }
