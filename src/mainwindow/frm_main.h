@@ -245,8 +245,9 @@ class frmMain : public Form {
     void refreshBoardBoxes();
     // Hides every board box (and gives it size 0: a hidden box holds no board).
     void hideBoardBoxes();
-    // The volume of the log as its text boxes stand, with the volume coefficient `k`;
-    // none when a log text is not a number.
+    // The volume of the log as its text boxes stand, with the volume coefficient `k`; none
+    // when the drawing would refuse the log (a text that is no number or lies beyond its
+    // scroll bar).
     std::optional<double> currentLogVolume(double k) const;
 
     // ---- new pattern
@@ -553,10 +554,10 @@ class frmMain : public Form {
     void lblPalgimaht_MouseMove();
     void lblPalgimaht_Click();
     void lblPalgiHinnaInfo_DblClick();
+    void lblMuudkuludHind_Click();
     void lblValitudProfiil_MouseDown(int button);
     // ==== end of main window shell
 
-    void lblMuudkuludHind_Click();
   private:
     // Layout and handlers of the catalogue tab and the picker.
     void layOutCatalogueTab();
