@@ -12,6 +12,7 @@
 #include "mainwindow/frm_main.h"
 #include "millsettings/frm_palgi_hinnad.h"
 #include "millsettings/frm_profiil.h"
+#include "millsettings/frm_seaded.h"
 #include "patterns/frm_arvutused.h"
 #include "patterns/frm_ava_kava.h"
 #include "patterns/frm_salvesta_uus_kava.h"
@@ -134,7 +135,7 @@ TEST_F(DialogCaptionsTest, TheReportNamesAnUnnamedPatternInTheMessageLanguage) {
     }
 }
 
-// The dialogs that exist load their captions as they load.
+// Every dialog loads its captions as it loads.
 TEST_F(DialogCaptionsTest, TheDialogsTakeTheirCaptionsWhenTheyLoad) {
     folder.copyShippedData();
     main().mnuProgramExit.setCaption("Välju");
@@ -148,6 +149,7 @@ TEST_F(DialogCaptionsTest, TheDialogsTakeTheirCaptionsWhenTheyLoad) {
     check(app->window<frmProfiil>(), dialogcaptions::kProfiil);
     check(app->window<frmArvutused>(), dialogcaptions::kArvutused);
     check(app->window<frmSoovita>(), dialogcaptions::kSoovita);
+    check(app->window<frmSeaded>(), dialogcaptions::kSeaded);
 }
 
 }  // namespace
