@@ -6,6 +6,7 @@
 #include "app/application.h"
 #include "mainwindow/frm_main.h"
 #include "platform/event_runtime.h"
+#include "platform/quiet_desktop.h"
 #include "store/board_row.h"
 #include "store/frm_main_sub.h"
 #include "store/numbers.h"
@@ -13,31 +14,6 @@
 namespace {
 
 using namespace lumbrix;
-
-// A desktop that needs no screen: boxes answer OK, timers never run.
-class QuietDesktop : public Desktop {
-  public:
-    MsgResult messageBox(const std::string&, int, const std::string&) override {
-        return MsgResult::Ok;
-    }
-    void runModal(Form& form, Form*) override { form.hide(); }
-    void windowShown(Form&) override {}
-    void windowHidden(Form&) override {}
-    void windowUnloaded(Form&) override {}
-    void popupMenu(Form&, Menu&, std::optional<double>, std::optional<double>) override {}
-    void beep() override {}
-    void armTimer(Timer&, int) override {}
-    void disarmTimer(Timer&) override {}
-    bool showPrinterDialog(const std::string&) override { return false; }
-    bool printForm(Form&) override { return false; }
-    bool openDocument(const std::filesystem::path&) override { return false; }
-    void endProgram() override {}
-    CalendarDate now() override { return {2026, 12, 6}; }
-    std::string environment(const std::string&) override { return "bench"; }
-    std::filesystem::path userSettingsPath() override {
-        return std::filesystem::temp_directory_path() / "lumbrix-bench-settings.ini";
-    }
-};
 
 std::string row(const char* nominal, const char* sawing) {
     return composeBoardRow(boardRowHead(nominal, "   100", sawing, "   104"), 5100, 0.026, "  450");
@@ -68,7 +44,9 @@ void fillFullPattern(frmMain& m) {
 
 // The main window on a quiet desktop, holding a full pattern.
 struct FullPattern {
-    QuietDesktop desktop;
+    QuietDesktop desktop{std::filesystem::temp_directory_path() / "lumbrix-bench-settings.ini",
+                         {2026, 12, 6},
+                         "bench"};
     runtime::ScopedDesktop installed{desktop};
     Application app{desktop, std::filesystem::temp_directory_path()};
     FullPattern() { fillFullPattern(main()); }

@@ -9,6 +9,7 @@
 #include "mainwindow/frm_main.h"
 #include "patterns/hidden_pattern_dialogs.h"
 #include "platform/event_runtime.h"
+#include "platform/quiet_desktop.h"
 #include "store/board_row.h"
 #include "store/frm_main_sub.h"
 
@@ -17,30 +18,10 @@ namespace {
 using namespace lumbrix;
 namespace fs = std::filesystem;
 
-// A desktop that needs no screen: boxes answer OK, timers never run.
-class QuietDesktop : public Desktop {
-  public:
-    MsgResult messageBox(const std::string&, int, const std::string&) override {
-        return MsgResult::Ok;
-    }
-    void runModal(Form& form, Form*) override { form.hide(); }
-    void windowShown(Form&) override {}
-    void windowHidden(Form&) override {}
-    void windowUnloaded(Form&) override {}
-    void popupMenu(Form&, Menu&, std::optional<double>, std::optional<double>) override {}
-    void beep() override {}
-    void armTimer(Timer&, int) override {}
-    void disarmTimer(Timer&) override {}
-    bool showPrinterDialog(const std::string&) override { return false; }
-    bool printForm(Form&) override { return false; }
-    bool openDocument(const std::filesystem::path&) override { return false; }
-    void endProgram() override {}
-    CalendarDate now() override { return {2026, 12, 7}; }
-    std::string environment(const std::string&) override { return "bench"; }
-    std::filesystem::path userSettingsPath() override { return folder() / "settings.ini"; }
-
-    static fs::path folder() { return fs::temp_directory_path() / "lumbrix-bench-patterns"; }
-};
+// The installation folder of the benchmark.
+fs::path benchFolder() {
+    return fs::temp_directory_path() / "lumbrix-bench-patterns";
+}
 
 std::string row(const char* nominal, const char* sawing, double volume) {
     return composeBoardRow(
@@ -51,11 +32,11 @@ std::string row(const char* nominal, const char* sawing, double volume) {
 
 // The main window on a quiet desktop, holding a full pattern with notes.
 struct FullPattern {
-    QuietDesktop desktop;
+    QuietDesktop desktop{benchFolder() / "settings.ini", {2026, 12, 7}, "bench"};
     runtime::ScopedDesktop installed{desktop};
-    Application app{desktop, QuietDesktop::folder()};
+    Application app{desktop, benchFolder()};
     FullPattern() {
-        fs::create_directories(QuietDesktop::folder() / "my_patterns");
+        fs::create_directories(benchFolder() / "my_patterns");
         frmMain& m = main();
         frmMainSub& sub = m.store();
         sub.txtKetas1saag = "5";
@@ -81,13 +62,13 @@ struct FullPattern {
         m.Joonista_palk();
         m.uuenda_materjalid();
     }
-    ~FullPattern() { fs::remove_all(QuietDesktop::folder()); }
+    ~FullPattern() { fs::remove_all(benchFolder()); }
     frmMain& main() { return app.window<frmMain>(); }
 };
 
 void BM_SaveAFullPattern(benchmark::State& state) {
     FullPattern pattern;
-    const fs::path folder = QuietDesktop::folder() / "my_patterns";
+    const fs::path folder = benchFolder() / "my_patterns";
     for (auto _ : state) {
         benchmark::DoNotOptimize(savePatternWithoutShowing(pattern.app, folder, "full"));
     }
@@ -96,7 +77,7 @@ BENCHMARK(BM_SaveAFullPattern)->Unit(benchmark::kMillisecond);
 
 void BM_OpenAFullPatternWithItsUpdate(benchmark::State& state) {
     FullPattern pattern;
-    const fs::path folder = QuietDesktop::folder() / "my_patterns";
+    const fs::path folder = benchFolder() / "my_patterns";
     savePatternWithoutShowing(pattern.app, folder, "full");
     frmMain& m = pattern.main();
     for (auto _ : state) {

@@ -9,6 +9,7 @@
 
 #include "app/application.h"
 #include "mainwindow/frm_main.h"
+#include "offscreen_application.h"
 #include "patterns/frm_arvutused.h"
 #include "patterns/frm_print_preview.h"
 #include "platform/text.h"
@@ -21,14 +22,7 @@ namespace {
 using namespace lumbrix;
 
 QApplication& app() {
-    static int argc = 1;
-    static char name[] = "bench_qt_printing";
-    static char* argv[] = {name, nullptr};
-    static QApplication* instance = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *instance;
+    return bench::offscreenApplication();
 }
 
 std::string boardRow(const char* nominal, const char* sawing, double volume, const char* price) {

@@ -11,6 +11,7 @@
 #include "app/application.h"
 #include "localisation/frm_keele_valik.h"
 #include "mainwindow/frm_main.h"
+#include "offscreen_application.h"
 #include "platform/user_settings.h"
 #include "qt/qt_desktop.h"
 
@@ -20,14 +21,7 @@ using namespace lumbrix;
 namespace fs = std::filesystem;
 
 QApplication& app() {
-    static int argc = 1;
-    static char name[] = "bench_qt_startup";
-    static char* argv[] = {name, nullptr};
-    static QApplication* instance = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *instance;
+    return bench::offscreenApplication();
 }
 
 // The build folder is a working installation folder: the benchmark runs in bench/ below it.

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "offscreen_application.h"
 #include "platform/controls.h"
 #include "qt/form_view.h"
 
@@ -15,14 +16,7 @@ namespace {
 using namespace lumbrix;
 
 QApplication& app() {
-    static int argc = 1;
-    static char name[] = "bench_qt_view";
-    static char* argv[] = {name, nullptr};
-    static QApplication* instance = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *instance;
+    return bench::offscreenApplication();
 }
 
 // 300 controls in the mix of a busy window: mostly labels, then text boxes, buttons,

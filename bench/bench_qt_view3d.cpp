@@ -8,6 +8,7 @@
 
 #include "app/application.h"
 #include "mainwindow/frm_main.h"
+#include "offscreen_application.h"
 #include "qt/form_view.h"
 #include "qt/qt_desktop.h"
 #include "store/board_row.h"
@@ -19,14 +20,7 @@ namespace {
 using namespace lumbrix;
 
 QApplication& app() {
-    static int argc = 1;
-    static char name[] = "bench_qt_view3d";
-    static char* argv[] = {name, nullptr};
-    static QApplication* instance = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *instance;
+    return bench::offscreenApplication();
 }
 
 void BM_RedrawTheFullPatternIn3d(benchmark::State& state) {

@@ -7,39 +7,13 @@
 #include <system_error>
 
 #include "platform/codec.h"
-#include "platform/desktop.h"
 #include "platform/event_runtime.h"
+#include "platform/quiet_desktop.h"
 
 namespace lumbrix::fuzz {
 
-namespace {
-
-class QuietDesktop : public Desktop {
-  public:
-    MsgResult messageBox(const std::string&, int, const std::string&) override {
-        return MsgResult::Ok;
-    }
-    void runModal(Form&, Form*) override {}
-    void windowShown(Form&) override {}
-    void windowHidden(Form&) override {}
-    void windowUnloaded(Form&) override {}
-    void popupMenu(Form&, Menu&, std::optional<double>, std::optional<double>) override {}
-    void beep() override {}
-    void armTimer(Timer&, int) override {}
-    void disarmTimer(Timer&) override {}
-    bool showPrinterDialog(const std::string&) override { return false; }
-    bool printForm(Form&) override { return false; }
-    bool openDocument(const std::filesystem::path&) override { return false; }
-    void endProgram() override {}
-    CalendarDate now() override { return {}; }
-    std::string environment(const std::string&) override { return {}; }
-    std::filesystem::path userSettingsPath() override { return scratchFolder() / "settings.ini"; }
-};
-
-}  // namespace
-
 void useQuietDesktop() {
-    static QuietDesktop desktop;
+    static QuietDesktop desktop{scratchFolder() / "settings.ini", {}, {}};
     if (!runtime::hasDesktop()) runtime::setDesktop(&desktop);
 }
 
