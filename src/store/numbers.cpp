@@ -173,6 +173,15 @@ constexpr std::array<FixedPattern, 7> kFixedPatterns{{
 }};
 
 // The value rounded to 15 significant digits: what reading its plain number text gives.
+// A whole number below 10^15: exact in binary and in 15 significant digits, so its texts and
+// roundings need no decimal conversion. The common case of the program's figures (sizes,
+// lengths, corner values), taken on a fast path. -0 gives 0.
+std::optional<long long> smallWholeNumber(double value) {
+    if (!(std::fabs(value) < 1e15)) return std::nullopt;  // also NaN and the infinities
+    if (std::trunc(value) != value) return std::nullopt;
+    return static_cast<long long>(value);
+}
+
 double throughPlainText(double value) {
     return DecimalNumber::fromDouble(CheckedResult(value)).toDouble();
 }
@@ -245,6 +254,7 @@ double ToDoubleStrict(std::string_view text) {
 }
 
 std::string NumberText(double value) {
+    if (const auto whole = smallWholeNumber(value)) return std::to_string(*whole);
     return DecimalNumber::fromDouble(CheckedResult(value)).plainText();
 }
 
@@ -256,6 +266,11 @@ std::string FormatNumber(double value, std::string_view pattern) {
     const auto* format = std::find_if(kFixedPatterns.begin(), kFixedPatterns.end(),
                                       [&](const FixedPattern& p) { return p.pattern == pattern; });
     if (format == kFixedPatterns.end()) throw VbError(vberr::kInvalidProcedureCall);
+    if (const auto whole = smallWholeNumber(value)) {
+        std::string text = std::to_string(format->percent ? *whole * 100 : *whole);
+        if (format->decimals > 0) text += "." + std::string(format->decimals, '0');
+        return format->percent ? text + "%" : text;
+    }
     DecimalNumber number = DecimalNumber::fromDouble(CheckedResult(value));
     if (format->percent) number.shiftPoint(2);
     number.roundToDecimals(format->decimals, Tie::AwayFromZero);
@@ -264,6 +279,7 @@ std::string FormatNumber(double value, std::string_view pattern) {
 
 double Round(double x, int decimals) {
     if (decimals < 0) throw VbError(vberr::kInvalidProcedureCall);
+    if (smallWholeNumber(x)) return x == 0 ? 0.0 : x;
     DecimalNumber number = DecimalNumber::fromDouble(CheckedResult(x));
     number.roundToDecimals(decimals, Tie::ToEven);
     return number.toDouble();
