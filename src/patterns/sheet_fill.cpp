@@ -75,7 +75,7 @@ void frmPrintPreview::Lae_eelvaade() {
     for (const auto& [to, from] : headings)
         copyCaption(*to, *from);
 
-    const SettingsSheetTexts settings = currentSettingsTexts(app_, m);
+    const SettingsSheetTexts settings = currentSettingsTexts(app_);
     lblPPlabelTootmiskulu.setCaption(settings.productionCaption);
     lblPPlabelAmordikulu.setCaption(settings.depreciationCaption);
     lblKKLabelLogATP.setCaption(m.store().lblKKLabelLogATP);

@@ -1,24 +1,21 @@
 #include "patterns/sheet_sources.h"
 
-#include "millsettings/profile_folder.h"
-#include "millsettings/profile_settings.h"
+#include "app/application.h"
+#include "millsettings/frm_seaded.h"
 #include "patterns/frm_arvutused.h"
-#include "platform/ini_file.h"
-#include "store/frm_main_sub.h"
 
 namespace lumbrix {
 
-SettingsSheetTexts currentSettingsTexts(Application& app, const frmMain& main) {
-    IniDocument file;
-    if (!file.load(settingsFilePath(currentProfileFolder(main)))) file = IniDocument();
-    // A store of its own: the settings as the dialog's load reads them, with the zero
-    // divisors lifted, and the costs per m3 derived from them.
-    frmMainSub settings(app);
-    readSettingsIntoStore(file, settings);
-    updateDerivedCosts(settings);
-    // The settings dialog's headings and close caption, until its caption loader gives them.
-    return {"Production cost per m3", "Depreciation per m3", settings.txtKuluTootmine,
-            settings.txtKuluAmort, "Close"};
+SettingsSheetTexts currentSettingsTexts(Application& app) {
+    // The settings dialog as it would open now: loaded fresh from the profile's file (a window
+    // left loaded could hold stale settings), read, and let go again.
+    if (frmSeaded* loaded = app.loadedWindow<frmSeaded>()) loaded->unload();
+    frmSeaded& dialog = app.window<frmSeaded>();
+    SettingsSheetTexts texts{
+        dialog.lblSeadedLabelTootmiskulu.caption(), dialog.lblSeadedLabelAmordikulu.caption(),
+        dialog.txtKuluTootmine.text(), dialog.txtKuluAmort.text(), dialog.cmdOK.caption()};
+    dialog.unload();
+    return texts;
 }
 
 std::string reportNetRawMaterialCaption(Application& app) {

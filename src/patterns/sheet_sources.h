@@ -5,7 +5,6 @@
 namespace lumbrix {
 
 class Application;
-class frmMain;
 
 // What the pattern sheet shows of the settings dialog: two cost headings, the production cost
 // and depreciation per m3 of the current profile, and the dialog's close caption.
@@ -17,10 +16,10 @@ struct SettingsSheetTexts {
     std::string closeCaption;
 };
 
-// The settings texts as the settings dialog would show them if it were opened now: the costs
-// worked out afresh from the current profile's settings file (an unreadable file reads as a
-// missing one), never from a window or store that may be stale. Nothing is left loaded.
-SettingsSheetTexts currentSettingsTexts(Application& app, const frmMain& main);
+// The settings texts as the settings dialog shows them when it is opened now: its captions in
+// the current language and the costs it works out afresh from the current profile's settings
+// file, never from a window or store that may be stale. Nothing is left loaded.
+SettingsSheetTexts currentSettingsTexts(Application& app);
 
 // The heading of the net raw-material line as the calculations report shows it, taken from a
 // report that is made for the purpose and never loaded.

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "mainwindow/frm_main.h"
+#include "millsettings/frm_seaded.h"
 #include "print_fixture.h"
 #include "store/frm_main_sub.h"
 
@@ -19,6 +20,7 @@ bool sameGeometry(const Control& a, const Control& b) {
 
 TEST_F(Sheet, CopiesTheHeaderFiguresListsAndDrawingOfTheMainWindowAtItsZoom) {
     buildPattern(3);
+    app->window<frmSeaded>();  // a settings window left loaded, then the file moves on
     writeProfileCosts("1000", "500", "20", "100");  // 30 and 5 per m3
     frmMain& m = main();
     store().txtKuluTootmine = "99";  // a store the file has moved on from
@@ -32,7 +34,10 @@ TEST_F(Sheet, CopiesTheHeaderFiguresListsAndDrawingOfTheMainWindowAtItsZoom) {
     m.setCaption("LUMBRIX - v3.0");
     m.mnuSaekavaEelvaade.setCaption("Eelvaade");
     desktop.setNow({2026, 12, 5, 9, 5, 7});
+    std::vector<std::string> settingsTexts;  // the settings dialog's captions on the sheet
     openPreview([&](frmPrintPreview& s) {
+        settingsTexts = {s.lblPPlabelTootmiskulu.caption(), s.lblPPlabelAmordikulu.caption(),
+                         s.cmdSulge.caption()};
         EXPECT_EQ(s.caption(), "Eelvaade");
         EXPECT_EQ(s.top(), 0);
         EXPECT_EQ(s.lbldate.caption(), "05.12.2026 ,");
@@ -81,6 +86,11 @@ TEST_F(Sheet, CopiesTheHeaderFiguresListsAndDrawingOfTheMainWindowAtItsZoom) {
         EXPECT_EQ(s.lstSeimerYleval.rows(), m.lstSeimerYleval.rows());
         EXPECT_EQ(s.lstKylgParem.listCount(), 0);
     });
+    EXPECT_FALSE(app->isLoaded<frmSeaded>()) << "the settings dialog was read and let go";
+    const frmSeaded& settings = app->window<frmSeaded>();
+    EXPECT_EQ(settingsTexts, (std::vector<std::string>{settings.lblSeadedLabelTootmiskulu.caption(),
+                                                       settings.lblSeadedLabelAmordikulu.caption(),
+                                                       settings.cmdOK.caption()}));
     EXPECT_EQ(m.lstSyda.listIndex(), 2) << "every main list ends on its last row";
     EXPECT_EQ(m.lstKylgVasak.listIndex(), 0);
     EXPECT_EQ(m.lstKylgParem.listIndex(), -1);
