@@ -183,7 +183,17 @@ ScopedFileSink::~ScopedFileSink() {
     g_sink = previous_;
 }
 
-FileResult writeFileAtomically(const fs::path& path, std::string_view bytes) {
+namespace {
+
+// One file's new content, written and flushed to a temporary file beside its target.
+struct StagedFile {
+    fs::path target;  // the file to replace, symbolic links followed
+    fs::path temp;
+};
+
+// Checks the target of `path` and writes `bytes` to a temporary file in its folder, flushed
+// to the disk and with the target's permission bits. On failure nothing is left behind.
+FileResult stageBeside(const fs::path& path, std::string_view bytes, StagedFile& staged) {
     const fs::path target = followLinks(path);
     const fs::path folder = folderOf(target);
     if (!folderExists(folder)) {
@@ -192,16 +202,15 @@ FileResult writeFileAtomically(const fs::path& path, std::string_view bytes) {
                                        folder.string() + " does not exist");
     }
     struct stat existing {};
-    if (::stat(target.c_str(), &existing) == 0) {
-        if (!S_ISREG(existing.st_mode)) {
-            return FileResult::failure(
-                vberr::kPathFileAccessError, path,
-                "Cannot write " + path.string() + ": it is " + notRegularKind(existing.st_mode));
-        }
-        if (isReadOnly(target, existing)) {
-            return FileResult::failure(vberr::kPermissionDenied, path,
-                                       "Cannot write " + path.string() + ": the file is read-only");
-        }
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (exists && !S_ISREG(existing.st_mode)) {
+        return FileResult::failure(
+            vberr::kPathFileAccessError, path,
+            "Cannot write " + path.string() + ": it is " + notRegularKind(existing.st_mode));
+    }
+    if (exists && isReadOnly(target, existing)) {
+        return FileResult::failure(vberr::kPermissionDenied, path,
+                                   "Cannot write " + path.string() + ": the file is read-only");
     }
 
     fs::path temp;
@@ -215,97 +224,61 @@ FileResult writeFileAtomically(const fs::path& path, std::string_view bytes) {
         const int err = errno;
         return systemFailure(writeErrorNumber(err), path, "Cannot create a file beside", err);
     }
-
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
+    if (exists) ::fchmod(fd, existing.st_mode & 07777);
 
     FileSink& sink = currentSink();
-    const auto fail = [&](const std::string& action, int err, bool open) {
-        if (open) ::close(fd);
+    const char* failed = nullptr;
+    if (!writeAll(sink, fd, bytes)) {
+        failed = "Cannot write";
+    } else if (sink.sync(fd) != 0) {
+        failed = "Cannot flush";
+    }
+    int err = errno;
+    if (::close(fd) != 0 && failed == nullptr) {
+        failed = "Cannot finish";
+        err = errno;
+    }
+    if (failed != nullptr) {
         ::unlink(temp.c_str());
-        return systemFailure(writeErrorNumber(err), path, action, err);
-    };
-    if (!writeAll(sink, fd, bytes)) return fail("Cannot write", errno, true);
-    if (sink.sync(fd) != 0) return fail("Cannot flush", errno, true);
-    if (::close(fd) != 0) return fail("Cannot finish", errno, false);
-    if (::rename(temp.c_str(), target.c_str()) != 0) return fail("Cannot replace", errno, false);
-    syncFolder(folder);
+        return systemFailure(writeErrorNumber(err), path, failed, err);
+    }
+    staged = {target, temp};
+    return FileResult::success(path);
+}
+
+}  // namespace
+
+FileResult writeFileAtomically(const fs::path& path, std::string_view bytes) {
+    StagedFile staged;
+    if (FileResult result = stageBeside(path, bytes, staged); !result) return result;
+    if (::rename(staged.temp.c_str(), staged.target.c_str()) != 0) {
+        const int err = errno;
+        ::unlink(staged.temp.c_str());
+        return systemFailure(writeErrorNumber(err), path, "Cannot replace", err);
+    }
+    syncFolder(folderOf(staged.target));
     return FileResult::success(path);
 }
 
 FileResult writeFilesAtomically(const std::vector<FileWrite>& files) {
-    struct Staged {
-        fs::path target;
-        fs::path temp;
-    };
-    std::vector<Staged> staged;
-    const auto discard = [&staged] {
-        for (const Staged& s : staged)
-            ::unlink(s.temp.c_str());
+    std::vector<StagedFile> staged;
+    const auto discardFrom = [&staged](std::size_t first) {
+        for (std::size_t i = first; i < staged.size(); ++i)
+            ::unlink(staged[i].temp.c_str());
     };
     for (const FileWrite& file : files) {
-        std::error_code ec;
-        fs::path target = file.path;
-        if (fs::is_symlink(fs::symlink_status(target, ec))) {
-            const fs::path linked = fs::canonical(target, ec);
-            if (!ec) target = linked;  // written through the link, which stays
+        StagedFile one;
+        if (FileResult result = stageBeside(file.path, file.bytes, one); !result) {
+            discardFrom(0);
+            return result;
         }
-        const fs::path folder = folderOf(target);
-        if (!folderExists(folder)) {
-            discard();
-            return FileResult::failure(vberr::kPathNotFound, file.path,
-                                       "Cannot write " + file.path.string() + ": the folder " +
-                                           folder.string() + " does not exist");
-        }
-        struct stat old {};
-        const bool exists = ::stat(target.c_str(), &old) == 0;
-        if (exists && !S_ISREG(old.st_mode)) {
-            discard();
-            return FileResult::failure(
-                vberr::kPathFileAccessError, file.path,
-                "Cannot write " + file.path.string() + ": it is not a regular file");
-        }
-        if (exists && (old.st_mode & 0222) == 0) {
-            discard();
-            return FileResult::failure(
-                vberr::kPermissionDenied, file.path,
-                "Cannot write " + file.path.string() + ": the file is read-only");
-        }
-        fs::path temp;
-        int fd = -1;
-        for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-            temp = temporaryName(folder);
-            fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            if (fd < 0 && errno != EEXIST) break;
-        }
-        if (fd < 0) {
-            const int err = errno;
-            discard();
-            return systemFailure(writeErrorNumber(err), file.path, "Cannot create a file beside",
-                                 err);
-        }
-        staged.push_back({target, temp});
-        if (exists) ::fchmod(fd, old.st_mode & 07777);
-        FileSink& sink = currentSink();
-        const char* failed = nullptr;
-        if (!writeAll(sink, fd, file.bytes)) {
-            failed = "Cannot write";
-        } else if (sink.sync(fd) != 0) {
-            failed = "Cannot flush";
-        }
-        const int err = errno;
-        if (::close(fd) != 0 && failed == nullptr) failed = "Cannot finish";
-        if (failed != nullptr) {
-            discard();
-            return systemFailure(writeErrorNumber(err), file.path, failed, err);
-        }
+        staged.push_back(std::move(one));
     }
     std::vector<fs::path> folders;
     for (std::size_t i = 0; i < staged.size(); ++i) {
         if (::rename(staged[i].temp.c_str(), staged[i].target.c_str()) != 0) {
             const int err = errno;
-            for (std::size_t j = i; j < staged.size(); ++j)
-                ::unlink(staged[j].temp.c_str());
+            discardFrom(i);
             return systemFailure(writeErrorNumber(err), files[i].path, "Cannot replace", err);
         }
         const fs::path folder = folderOf(staged[i].target);
