@@ -16,12 +16,8 @@ namespace {
 
 using namespace lumbrix;
 
-QApplication& app() {
-    return bench::offscreenApplication();
-}
-
 void BM_PlaceACentreBoardWithFitUpdateAndRefresh(benchmark::State& state) {
-    app();
+    bench::offscreenApplication();
     qt::QtDesktop desktop;
     Application application(desktop, std::filesystem::temp_directory_path());
     frmMain& m = application.window<frmMain>();

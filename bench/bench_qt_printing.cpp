@@ -21,10 +21,6 @@ namespace {
 
 using namespace lumbrix;
 
-QApplication& app() {
-    return bench::offscreenApplication();
-}
-
 std::string boardRow(const char* nominal, const char* sawing, double volume, const char* price) {
     return composeBoardRow(
         boardRowHead(Left(nominal, 6), Mid(nominal, 8), Left(sawing, 6), Mid(sawing, 8)), 4800,
@@ -54,7 +50,7 @@ frmMain& fullPattern(Application& application) {
 }
 
 void BM_OpenTheReport(benchmark::State& state) {
-    app();
+    bench::offscreenApplication();
     qt::QtDesktop desktop;
     Application application(desktop, std::filesystem::temp_directory_path());
     fullPattern(application);
@@ -71,7 +67,7 @@ void BM_OpenTheReport(benchmark::State& state) {
 BENCHMARK(BM_OpenTheReport)->Unit(benchmark::kMillisecond);
 
 void BM_PrintTheSheetOfAFullPatternToPdf(benchmark::State& state) {
-    app();
+    bench::offscreenApplication();
     qt::QtDesktop desktop;
     Application application(desktop, std::filesystem::temp_directory_path());
     fullPattern(application);

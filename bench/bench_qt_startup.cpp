@@ -20,17 +20,13 @@ namespace {
 using namespace lumbrix;
 namespace fs = std::filesystem;
 
-QApplication& app() {
-    return bench::offscreenApplication();
-}
-
 // The build folder is a working installation folder: the benchmark runs in bench/ below it.
 fs::path installFolder() {
     return fs::read_symlink("/proc/self/exe").parent_path().parent_path();
 }
 
 void BM_StartToTheMainWindowWithItsProfile(benchmark::State& state) {
-    app();
+    bench::offscreenApplication();
     const QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     const fs::path install = installFolder();

@@ -15,10 +15,6 @@ namespace {
 
 using namespace lumbrix;
 
-QApplication& app() {
-    return bench::offscreenApplication();
-}
-
 // 300 controls in the mix of a busy window: mostly labels, then text boxes, buttons,
 // options, check boxes, lists, scroll bars and picture boxes with figures in them.
 class LargeWindow : public Form {
@@ -110,7 +106,7 @@ class LargeWindow : public Form {
 };
 
 void BM_BuildViewOf300Controls(benchmark::State& state) {
-    app();
+    bench::offscreenApplication();
     LargeWindow form;
     state.counters["controls"] = static_cast<double>(form.controls().size());
     for (auto _ : state) {
@@ -125,7 +121,7 @@ BENCHMARK(BM_BuildViewOf300Controls)->Unit(benchmark::kMillisecond);
 
 // Building and showing it once: polishing, layout and the first paint of every widget.
 void BM_BuildAndShowViewOf300Controls(benchmark::State& state) {
-    app();
+    bench::offscreenApplication();
     LargeWindow form;
     for (auto _ : state) {
         auto view = std::make_unique<qt::FormView>(form);
@@ -141,7 +137,7 @@ BENCHMARK(BM_BuildAndShowViewOf300Controls)->Unit(benchmark::kMillisecond);
 
 // One event whose handler changes 20 controls, with the refresh of the view that follows.
 void BM_RefreshAfterEventChangingTwenty(benchmark::State& state) {
-    app();
+    bench::offscreenApplication();
     LargeWindow form;
     qt::FormView view(form);
     view.show();

@@ -19,12 +19,8 @@ namespace {
 
 using namespace lumbrix;
 
-QApplication& app() {
-    return bench::offscreenApplication();
-}
-
 void BM_RedrawTheFullPatternIn3d(benchmark::State& state) {
-    app();
+    bench::offscreenApplication();
     qt::QtDesktop desktop;
     Application application(desktop, std::filesystem::temp_directory_path());
     frmMain& m = application.window<frmMain>();

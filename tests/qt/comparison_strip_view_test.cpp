@@ -17,6 +17,7 @@
 #include "qt/form_window.h"
 #include "qt/qt_desktop.h"
 #include "qt_test_app.h"
+#include "shown_main_window.h"
 #include "store/frm_main_sub.h"
 #include "temp_install.h"
 #include "when_shown.h"
@@ -26,19 +27,11 @@ namespace {
 
 using qt::FormView;
 
-class ComparisonStripView : public ::testing::Test {
+class ComparisonStripView : public test::ShownMainWindowTest {
   protected:
     void SetUp() override {
-        test::qtApp();
-        folder.copyShippedData();
-        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((folder / "config").string()));
-        desktop = std::make_unique<qt::QtDesktop>();
-        app = std::make_unique<Application>(*desktop, folder.path());
-        m = &app->window<frmMain>();
-        m->tmr_Startup.setEnabled(false);
-        m->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(desktop->windowOf(*m)));
-        view = desktop->windowOf(*m)->view();
+        ShownMainWindowTest::SetUp();
+        if (HasFatalFailure()) return;
         // Three variants of one log: one, two and three centre boards, each parked.
         m->tmr_Startup_Timer();
         m->lstDim.setListIndex(0);
@@ -47,10 +40,6 @@ class ComparisonStripView : public ::testing::Test {
             m->mnupalkaddtocompare.click();
         }
         FormView::refreshAll();
-    }
-    void TearDown() override {
-        app.reset();
-        desktop.reset();
     }
     QWidget* bar(int slot) { return view->widgetOf(m->lblCompare[slot]); }
     // The shown bars' slots and their distances in pixels from the strip's first bar place.
@@ -62,12 +51,6 @@ class ComparisonStripView : public ::testing::Test {
         return shown;
     }
     int firstBarX = 0;
-
-    test::TempInstallFolder folder;
-    std::unique_ptr<qt::QtDesktop> desktop;
-    std::unique_ptr<Application> app;
-    frmMain* m = nullptr;
-    FormView* view = nullptr;
 };
 
 TEST_F(ComparisonStripView, BarsStandInTheStripAndAnswerTheMouse) {

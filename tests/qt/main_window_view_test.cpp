@@ -24,6 +24,7 @@
 #include "qt/form_window.h"
 #include "qt/qt_desktop.h"
 #include "qt_test_app.h"
+#include "shown_main_window.h"
 #include "store/frm_main_sub.h"
 #include "store/numbers.h"
 #include "temp_install.h"
@@ -34,39 +35,8 @@ namespace {
 
 using qt::FormView;
 
-// The main window shown offscreen in a temporary installation folder with the shipped
-// profile, its user settings in the folder too; the profile is loaded when a test asks.
-class MainWindowView : public ::testing::Test {
+class MainWindowView : public test::ShownMainWindowTest {
   protected:
-    void SetUp() override {
-        test::qtApp();
-        folder.copyShippedData();
-        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((folder / "config").string()));
-        desktop = std::make_unique<qt::QtDesktop>();
-        app = std::make_unique<Application>(*desktop, folder.path());
-        m = &app->window<frmMain>();
-        m->tmr_Startup.setEnabled(false);
-        m->show();
-        window = desktop->windowOf(*m);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-        view = window->view();
-    }
-    void TearDown() override {
-        app.reset();
-        desktop.reset();
-    }
-    template <class W = QWidget>
-    W* widget(const Control& c) {
-        return qobject_cast<W*>(view->widgetOf(c));
-    }
-    // The profile loaded, its first centre product picked and placed `boards` times.
-    void placeCentreBoards(int boards) {
-        m->tmr_Startup_Timer();
-        m->lstDim.setListIndex(0);
-        for (int i = 0; i < boards; ++i)
-            m->cmdCenter.press();
-        FormView::refreshAll();
-    }
     // The pointer moves over `w` with no button held.
     static void hover(QWidget* w, const QPoint& pos) {
         QMouseEvent move(QEvent::MouseMove, pos, w->mapToGlobal(pos), Qt::NoButton, Qt::NoButton,
@@ -76,13 +46,6 @@ class MainWindowView : public ::testing::Test {
     static QPoint rowCentre(QListWidget* list, int row) {
         return list->visualItemRect(list->item(row)).center();
     }
-
-    test::TempInstallFolder folder;
-    std::unique_ptr<qt::QtDesktop> desktop;
-    std::unique_ptr<Application> app;
-    frmMain* m = nullptr;
-    qt::FormWindow* window = nullptr;
-    FormView* view = nullptr;
 };
 
 TEST_F(MainWindowView, AFixedWindowWhoseCentreButtonWaitsForAProductAndOneSettingsPath) {
