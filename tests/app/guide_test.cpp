@@ -3,9 +3,12 @@
 // and every word inside its page, apart from the others.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <regex>
 #include <string>
@@ -367,6 +370,33 @@ TEST_F(Guide, SetsNoWordOverAnother) {
             EXPECT_FALSE(across > kTouch && down > kTouch)
                 << "page " << a.page << ": \"" << a.text << "\" and \"" << b.text << "\"";
         }
+    }
+}
+
+// The height of most words: the body text's line.
+double bodyLineHeight(const std::vector<Word>& words) {
+    std::map<long, int> heights;
+    for (const Word& w : words)
+        ++heights[std::lround((w.yMax - w.yMin) * 10)];
+    const auto most = std::max_element(heights.begin(), heights.end(),
+                                       [](auto& a, auto& b) { return a.second < b.second; });
+    return most->first / 10.0;
+}
+
+TEST_F(Guide, EndsNoPageWithAHeading) {
+    const std::vector<Word> words = guideWords();
+    ASSERT_FALSE(words.empty());
+    const double body = bodyLineHeight(words);
+    // The last line of text on each page, above the page number in the bottom margin.
+    std::map<int, const Word*> last;
+    for (const Word& w : words) {
+        if (w.yMax > w.height - 25 * kPointsPerMillimetre) continue;
+        const Word*& l = last[w.page];
+        if (l == nullptr || w.yMin > l->yMin) l = &w;
+    }
+    for (const auto& [page, w] : last) {
+        EXPECT_LT(w->yMax - w->yMin, body + 0.5)
+            << "page " << page << " ends with the heading \"" << w->text << "\"";
     }
 }
 
