@@ -214,7 +214,6 @@ constexpr Caption kCaptions[] = {
     {"SE", "frmSeadedKettadCaption"},
     {"SE", "frmPuistekoefitsentCaption"},
     {"SE", "frmSeadedPikkusMoodulCaption"},
-    {"SE", "frmSaematKuludCaption"},
     {"SE", "chkArvutaTaiskantcaption"},
     {"SE", "chkNaitaKeeleValikutCaption"},
     {"SE", "cmdSalvestaCaption"},
@@ -282,6 +281,14 @@ constexpr Section kProgramTexts[] = {
     {"Kuise tootmismahu muutmine", "Change monthly production volume"},
     {"Lumbrix - 3D", "Lumbrix - 3D"},
     {"TÖÖKÄSK NR:", "WORKORDER NR:"},
+    {"Keskele", "Centre"},
+    {"Üles", "Up"},
+    {"Alla", "Down"},
+    {"Vasakule", "Left"},
+    {"Paremale", "Right"},
+    {"Päis", "Header"},
+    {"Kava päis", "Pattern header"},
+    {"Salvesta nimega...", "Save as..."},
 };
 
 TEST_F(Guide, NamesTheTextsTheWindowsSetThemselves) {
