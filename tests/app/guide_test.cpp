@@ -89,6 +89,7 @@ class Guide : public ::testing::Test {
     static void SetUpTestSuite() {
         ASSERT_TRUE(fs::exists(guidePath())) << "the build writes the guide";
         text_ = new std::string(guideText());
+        ASSERT_FALSE(text_->empty()) << "pdftotext (poppler-utils) reads the guide";
     }
     static void TearDownTestSuite() {
         delete text_;
