@@ -222,6 +222,10 @@ SavedListBytes serializeSavedList(const std::vector<std::string>& rows,
 FileResult writeSavedList(const fs::path& path, const std::vector<std::string>& rows) {
     // What the file holds now: rows whose encoding is kept, or damaged content to keep aside.
     const FileBytes old = readFileBytes(path);
+    if (!old && old.number != vberr::kFileNotFound && old.number != vberr::kPathNotFound) {
+        // A file that cannot be read (too large, unreadable) is not written over unseen.
+        return FileResult::failure(old.number, path, old.reason + "; it is not written over");
+    }
     const bool damaged = old && parseRows(old.bytes, path, nullptr).damaged();
     const SavedListBytes content =
         serializeSavedList(rows, old ? storedRows(old.bytes) : std::vector<StoredRow>{});

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "main_window_fixture.h"
+#include "millsettings/frm_palgi_hinnad.h"
 #include "millsettings/profile_settings.h"
 #include "platform/ini_file.h"
 #include "store/saved_list.h"
@@ -32,6 +33,8 @@ class ProfileFileReports : public test::MainWindowTest {
         EXPECT_EQ(desktop.messages().size(), static_cast<std::size_t>(boxes));
     }
     fs::path profile() const { return folder / "database/LUMBRIX"; }
+    // A list file beyond the 16 MB the program reads.
+    static std::string bigList() { return "SavedList" + std::string(17 << 20, '\0'); }
 };
 
 TEST_F(ProfileFileReports, StartUpShowsOneBoxPerFileThatNamesIt) {
@@ -109,16 +112,10 @@ TEST_F(ProfileFileReports, ALoadThatFailsKeepsTheStoreAndTheLists) {
         {"costs beyond the range",
          "[SEADED]\r\nKetas1saag=9\r\nKuisedPysikuludKokku=1E308\r\nKuineTootmismaht=1E-300\r\n",
          "6 - Overflow\nThe costs per m3 cannot be computed"},
-        {"a log price file that is a folder", "[SEADED]\r\nKetas1saag=9\r\n",
-         "File logprices is missing or invalid!\n75 - "},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         folder.writeFile("database/LUMBRIX/settings", c.settings);
-        if (c.says[0] == 'F') {
-            fs::remove(profile() / "logprices");
-            fs::create_directory(profile() / "logprices");
-        }
         desktop.clearMessages();
         desktop.expectMessage(MsgResult::Ok);
         main().cmdLaeprofiil.press();
@@ -129,6 +126,88 @@ TEST_F(ProfileFileReports, ALoadThatFailsKeepsTheStoreAndTheLists) {
         EXPECT_EQ(main().lstPalgiHinnad.rows(), prices);
         EXPECT_EQ(main().lstDim.rows(), products);
     }
+}
+
+TEST_F(ProfileFileReports, AListFileThatCannotBeReadIsNamedWithItsReasonAndTheRestLoads) {
+    const fs::path prices = profile() / "logprices";
+    const fs::path centre = profile() / "center";
+    const struct {
+        const char* what;
+        fs::path file;
+        std::function<void()> make;
+        const char* says;
+    } cases[] = {
+        {"a folder", prices,
+         [&] {
+             fs::remove(prices);
+             fs::create_directory(prices);
+         },
+         "it is a folder"},
+        {"a named pipe", prices,
+         [&] {
+             fs::remove(prices);
+             ASSERT_EQ(::mkfifo(prices.c_str(), 0644), 0);
+         },
+         "it is a named pipe"},
+        {"17 MB", prices, [&] { folder.writeFile("database/LUMBRIX/logprices", bigList()); },
+         "the file is larger than 16 MB"},
+        {"a product list that is a folder", centre,
+         [&] {
+             fs::remove(centre);
+             fs::create_directory(centre);
+         },
+         "it is a folder"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.make();
+        startUp(1);  // the start-up's profile load
+        const std::string& text = desktop.lastMessage().text;
+        EXPECT_NE(text.find(c.file.string() + ": " + c.says), std::string::npos) << text;
+        EXPECT_EQ(desktop.lastMessage().style & mb::kIconMask, mb::kCritical);
+        // The settings and the other list are loaded all the same.
+        const frmMainSub& s = store();
+        EXPECT_EQ(s.txtKetas1saag, "4.6");
+        EXPECT_EQ(s.txtKuineTootmismaht, "6000");
+        EXPECT_EQ(s.txtKuluTootmine, "42.17");
+        EXPECT_EQ(main().lstPalgiHinnad.listCount(), c.file == prices ? 0 : 12);
+        EXPECT_EQ(main().lstDim.listCount(), c.file == prices ? 13 : 0);
+        if (c.file == centre) {
+            // A pattern is computed with those settings and prices: no overflow box.
+            main().lstSyda.addItem(boardRow(47, 145, 50, 150, 5100, 0.035));
+            main().uuenda_materjalid();
+            EXPECT_EQ(desktop.messages().size(), 1u);
+            EXPECT_NE(main().lblMuudkuludHind.caption(), "");
+        }
+
+        main().lstSyda.clear();
+        desktop.clearMessages();
+        fs::remove_all(c.file);
+        folder.copyShippedData();
+        main().tmr_Startup.setEnabled(true);
+    }
+}
+
+TEST_F(ProfileFileReports, AnUnreadableLogPriceFileIsNamedInTheEditorAndNotWrittenOver) {
+    desktop.advanceClock(500);  // the shipped profile
+    const std::string big = bigList();
+    folder.writeFile("database/LUMBRIX/logprices", big);
+    desktop.expectMessage(MsgResult::Ok);
+    frmPalgiHinnad& editor = app->window<frmPalgiHinnad>();
+    EXPECT_EQ(editor.lstPalgiHinnad.listCount(), 0);
+    EXPECT_NE(desktop.lastMessage().text.find((profile() / "logprices").string() +
+                                              ": the file is larger than 16 MB"),
+              std::string::npos)
+        << desktop.lastMessage().text;
+    editor.txtpalgitasku.setText("1");
+    editor.txtHind.setText("50");
+    editor.cmdLisaHind.press();
+    desktop.expectMessage(MsgResult::Ok);
+    editor.cmdTagasi.press();
+    EXPECT_TRUE(desktop.lastMessage().text.starts_with("The log prices could not be saved: "))
+        << desktop.lastMessage().text;
+    EXPECT_EQ(fs::file_size(profile() / "logprices"), big.size()) << "not written over";
+    EXPECT_TRUE(app->isLoaded<frmPalgiHinnad>());
 }
 
 TEST_F(ProfileFileReports, ASettingsFileThatCannotBeUsedIsNamedAndItsValuesCountZero) {
