@@ -188,6 +188,49 @@ TEST_F(ProfileFileReports, AListFileThatCannotBeReadIsNamedWithItsReasonAndTheRe
     }
 }
 
+TEST_F(ProfileFileReports, AStoredDefaultProfileWhoseFolderIsGoneGivesOneBoxAndTheShippedOne) {
+    fs::create_directories(folder / "database/Line2");
+    folder.writeFile("database/Line2/settings", "[SEADED]\r\nKetas1saag=3\r\n");
+    const struct {
+        const char *stored, *language;
+        const char* says;  // nullptr: the stored profile is used without a box
+        const char *current, *kerf;
+    } cases[] = {
+        {"Gone", "english.keel",
+         "The folder {} of the default profile \"Gone\" no longer exists. The profile LUMBRIX is "
+         "used instead.",
+         "LUMBRIX", "4.6"},
+        {"Gone", "eesti.keel",
+         "Vaikimisi profiili \"Gone\" kausta {} ei ole enam olemas. Kasutan profiili LUMBRIX.",
+         "LUMBRIX", "4.6"},
+        {"Line2", "english.keel", nullptr, "Line2", "3"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.stored) + " " + c.language);
+        ASSERT_TRUE(app->userSettings().save("DefaultProfile", c.stored));
+        ASSERT_TRUE(app->userSettings().save("DefaultLanguage", c.language));
+        app = std::make_unique<Application>(desktop, folder.path());
+        desktop.clearMessages();
+        if (c.says) desktop.expectMessage(MsgResult::Ok);
+        frmMain& m = main();        // the main window's load reads the preferences
+        desktop.advanceClock(500);  // the start-up timer loads the profile without a word more
+        if (c.says) {
+            std::string text = c.says;
+            const std::string gone = (folder / "database" / c.stored).string();
+            text.replace(text.find("{}"), 2, gone);
+            ASSERT_EQ(desktop.messages().size(), 1u);
+            EXPECT_EQ(desktop.lastMessage().text, text);
+            EXPECT_EQ(desktop.lastMessage().style & mb::kIconMask, mb::kExclamation);
+            EXPECT_FALSE(fs::exists(gone)) << "nothing is made in its place";
+        } else {
+            EXPECT_TRUE(desktop.messages().empty());
+        }
+        EXPECT_EQ(m.lblValitudProfiil.caption(), c.current);
+        EXPECT_EQ(store().txtKetas1saag, c.kerf);
+        EXPECT_EQ(app->userSettings().get("DefaultProfile", "?"), c.stored) << "left as stored";
+    }
+}
+
 TEST_F(ProfileFileReports, AnUnreadableLogPriceFileIsNamedInTheEditorAndNotWrittenOver) {
     desktop.advanceClock(500);  // the shipped profile
     const std::string big = bigList();
