@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -10,6 +11,7 @@
 
 #include "main_window_fixture.h"
 #include "millsettings/frm_palgi_hinnad.h"
+#include "millsettings/frm_seaded.h"
 #include "millsettings/profile_settings.h"
 #include "platform/ini_file.h"
 #include "store/saved_list.h"
@@ -290,6 +292,53 @@ TEST_F(ProfileFileReports, ASettingsFileThatCannotBeUsedIsNamedAndItsValuesCount
         EXPECT_EQ(store().txtPalgimahukoefitsent, "1");
         fs::remove(settings);
     }
+}
+
+// "Õ–" in Windows-1257 is D5 96, which read as UTF-8 is "Ֆ": text such as this is written so
+// that it reads back as itself.
+constexpr const char* kBytesThatLookLikeUtf8 = "Õ–";
+
+TEST_F(ProfileFileReports, TheSettingsDialogsSaveKeepsTextWhoseCodePageBytesLookLikeUtf8) {
+    desktop.advanceClock(500);  // the shipped profile
+    // A Windows-1257 file: "ä" (E4) is no UTF-8, and the note's D5 96 is.
+    std::string settings = folder.readFile("database/LUMBRIX/settings");
+    const std::size_t bark = settings.find("KoorHind=");
+    ASSERT_NE(bark, std::string::npos);
+    settings.replace(bark, settings.find('\r', bark) - bark, "KoorHind=\xE4");
+    folder.writeFile("database/LUMBRIX/settings", settings + "Markus=\xD5\x96\r\n");
+    ASSERT_EQ(readProfileString(profile() / "settings", "SEADED", "Markus", "-"),
+              kBytesThatLookLikeUtf8);
+    frmSeaded& d = app->window<frmSeaded>();
+    d.txtkoorhind.setText("3");  // the only letter that made the file no UTF-8 goes
+    d.cmdSalvesta.press();
+    ASSERT_FALSE(app->isLoaded<frmSeaded>());
+    EXPECT_EQ(readProfileString(profile() / "settings", "SEADED", "KoorHind", "-"), "3");
+    EXPECT_EQ(readProfileString(profile() / "settings", "SEADED", "Markus", "-"),
+              kBytesThatLookLikeUtf8);
+    EXPECT_TRUE(desktop.messages().empty());
+}
+
+TEST_F(ProfileFileReports, AProductRowWhoseCodePageBytesLookLikeUtf8ReadsBackAsItself) {
+    desktop.advanceClock(500);  // the shipped profile, the editor on centre material
+    frmMain& m = main();
+    m.txtDimPaksus.setText("32");
+    m.txtDimLaius.setText("125");
+    m.txtQualShare(1).setText("100");
+    m.txtQualPrice(1).setText("200");
+    const std::string comment = kBytesThatLookLikeUtf8;
+    m.txtComment.setText(comment);
+    m.cmdArvuta.press();
+    m.cmdLisaDim.press();
+    ASSERT_TRUE(desktop.messages().empty()) << desktop.lastMessage().text;
+    const auto hasComment = [&](const std::vector<std::string>& rows) {
+        return std::any_of(rows.begin(), rows.end(),
+                           [&](const std::string& row) { return row.ends_with(" " + comment); });
+    };
+    EXPECT_TRUE(hasComment(readSavedList(profile() / "center").rows));
+    // The editor's list read again from the file.
+    m.lstTootedDim.clear();
+    m.Lae_tooted(m.lstTootedDim);
+    EXPECT_TRUE(hasComment(m.lstTootedDim.rows()));
 }
 
 TEST_F(ProfileFileReports, SettingsValuesAreWrittenToReadBackOrRefused) {
