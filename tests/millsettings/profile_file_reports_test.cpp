@@ -2,6 +2,7 @@
 // per file and event, naming the file, and a failed load that changes nothing.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -133,12 +134,13 @@ TEST_F(ProfileFileReports, ALoadThatFailsKeepsTheStoreAndTheLists) {
 TEST_F(ProfileFileReports, AListFileThatCannotBeReadIsNamedWithItsReasonAndTheRestLoads) {
     const fs::path prices = profile() / "logprices";
     const fs::path centre = profile() / "center";
-    const struct {
+    struct Case {
         const char* what;
         fs::path file;
         std::function<void()> make;
         const char* says;
-    } cases[] = {
+    };
+    std::vector<Case> cases = {
         {"a folder", prices,
          [&] {
              fs::remove(prices);
@@ -160,6 +162,10 @@ TEST_F(ProfileFileReports, AListFileThatCannotBeReadIsNamedWithItsReasonAndTheRe
          },
          "it is a folder"},
     };
+    if (::geteuid() != 0) {  // file permissions do not stop the superuser
+        cases.push_back({"no permission", prices, [&] { fs::permissions(prices, fs::perms::none); },
+                         "Permission denied"});
+    }
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         c.make();
