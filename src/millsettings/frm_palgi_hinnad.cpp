@@ -300,7 +300,8 @@ void frmPalgiHinnad::mnuKustutaKoik_Click() {
 
 void frmPalgiHinnad::cmdTagasi_Click() {
     frmMain& m = main();
-    if (lblchanged.caption() == "1") {
+    const bool changed = lblchanged.caption() == "1";
+    if (changed) {
         if (m.lstSyda.listCount() > 0) {
             runtime::msgBox(lblexitmessage.caption(), mb::kExclamation | mb::kOkOnly, "LUMBRIX");
         }
@@ -322,9 +323,9 @@ void frmPalgiHinnad::cmdTagasi_Click() {
     m.cmdLaeprofiil.press();
     unload();
     // A pattern that stays (the planner cancelled the save question) shows the figures of the
-    // prices just loaded. Without centre boards there is nothing to recompute (the update would
-    // reset the pattern).
-    if (m.lstSyda.listCount() > 0) m.uuenda_materjalid();
+    // prices just saved. Without centre boards there is nothing to recompute (the update would
+    // reset the pattern); without a change the figures stand.
+    if (changed && m.lstSyda.listCount() > 0) m.uuenda_materjalid();
 }
 
 void showLogPriceEditor(Application& app, Form& owner) {

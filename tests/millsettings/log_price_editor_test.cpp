@@ -158,6 +158,12 @@ TEST_F(LogPriceEditor, BackAfterTheSaveQuestionIsCancelledComputesTheKeptPattern
     const std::string shown = m.lblPalgikuluHind.caption();
     m.uuenda_materjalid();
     EXPECT_EQ(m.lblPalgikuluHind.caption(), shown) << "what a fresh update shows";
+
+    // Without a change the editor only closes: no box, the pattern as it stands.
+    const std::size_t boxes = desktop.messages().size();
+    editor().cmdTagasi.press();
+    EXPECT_EQ(desktop.messages().size(), boxes);
+    EXPECT_EQ(m.lblPalgikuluHind.caption(), shown);
 }
 
 TEST_F(LogPriceEditor, PastedTextIsRefusedWholeWhereItsKeysWouldBeDropped) {
