@@ -71,7 +71,8 @@ struct SavedListRead {
 SavedListRead parseSavedList(std::string_view bytes, const std::filesystem::path& path = {});
 
 // Reads the list file at path. A missing file is created empty (its folder must exist) and
-// gives no rows.
+// gives no rows. A path that is not a regular file (a folder, a named pipe, a device) is
+// refused without being opened.
 SavedListRead readSavedList(const std::filesystem::path& path);
 
 // Where a damaged list file at path is kept: "NAME.damaged" beside it, or "NAME.damaged2",

@@ -241,24 +241,47 @@ TEST_F(ProfileFileReports, AStoredDefaultProfileWhoseFolderIsGoneGivesOneBoxAndT
 
 TEST_F(ProfileFileReports, AnUnreadableLogPriceFileIsNamedInTheEditorAndNotWrittenOver) {
     desktop.advanceClock(500);  // the shipped profile
-    const std::string big = bigList();
-    folder.writeFile("database/LUMBRIX/logprices", big);
-    desktop.expectMessage(MsgResult::Ok);
-    frmPalgiHinnad& editor = app->window<frmPalgiHinnad>();
-    EXPECT_EQ(editor.lstPalgiHinnad.listCount(), 0);
-    EXPECT_NE(desktop.lastMessage().text.find((profile() / "logprices").string() +
-                                              ": the file is larger than 16 MB"),
-              std::string::npos)
-        << desktop.lastMessage().text;
-    editor.txtpalgitasku.setText("1");
-    editor.txtHind.setText("50");
-    editor.cmdLisaHind.press();
-    desktop.expectMessage(MsgResult::Ok);
-    editor.cmdTagasi.press();
-    EXPECT_TRUE(desktop.lastMessage().text.starts_with("The log prices could not be saved: "))
-        << desktop.lastMessage().text;
-    EXPECT_EQ(fs::file_size(profile() / "logprices"), big.size()) << "not written over";
-    EXPECT_TRUE(app->isLoaded<frmPalgiHinnad>());
+    const fs::path prices = profile() / "logprices";
+    const struct {
+        const char* what;
+        std::function<void()> make;
+        const char* says;
+    } cases[] = {
+        {"17 MB", [&] { folder.writeFile("database/LUMBRIX/logprices", bigList()); },
+         ": the file is larger than 16 MB"},
+        {"a named pipe",
+         [&] {
+             fs::remove(prices);
+             ASSERT_EQ(::mkfifo(prices.c_str(), 0644), 0);
+         },
+         ": it is a named pipe"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.make();
+        const auto before = fs::status(prices).type();
+        const std::uintmax_t size = fs::is_regular_file(prices) ? fs::file_size(prices) : 0;
+        desktop.clearMessages();
+        desktop.expectMessage(MsgResult::Ok);
+        frmPalgiHinnad& editor = app->window<frmPalgiHinnad>();
+        EXPECT_EQ(editor.lstPalgiHinnad.listCount(), 0);
+        EXPECT_NE(desktop.lastMessage().text.find(prices.string() + c.says), std::string::npos)
+            << desktop.lastMessage().text;
+        editor.txtpalgitasku.setText("1");
+        editor.txtHind.setText("50");
+        editor.cmdLisaHind.press();
+        desktop.expectMessage(MsgResult::Ok);
+        editor.cmdTagasi.press();
+        EXPECT_TRUE(desktop.lastMessage().text.starts_with("The log prices could not be saved: "))
+            << desktop.lastMessage().text;
+        EXPECT_EQ(fs::status(prices).type(), before) << "not written over";
+        if (size > 0) {
+            EXPECT_EQ(fs::file_size(prices), size);
+        }
+        EXPECT_TRUE(app->isLoaded<frmPalgiHinnad>());
+        editor.unload();
+        fs::remove(prices);
+    }
 }
 
 TEST_F(ProfileFileReports, ASettingsFileThatCannotBeUsedIsNamedAndItsValuesCountZero) {
