@@ -160,7 +160,8 @@ std::vector<std::string> logPriceRows() {
     std::vector<std::string> rows;
     for (const LogClass& c : kLogPrices) {
         const LogPriceRowBuild built = buildLogPriceRow(c.minimum, c.maximum, c.price, c.pocket);
-        if (!built.ok()) throw std::runtime_error("log price row refused: " + built.refusal);
+        if (!built.ok())
+            throw std::runtime_error("log price row refused: " + std::string(c.minimum));
         rows.push_back(built.row);
     }
     return rows;

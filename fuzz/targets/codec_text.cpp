@@ -1,5 +1,6 @@
 // The codec and the text column helpers: any bytes. Windows-1257 bytes come back exactly,
-// text that fits comes back through Windows-1257, and the column helpers agree with each other.
+// text that fits comes back through Windows-1257, written text reads back as itself, and the
+// column helpers agree with each other.
 #include <algorithm>
 
 #include "fuzz_support.h"
@@ -26,6 +27,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
         // The column helpers on text as the program holds it: decoded, so valid UTF-8.
         const std::string text = fuzz::textOf(bytes);
+        // Whatever a file is written in reads back as the same text (a leading U+FEFF aside:
+        // the reader takes it for a byte order mark).
+        if (!text.starts_with("\xEF\xBB\xBF")) {
+            for (const TextEncoding readIn : {TextEncoding::Undecided, TextEncoding::Windows1257}) {
+                if (decodeFileText(encodeFileText(text, readIn)) != text) {
+                    fuzz::violated("written text reads back changed");
+                }
+            }
+        }
         const int length = Len(text);
         const int n = size > 0 ? static_cast<unsigned char>(bytes[0]) % (length + 2) : 0;
         const std::string left = Left(text, n);

@@ -6,6 +6,7 @@
 #include "mainwindow/header_text.h"
 #include "millsettings/frm_palgi_hinnad.h"
 #include "millsettings/frm_seaded.h"
+#include "millsettings/user_preferences.h"
 #include "platform/vb_error.h"
 #include "view3d/frm_3d_show.h"
 
@@ -81,13 +82,19 @@ void frmMain::mnuHelp_Click() {
 void frmMain::mnuAutoFit_Click() {
     const bool on = !mnuAutoFit.checked();
     mnuAutoFit.setChecked(on);
-    const FileResult saved = app_.userSettings().save("Autofit", on ? "1" : "0");
+    UserSettings& settings = app_.userSettings();
+    const FileResult saved = settings.save(preference::kAutofit, on ? "1" : "0");
     if (!saved) {
-        const std::string where = saved.path.string() + " (" + std::to_string(saved.number) + ")";
+        // The tick shows what the next start will use: the value that is still stored.
+        mnuAutoFit.setChecked(settings.get(preference::kAutofit, preference::kAutofitDefault) ==
+                              "1");
+        const std::string why =
+            saved.reason.empty() ? saved.path.string() + " (" + std::to_string(saved.number) + ")"
+                                 : saved.reason;
         runtime::msgBox(bilingual(*this, "Automaatse sobitamise seadet ei saanud salvestada: ",
                                   "The automatic fit setting could not be saved: ") +
-                            where,
-                        mb::kExclamation, "Autofit");
+                            why,
+                        mb::kExclamation, preference::kAutofit);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "mainwindow/frm_main.h"
 #include "millsettings/log_price_row.h"
 #include "millsettings/log_prices.h"
+#include "millsettings/profile_problems.h"
 #include "platform/text.h"
 #include "store/numbers.h"
 
@@ -107,6 +108,10 @@ void frmPalgiHinnad::connectHandlers() {
         wholeNumber->KeyPress.connect([this](int& key) { wholeNumber_KeyPress(key); });
     }
     txtHind.KeyPress.connect([this](int& key) { txtHind_KeyPress(key); });
+    guarded_.reserve(4);
+    for (TextBox* wholeNumber : {&txtpalgitasku, &txtMinDiameeter, &txtMaxDiameeter})
+        guardAgainstPaste(*wholeNumber, KeyRule::Digits);
+    guardAgainstPaste(txtHind, KeyRule::DigitsPoint);
 }
 
 frmMain& frmPalgiHinnad::main() const {
@@ -114,11 +119,12 @@ frmMain& frmPalgiHinnad::main() const {
 }
 
 void frmPalgiHinnad::Form_Load() {
-    // A file that cannot be read opens an empty table, and the planner is told why.
+    // A file that cannot be read opens an empty table, and the planner is told which file and
+    // why, as the main window's list tells it.
     const SavedListRead read = appendLogPriceRows(main(), lstPalgiHinnad);
     if (!read.ok()) {
         lstPalgiHinnad.clear();
-        runtime::msgBox(kInvalidLogPricesMessage, mb::kCritical, kLogPricesFileErrorTitle);
+        reportListFileProblem(read, kLogPricesFileErrorTitle, " - ", kInvalidLogPricesMessage);
     }
     Lae_keel();
 }
@@ -139,11 +145,11 @@ void frmPalgiHinnad::txtHind_KeyPress(int& keyAscii) {
 }
 
 void frmPalgiHinnad::Sobita_sisestus() {
+    enteredRow_.clear();
     for (TextBox* diameter : {&txtMinDiameeter, &txtMaxDiameeter}) {
-        if (auto text = logPriceDiameterText(diameter->text())) diameter->setText(*text);
+        if (auto text = logPriceDiameterText(diameter->text())) setEntry(*diameter, *text);
     }
-    const std::optional<std::string> price = logPriceText(txtHind.text());
-    if (price) txtHind.setText(*price);
+    if (auto price = logPriceText(txtHind.text())) setEntry(txtHind, *price);
 
     const frmMain& m = main();
     if (txtpalgitasku.text().empty()) {
@@ -154,15 +160,36 @@ void frmPalgiHinnad::Sobita_sisestus() {
         txtpalgitasku.setFocus();
         return;
     }
-    // The row's price column holds five characters: 999.9 is the highest price it takes.
-    if (!price) {
-        runtime::msgBox(bilingual(m, "Palgi hind peab olema väiksem kui 1000!",
-                                  "Log price must be less than 1000!"),
-                        mb::kCritical, kMessageTitle);
+    // The row as it is stored, or the entry that the row cannot hold.
+    const LogPriceRowBuild built =
+        buildLogPriceRow(txtMinDiameeter.text(), txtMaxDiameeter.text(),
+                         Replace(txtHind.text(), ",", "."), txtpalgitasku.text());
+    if (!built.ok()) {
+        const struct {
+            LogPriceEntry entry;
+            TextBox& field;
+            const char *estonian, *english;
+        } refusals[] = {
+            {LogPriceEntry::Minimum, txtMinDiameeter, "Läbimõõt peab olema kuni kolmekohaline!",
+             "The diameter must have at most three digits!"},
+            {LogPriceEntry::Maximum, txtMaxDiameeter, "Läbimõõt peab olema kuni kolmekohaline!",
+             "The diameter must have at most three digits!"},
+            // The row's price column holds five characters: 999.9 is the highest price.
+            {LogPriceEntry::Price, txtHind, "Palgi hind peab olema väiksem kui 1000!",
+             "Log price must be less than 1000!"},
+            {LogPriceEntry::Pocket, txtpalgitasku,
+             "Palgitasku tunnus peab olema ühe- kuni kolmekohaline number!",
+             "Log pocket identifier must be a number of one to three digits!"},
+        };
+        for (const auto& r : refusals) {
+            if (r.entry != built.refused) continue;
+            runtime::msgBox(bilingual(m, r.estonian, r.english), mb::kCritical, kMessageTitle);
+            r.field.setFocus();
+        }
         lblerror.setCaption("1");
-        txtHind.setFocus();
         return;
     }
+    enteredRow_ = built.row;
     lblerror.setCaption("0");
 }
 
@@ -170,15 +197,37 @@ void frmPalgiHinnad::Uuenda_muudatus() {
     if (lblchanged.caption() == "1") cmdTagasi.setCaption(bilingual(main(), "Salvesta", "Save"));
 }
 
-void frmPalgiHinnad::addEnteredRow() {
-    lstPalgiHinnad.addItem(composeLogPriceRow(txtMinDiameeter.text(), txtMaxDiameeter.text(),
-                                              Replace(txtHind.text(), ",", "."),
-                                              txtpalgitasku.text()));
+void frmPalgiHinnad::setEntry(TextBox& entry, const std::string& text) {
+    programWrites_ = true;
+    entry.setText(text);
+    programWrites_ = false;
+}
+
+void frmPalgiHinnad::emptyEntries() {
+    for (TextBox* entry : {&txtpalgitasku, &txtMinDiameeter, &txtMaxDiameeter, &txtHind})
+        setEntry(*entry, "");
+}
+
+void frmPalgiHinnad::guardAgainstPaste(TextBox& entry, KeyRule rule) {
+    const std::size_t index = guarded_.size();
+    guarded_.push_back({&entry, rule, entry.text()});
+    entry.Change.connect([this, index] {
+        GuardedEntry& g = guarded_[index];
+        const std::string now = g.entry->text();
+        if (programWrites_ || changeKeepsToRule(g.rule, g.accepted, now)) {
+            g.accepted = now;
+            return;
+        }
+        // A paste that brings a character the key filter drops is refused whole, with the
+        // filter's beep: "45,5" must not become the price 45.
+        app_.desktop().beep();
+        setEntry(*g.entry, g.accepted);
+        g.entry->setSelStart(static_cast<int>(Len(g.accepted)));
+    });
 }
 
 void frmPalgiHinnad::clearEntries() {
-    for (TextBox* entry : {&txtpalgitasku, &txtMinDiameeter, &txtMaxDiameeter, &txtHind})
-        entry->setText("");
+    emptyEntries();
     lblvalitudindex.setCaption("");
 }
 
@@ -191,7 +240,7 @@ void frmPalgiHinnad::markChanged() {
 void frmPalgiHinnad::cmdLisaHind_Click() {
     Sobita_sisestus();
     if (lblerror.caption() != "0") return;
-    addEnteredRow();
+    lstPalgiHinnad.addItem(enteredRow_);
     clearEntries();
     txtMinDiameeter.setFocus();
     markChanged();
@@ -205,7 +254,7 @@ void frmPalgiHinnad::cmdMuuda_Click() {
     const int row = static_cast<int>(Val(remembered));
     if (row < 0 || row >= lstPalgiHinnad.listCount()) return;
     lstPalgiHinnad.removeItem(row);
-    addEnteredRow();
+    lstPalgiHinnad.addItem(enteredRow_);
     clearEntries();
     txtMinDiameeter.setFocus();
     markChanged();
@@ -217,18 +266,17 @@ void frmPalgiHinnad::lstPalgiHinnad_Click() {
     const std::string text = lstPalgiHinnad.list(row);
     txtvalitud.setText(text);
     // Columns 1-5 and 7-11, of which the diameter fields keep their three characters.
-    txtMinDiameeter.setText(Left(Mid(text, 1, 5), 3));
-    txtMaxDiameeter.setText(Left(Mid(text, 7, 5), 3));
-    txtHind.setText(Mid(text, 12, 5));
-    txtpalgitasku.setText(Mid(text, 19, 3));
+    setEntry(txtMinDiameeter, Left(Mid(text, 1, 5), 3));
+    setEntry(txtMaxDiameeter, Left(Mid(text, 7, 5), 3));
+    setEntry(txtHind, Mid(text, 12, 5));
+    setEntry(txtpalgitasku, Mid(text, 19, 3));
     lblvalitudindex.setCaption(std::to_string(row));
     cmdMuuda.setEnabled(true);
     cmdKustuta.setEnabled(true);
 }
 
 void frmPalgiHinnad::cmdNew_Click() {
-    for (TextBox* entry : {&txtpalgitasku, &txtMinDiameeter, &txtMaxDiameeter, &txtHind})
-        entry->setText("");
+    emptyEntries();
     txtpalgitasku.setFocus();
 }
 
@@ -246,31 +294,38 @@ void frmPalgiHinnad::mnuKustutaValitud_Click() {
 
 void frmPalgiHinnad::mnuKustutaKoik_Click() {
     lstPalgiHinnad.clear();
-    for (TextBox* entry : {&txtpalgitasku, &txtMinDiameeter, &txtMaxDiameeter, &txtHind})
-        entry->setText("");
+    emptyEntries();
     markChanged();
 }
 
 void frmPalgiHinnad::cmdTagasi_Click() {
     frmMain& m = main();
-    if (lblchanged.caption() == "1") {
+    const bool changed = lblchanged.caption() == "1";
+    if (changed) {
         if (m.lstSyda.listCount() > 0) {
             runtime::msgBox(lblexitmessage.caption(), mb::kExclamation | mb::kOkOnly, "LUMBRIX");
         }
         // A table that was not written keeps the editor open with the planner's rows; the
-        // file keeps its old rows and the pattern stays.
+        // file keeps its old rows and the pattern stays, which the box says after the warning.
         const FileResult saved = saveLogPriceRows(m, lstPalgiHinnad);
         if (!saved) {
-            runtime::msgBox(bilingual(m, "Palgihindu ei saanud salvestada: ",
-                                      "The log prices could not be saved: ") +
-                                saved.reason,
-                            mb::kCritical, kMessageTitle);
+            runtime::msgBox(
+                bilingual(
+                    m, "Palgihindu ei saanud salvestada: ", "The log prices could not be saved: ") +
+                    saved.reason +
+                    bilingual(m, ". Kava jääb alles ja palgihinnad jäävad redaktorisse.",
+                              ". The pattern stays open and the log prices stay in the editor."),
+                mb::kCritical, kMessageTitle);
             return;
         }
         m.cmdUusKava.press();
     }
     m.cmdLaeprofiil.press();
     unload();
+    // A pattern that stays (the planner cancelled the save question) shows the figures of the
+    // prices just saved. Without centre boards there is nothing to recompute (the update would
+    // reset the pattern); without a change the figures stand.
+    if (changed && m.lstSyda.listCount() > 0) m.uuenda_materjalid();
 }
 
 void showLogPriceEditor(Application& app, Form& owner) {

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
+#include "millsettings/settings_input_rules.h"
 #include "platform/controls.h"
 
 namespace lumbrix {
@@ -57,8 +61,9 @@ class frmPalgiHinnad : public Form {
     void wholeNumber_KeyPress(int& keyAscii);
     void txtHind_KeyPress(int& keyAscii);
 
-    // Brings the diameters and the price to the row's widths in their fields and checks the
-    // pocket and the price; sets lblerror.
+    // Brings the diameters and the price to the row's widths in their fields, checks the
+    // pocket and builds the row (buildLogPriceRow), telling the planner which entry it cannot
+    // hold; sets lblerror.
     void Sobita_sisestus();
     // The back button reads "Salvesta" / "Save" once the table has changed.
     void Uuenda_muudatus();
@@ -68,14 +73,28 @@ class frmPalgiHinnad : public Form {
   private:
     void layOutControls();
     void connectHandlers();
-    // Adds the row of the four (normalised) entries at its sorted place.
-    void addEnteredRow();
+    // Sets an entry's text as the program, past the paste guard.
+    void setEntry(TextBox& entry, const std::string& text);
+    // A change of the entry's text that brings a character its key filter drops (a paste) is
+    // undone with a beep.
+    void guardAgainstPaste(TextBox& entry, KeyRule rule);
+    // Empties the four entries.
+    void emptyEntries();
     // Empties the four entries and forgets the clicked row.
     void clearEntries();
     void markChanged();
     frmMain& main() const;
 
+    struct GuardedEntry {
+        TextBox* entry;
+        KeyRule rule;
+        std::string accepted;  // the text as it stood after the last accepted change
+    };
+
     Application& app_;
+    std::vector<GuardedEntry> guarded_;
+    bool programWrites_ = false;
+    std::string enteredRow_;  // the row Sobita_sisestus built from the entries last
 };
 
 // Opens the log price editor over `owner`, modally. When the editor is already open without

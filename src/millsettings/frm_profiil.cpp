@@ -6,10 +6,10 @@
 #include "mainwindow/frm_main.h"
 #include "millsettings/profile_files.h"
 #include "millsettings/profile_folder.h"
+#include "millsettings/profile_name.h"
 #include "millsettings/profile_settings.h"
 #include "millsettings/user_preferences.h"
 #include "platform/ini_file.h"
-#include "platform/path_names.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"
 
@@ -22,6 +22,7 @@ frmProfiil::frmProfiil(Application& app) : Form("frmProfiil"), app_(app) {
 
 void frmProfiil::layOutControls() {
     setCaption("Profiles");
+    ownCaption_ = caption();
     move(0, 0, 5520, 4740);
     setFixedSize(true);
 
@@ -83,6 +84,7 @@ void frmProfiil::Lae_keel() {
 void frmProfiil::Form_Load() {
     try {
         Lae_keel();
+        ownCaption_ = caption();
         Filelist.setPath(databaseFolder(app_.installFolder()).string());
     } catch (const VbError& e) {
         runtime::showErrorBox(e.number(), e.description(), "frmProfiil/formload");
@@ -104,15 +106,27 @@ void frmProfiil::Filelist_Click() {
 }
 
 bool frmProfiil::refuseProfileName(const std::string& name) {
-    const std::optional<std::string> why = checkNameForPath(name);
+    const std::optional<ProfileNameRefusal> why = checkProfileName(name);
     if (!why) return false;
-    runtime::msgBox(bilingual(main(),
-                              "Nimi \"" + name +
-                                  "\" ei sobi profiili nimeks: see ei tohi olla tühi, \".\" ega "
-                                  "\"..\" ega sisaldada märke / ja \\.",
-                              "The name \"" + name + "\" cannot be a profile name. " + *why),
-                    mb::kCritical, "LUMBRIX");
+    runtime::msgBox(
+        bilingual(main(), "Nimi \"" + name + "\" ei sobi profiili nimeks. " + why->estonian,
+                  "The name \"" + name + "\" cannot be a profile name. " + why->english),
+        mb::kCritical, "LUMBRIX");
     return true;
+}
+
+bool frmProfiil::replacingIsRefused(const std::string& name) {
+    const std::filesystem::path& install = app_.installFolder();
+    std::error_code ec;
+    const bool exists = std::filesystem::exists(profileMarkerPath(install, name), ec) ||
+                        std::filesystem::exists(profileFolder(install, name), ec);
+    if (!exists) return false;
+    frmMain& m = main();
+    const MsgResult answer = runtime::msgBox(
+        bilingual(m, "Profiil \"" + name + "\" on juba olemas. Kas asendame selle seaded?",
+                  "The profile \"" + name + "\" already exists. Replace its settings?"),
+        mb::kYesNo, bilingual(m, "Asendame?", "Replace?"));
+    return answer != MsgResult::Yes;
 }
 
 void frmProfiil::cmdLae_Click() {
@@ -156,6 +170,7 @@ void frmProfiil::cmdKustuta_Click() {
     txtfailinimi.setText("");
     chkMaaraVaikimisiProfiiliks.setValue(checkstate::kUnchecked);
     cmdKustuta.setEnabled(false);
+    setCaption(ownCaption_);  // no longer the name of the profile that was clicked
 }
 
 void frmProfiil::cmdUus_Click() {
@@ -183,7 +198,7 @@ void frmProfiil::cmdSalvesta_Click() {
     try {
         if (fraUusProfiil.visible()) {
             const std::string name = txtUueProfiiliNimi.text();
-            if (name.empty() || refuseProfileName(name)) return;
+            if (name.empty() || refuseProfileName(name) || replacingIsRefused(name)) return;
             saveProfile(name);
             Filelist.refresh();
             txtUueProfiiliNimi.setText("");

@@ -46,11 +46,15 @@ class frmProfiil : public Form {
     void connectHandlers();
     // True, after telling the planner, when `name` cannot be a profile's folder name.
     bool refuseProfileName(const std::string& name);
+    // True when the profile `name` exists (its marker or its folder) and the planner, asked,
+    // does not want its settings replaced.
+    bool replacingIsRefused(const std::string& name);
     // Creates the profile's folder when missing, writes its NAME.set file and its settings.
     void saveProfile(const std::string& name);
     frmMain& main() const;
 
     Application& app_;
+    std::string ownCaption_;  // the window caption from the language file
 };
 
 }  // namespace lumbrix

@@ -67,16 +67,13 @@ LogPriceRowBuild buildLogPriceRow(std::string_view minimum, std::string_view max
     const std::optional<std::string> maxText = logPriceDiameterText(maximum);
     const std::optional<std::string> priceText = logPriceText(price);
     if (!minText) {
-        result.refusal =
-            "the minimum diameter " + std::string(minimum) + " has more than three digits";
+        result.refused = LogPriceEntry::Minimum;
     } else if (!maxText) {
-        result.refusal =
-            "the maximum diameter " + std::string(maximum) + " has more than three digits";
+        result.refused = LogPriceEntry::Maximum;
     } else if (!priceText) {
-        result.refusal =
-            "the price " + std::string(price) + " does not fit the five-character price column";
+        result.refused = LogPriceEntry::Price;
     } else if (!isPocket(pocket)) {
-        result.refusal = "the log pocket must be one to three digits";
+        result.refused = LogPriceEntry::Pocket;
     } else {
         result.row = composeLogPriceRow(*minText, *maxText, *priceText, pocket);
     }

@@ -44,16 +44,19 @@ std::optional<std::string> logPriceText(std::string_view entry);
 std::string composeLogPriceRow(std::string_view minimum, std::string_view maximum,
                                std::string_view price, std::string_view pocket);
 
-// A row built from the editor's four entries, or why it cannot be built.
+// The entry that keeps a row from being built.
+enum class LogPriceEntry { None, Minimum, Maximum, Price, Pocket };
+
+// A row built from the editor's four entries, or which entry cannot be stored.
 struct LogPriceRowBuild {
-    std::string row;      // the row, when refusal is empty
-    std::string refusal;  // in plain English: which entry cannot be stored and why
-    bool ok() const { return refusal.empty(); }
+    std::string row;  // the row, when nothing is refused
+    LogPriceEntry refused = LogPriceEntry::None;
+    bool ok() const { return refused == LogPriceEntry::None; }
 };
 
-// Brings the entries to width and builds the row. Refused: a diameter of more than three
-// digits, a price that does not fit its five characters, a pocket that is empty or not one to
-// three digits.
+// Brings the entries to width and builds the row: the one way the editor builds its rows.
+// Refused, in this order: a minimum or maximum diameter of more than three digits, a price
+// that does not fit its five characters, a pocket that is empty or not one to three digits.
 LogPriceRowBuild buildLogPriceRow(std::string_view minimum, std::string_view maximum,
                                   std::string_view price, std::string_view pocket);
 

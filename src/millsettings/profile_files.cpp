@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "millsettings/profile_folder.h"
-#include "platform/path_names.h"
+#include "millsettings/profile_name.h"
 #include "platform/vb_error.h"
 
 namespace lumbrix {
@@ -13,7 +13,7 @@ namespace lumbrix {
 namespace fs = std::filesystem;
 
 fs::path profileMarkerPath(const fs::path& installFolder, std::string_view name) {
-    if (checkNameForPath(name)) throw VbError(vberr::kBadFileName);
+    if (checkProfileName(name)) throw VbError(vberr::kBadFileName);
     return databaseFolder(installFolder) / (std::string(name) + profilemarker::kExtension);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 #include <system_error>
 
@@ -32,5 +33,18 @@ void ensureProfileFolder(const std::filesystem::path& folder);
 
 // The folder of the main window's current profile (the caption of lblValitudProfiil).
 std::filesystem::path currentProfileFolder(const frmMain& main);
+
+// The profile the program starts with when `stored` is the stored default profile: that one,
+// or the shipped profile kDefaultProfileName when the stored name cannot be a folder name or,
+// being another name, has no folder any more (nothing is made in its place). When it is
+// replaced, why, in both message languages.
+struct StartProfile {
+    std::string name;
+    std::string estonian;  // empty when the stored profile is used
+    std::string english;
+    bool replaced() const { return !english.empty(); }
+};
+StartProfile chooseStartProfile(const std::filesystem::path& installFolder,
+                                const std::string& stored);
 
 }  // namespace lumbrix

@@ -1,4 +1,5 @@
-// Loading the current profile into the store and the main window's lists, all or nothing.
+// Loading the current profile into the store and the main window's lists. A settings file
+// whose costs cannot be computed changes nothing; a list file that cannot be used shows no rows.
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -100,7 +101,8 @@ void frmMain::cmdLaeprofiil_Click() {
                           failed ? kLoadTitle : "");
     }
 
-    // The lists, read whole before either is shown.
+    // The lists, read whole before either is shown. A list file that cannot be read at all
+    // is reported, as a damaged one is, and shows no rows; the rest of the profile loads.
     SavedListRead prices;
     std::optional<SavedListRead> products;
     if (!failed) {
@@ -110,8 +112,7 @@ void frmMain::cmdLaeprofiil_Click() {
                                   kInvalidLogPricesMessage);
         }
         products = readProductRows(*this, Lauatyyp, "frmmain\\openlist");
-        failed = prices.outcome == SavedListRead::Outcome::FileError || !products ||
-                 products->outcome == SavedListRead::Outcome::FileError;
+        failed = !products;
     }
     if (failed) {
         for (std::size_t i = 0; i < fields.size(); ++i)

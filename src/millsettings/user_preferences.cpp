@@ -6,7 +6,6 @@
 #include "mainwindow/frm_main.h"
 #include "millsettings/profile_folder.h"
 #include "platform/event_runtime.h"
-#include "platform/path_names.h"
 #include "store/frm_main_sub.h"
 
 namespace lumbrix {
@@ -18,26 +17,20 @@ void frmMain::Lae_registriseaded() {
     s.txtAutoFit = settings.get(preference::kAutofit, preference::kAutofitDefault);
     mnuAutoFit.setChecked(s.txtAutoFit == "1");
 
-    // The profile's name becomes a folder name: a stored name that cannot be one is replaced
-    // by the shipped profile, and the planner is told once the language is known.
-    const std::string stored =
-        settings.get(preference::kDefaultProfile, preference::kDefaultProfileDefault);
-    const bool usable = !checkNameForPath(stored);
-    s.txtVaikimisiProfiil = usable ? stored : kDefaultProfileName;
+    // The profile's name becomes a folder name: a stored name that cannot be one, or whose
+    // folder is gone, is replaced by the shipped profile, and the planner is told once the
+    // language is known.
+    const StartProfile start = chooseStartProfile(
+        app().installFolder(),
+        settings.get(preference::kDefaultProfile, preference::kDefaultProfileDefault));
+    s.txtVaikimisiProfiil = start.name;
     lblValitudProfiil.setCaption(s.txtVaikimisiProfiil);
 
     lblValitudKeel.setCaption(
         settings.get(preference::kDefaultLanguage, preference::kDefaultLanguageDefault));
 
-    if (!usable) {
-        runtime::msgBox(
-            bilingual(*this,
-                      "Vaikimisi profiili nimi \"" + stored +
-                          "\" ei sobi kausta nimeks. Kasutan profiili " + kDefaultProfileName + ".",
-                      "The default profile name \"" + stored +
-                          "\" cannot be used as a folder name. The profile " + kDefaultProfileName +
-                          " is used instead."),
-            mb::kExclamation);
+    if (start.replaced()) {
+        runtime::msgBox(bilingual(*this, start.estonian, start.english), mb::kExclamation);
     }
 }
 

@@ -185,8 +185,13 @@ bool fitsWindows1257(std::string_view utf8) {
 }
 
 TextEncoding encodingForWrite(std::string_view utf8, TextEncoding readIn) {
-    if (readIn == TextEncoding::Utf8) return TextEncoding::Utf8;
-    return fitsWindows1257(utf8) ? TextEncoding::Windows1257 : TextEncoding::Utf8;
+    if (readIn == TextEncoding::Utf8 || !fitsWindows1257(utf8)) return TextEncoding::Utf8;
+    // Code page bytes that happen to form UTF-8 ("Õ–" is D5 96, which is "Ֆ" in UTF-8) would
+    // be read back as UTF-8 with another meaning: such text is written in UTF-8.
+    const std::string bytes = encodeWindows1257(utf8);
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return !ascii && isValidUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::Windows1257;
 }
 
 std::string encodeFileText(std::string_view utf8, TextEncoding readIn, bool byteOrderMark) {

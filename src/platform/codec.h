@@ -10,6 +10,7 @@ namespace lumbrix {
 // the original files) and keeps the encoding it was read in: a file read as UTF-8 is written
 // back as UTF-8, a Windows-1257 file as Windows-1257, and a new file (or one of plain ASCII,
 // which reads the same either way) in Windows-1257 when every character fits, else in UTF-8.
+// Code page bytes that would read as UTF-8 are never written: such text goes out as UTF-8.
 // No write turns a character into "?": text that the code page cannot hold is written as UTF-8.
 
 // True when bytes is well-formed UTF-8: shortest forms only, no surrogates, nothing above
@@ -45,7 +46,9 @@ DecodedText decodeFileTextKeepingEncoding(std::string_view bytes);
 bool fitsWindows1257(std::string_view utf8);
 
 // The encoding to write text in when it was read in `readIn`: UTF-8 stays UTF-8; Windows-1257
-// and Undecided give Windows-1257 when every character fits, else UTF-8.
+// and Undecided give Windows-1257 when every character fits and its bytes do not read as
+// UTF-8 (a reader would take them for UTF-8 text), else UTF-8. What is written reads back as
+// the same text.
 TextEncoding encodingForWrite(std::string_view utf8, TextEncoding readIn);
 
 // The bytes of text written as encodingForWrite(utf8, readIn) says, with the byte order mark

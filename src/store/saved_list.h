@@ -71,7 +71,8 @@ struct SavedListRead {
 SavedListRead parseSavedList(std::string_view bytes, const std::filesystem::path& path = {});
 
 // Reads the list file at path. A missing file is created empty (its folder must exist) and
-// gives no rows.
+// gives no rows. A path that is not a regular file (a folder, a named pipe, a device) is
+// refused without being opened.
 SavedListRead readSavedList(const std::filesystem::path& path);
 
 // Where a damaged list file at path is kept: "NAME.damaged" beside it, or "NAME.damaged2",
@@ -103,7 +104,8 @@ std::vector<StoredRow> storedRows(std::string_view bytes);
 // Writes rows to path atomically: the file then holds exactly the new list, or, when the
 // write fails or the rows cannot be stored, its old content unchanged. Rows that the file
 // held in UTF-8 are written in UTF-8 again. A damaged file at path (not empty, not a readable
-// list) is first kept at damagedListCopyPath(path); when that fails nothing is written.
+// list) is first kept at damagedListCopyPath(path); when that fails nothing is written. A file
+// that is there but cannot be read (too large, no permission) is not written over.
 FileResult writeSavedList(const std::filesystem::path& path, const std::vector<std::string>& rows);
 
 // Reads the list file at path and appends its rows to the end of `list` (a sorted list puts

@@ -2,7 +2,11 @@
 // help, automatic fit, the pattern header and the fit button's menu.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <string>
+
 #include "main_window_fixture.h"
+#include "platform/atomic_file.h"
 
 namespace lumbrix {
 namespace {
@@ -59,6 +63,43 @@ TEST_F(MainWindowShell, AnAutofitThatCannotBeSavedIsReportedInTheCurrentLanguage
         m.mnuAutoFit.click();
         EXPECT_EQ(desktop.lastMessage().text.rfind(text, 0), 0u) << desktop.lastMessage().text;
         EXPECT_EQ(desktop.lastMessage().title, "Autofit");
+    }
+}
+
+// A disk whose every write fails with one error.
+struct FailingSink : FileSink {
+    explicit FailingSink(int error) : error(error) {}
+    std::ptrdiff_t write(int, const char*, std::size_t) override {
+        errno = error;
+        return -1;
+    }
+    int error;
+};
+
+TEST_F(MainWindowShell, AnAutofitThatCannotBeSavedGivesItsReasonAndTheTickKeepsTheStoredValue) {
+    frmMain& m = main();
+    const struct {
+        int error;
+        const char *stored, *reason;
+    } cases[] = {
+        {EROFS, "1", "Read-only file system"},
+        {EACCES, "0", "Permission denied"},
+        {ENOSPC, "1", "No space left on device"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        ASSERT_TRUE(app->userSettings().save("Autofit", c.stored));
+        m.mnuAutoFit.setChecked(std::string(c.stored) == "1");
+        FailingSink failing(c.error);
+        ScopedFileSink sink(failing);
+        desktop.expectMessage(MsgResult::Ok);
+        m.mnuAutoFit.click();
+        const std::string& text = desktop.lastMessage().text;
+        EXPECT_TRUE(text.starts_with("The automatic fit setting could not be saved: ")) << text;
+        EXPECT_NE(text.find(c.reason), std::string::npos) << text;
+        EXPECT_NE(text.find(app->userSettings().path().string()), std::string::npos) << text;
+        EXPECT_EQ(m.mnuAutoFit.checked(), std::string(c.stored) == "1") << "the stored value";
+        EXPECT_EQ(app->userSettings().get("Autofit", "?"), c.stored);
     }
 }
 

@@ -8,6 +8,8 @@
 #include "disk_full_sink.h"
 #include "main_window_fixture.h"
 #include "millsettings/frm_palgi_hinnad.h"
+#include "millsettings/log_price_row.h"
+#include "store/numbers.h"
 #include "store/saved_list.h"
 
 namespace lumbrix {
@@ -113,6 +115,121 @@ TEST_F(LogPriceEditor, EntriesThatCannotMakeARowAreRefused) {
     EXPECT_EQ(editor().lstPalgiHinnad.list(0), "005 - 049  999.9  3");
 }
 
+TEST_F(LogPriceEditor, BackAfterTheSaveQuestionIsCancelledComputesTheKeptPatternAnew) {
+    folder.writeFile("database/LUMBRIX/settings",
+                     "[SEADED]\r\nKetas1saag=5\r\nKetas2saag=4\r\nPalgimahukoefitsent=0.95\r\n"
+                     "KuisedPysikuludKokku=1000\r\nKuisedAmordikuludKokku=500\r\n"
+                     "YhikuMuutuvkulud=20\r\nKuineTootmismaht=100\r\n");
+    ASSERT_TRUE(writeSavedList(folder / "database/LUMBRIX/logprices", {"010 - 600  70.00  1"}));
+    frmMain& m = main();
+    m.Lauatyyp = "Syda";  // the picker's type, as after start-up
+    m.cmdLaeprofiil.press();
+    m.lstSyda.addItem(boardRow(47, 145, 50, 150, 5100, 0.035));
+    m.uuenda_materjalid();
+    const double at70 = RegionCompVal(m.lblPalgikuluHind.caption());
+    ASSERT_GT(at70, 0);
+
+    for (const char* language : {"english.keel", "eesti.keel"}) {
+        SCOPED_TRACE(language);
+        m.lblValitudKeel.setCaption(language);
+        frmPalgiHinnad& e = editor();
+        e.lstPalgiHinnad.setListIndex(0);
+        e.txtHind.setText(std::string(language) == "eesti.keel" ? "70" : "80");
+        e.cmdMuuda.press();
+        desktop.expectMessage(MsgResult::Ok);      // the warning
+        desktop.expectMessage(MsgResult::Cancel);  // "Will save this pattern?": keep it
+        e.cmdTagasi.press();
+        EXPECT_EQ(m.lstSyda.listCount(), 1) << "the pattern stays";
+        EXPECT_FALSE(app->isLoaded<frmPalgiHinnad>());
+    }
+    // The log cost follows the file's price at each step: back at 70 now.
+    EXPECT_EQ(fileRows(), std::vector<std::string>{"010 - 600  70.00  1"});
+    EXPECT_NEAR(RegionCompVal(m.lblPalgikuluHind.caption()), at70, 0.005);
+
+    frmPalgiHinnad& e = editor();
+    e.lstPalgiHinnad.setListIndex(0);
+    e.txtHind.setText("80");
+    e.cmdMuuda.press();
+    desktop.expectMessage(MsgResult::Ok);
+    desktop.expectMessage(MsgResult::Cancel);
+    e.cmdTagasi.press();
+    EXPECT_NEAR(RegionCompVal(m.lblPalgikuluHind.caption()), at70 * 80 / 70, 0.005)
+        << m.lblPalgikuluHind.caption();
+    const std::string shown = m.lblPalgikuluHind.caption();
+    m.uuenda_materjalid();
+    EXPECT_EQ(m.lblPalgikuluHind.caption(), shown) << "what a fresh update shows";
+
+    // Without a change the editor only closes: no box, the pattern as it stands.
+    const std::size_t boxes = desktop.messages().size();
+    editor().cmdTagasi.press();
+    EXPECT_EQ(desktop.messages().size(), boxes);
+    EXPECT_EQ(m.lblPalgikuluHind.caption(), shown);
+}
+
+TEST_F(LogPriceEditor, PastedTextIsRefusedWholeWhereItsKeysWouldBeDropped) {
+    frmPalgiHinnad& e = editor();
+    // A paste sets the entry's text at once; the Qt view reports it so.
+    const struct {
+        TextBox& field;
+        const char *before, *pasted, *kept;
+    } cases[] = {
+        {e.txtHind, "", "45,5", ""},          {e.txtHind, "4", "45.5", "45.5"},
+        {e.txtHind, "4", "4 5", "4"},         {e.txtpalgitasku, "", "1a", ""},
+        {e.txtpalgitasku, "1", "12", "12"},   {e.txtMinDiameeter, "", "5.0", ""},
+        {e.txtMaxDiameeter, "9", "-99", "9"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.field.name()) + " " + c.pasted);
+        c.field.setText(c.before);
+        const int beeps = desktop.beeps();
+        c.field.setText(c.pasted);
+        EXPECT_EQ(c.field.text(), c.kept);
+        EXPECT_EQ(desktop.beeps() - beeps, std::string(c.kept) == c.pasted ? 0 : 1);
+    }
+    // What stays is what the row is built from.
+    enter("3", "5", "49", "");
+    e.txtHind.setText("45,5");
+    e.txtHind.setText("45.5");
+    e.cmdLisaHind.press();
+    EXPECT_EQ(e.lstPalgiHinnad.rows(), std::vector<std::string>{"005 - 049  45.50  3"});
+}
+
+TEST_F(LogPriceEditor, TheEditorStoresOnlyRowsTheRowBuilderBuilds) {
+    const struct {
+        const char *pocket, *min, *max, *price, *language, *message;
+    } refused[] = {
+        {"3", "1000", "49", "45", "english.keel", "The diameter must have at most three digits!"},
+        {"3", "5", "1000", "45", "eesti.keel", "Läbimõõt peab olema kuni kolmekohaline!"},
+        {"1234", "5", "49", "45", "english.keel",
+         "Log pocket identifier must be a number of one to three digits!"},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.message);
+        main().lblValitudKeel.setCaption(c.language);
+        frmPalgiHinnad& e = editor();
+        enter(c.pocket, c.min, c.max, c.price);
+        desktop.expectMessage(MsgResult::Ok);
+        e.cmdLisaHind.press();
+        EXPECT_EQ(desktop.lastMessage().text, c.message);
+        EXPECT_EQ(desktop.lastMessage().style, mb::kCritical);
+        EXPECT_EQ(e.lblerror.caption(), "1");
+        EXPECT_EQ(e.lstPalgiHinnad.listCount(), 0);
+        e.unload();
+    }
+    // Rows that are stored are exactly the builder's, for Add and for Change.
+    main().lblValitudKeel.setCaption("english.keel");
+    frmPalgiHinnad& e = editor();
+    enter("12", "50", "99", "45.5");
+    e.cmdLisaHind.press();
+    EXPECT_EQ(e.lstPalgiHinnad.list(0), buildLogPriceRow("50", "99", "45.5", "12").row);
+    e.lstPalgiHinnad.setListIndex(0);
+    e.txtHind.setText("9.9996");
+    e.cmdMuuda.press();
+    EXPECT_EQ(e.lstPalgiHinnad.rows(),
+              std::vector<std::string>{buildLogPriceRow("050", "099", "9.9996", "12").row});
+    EXPECT_EQ(e.lstPalgiHinnad.list(0), "050 - 099  10.00  12");
+}
+
 TEST_F(LogPriceEditor, KeyFiltersPassDigitsBackspaceAndThePointOfThePrice) {
     frmPalgiHinnad& e = editor();
     const struct {
@@ -168,6 +285,8 @@ TEST_F(LogPriceEditor, BackWithAChangeWarnsSavesStartsANewPatternAndReloads) {
 TEST_F(LogPriceEditor, AFailedSaveKeepsTheOldFileTheEditorAndThePattern) {
     ASSERT_TRUE(writeSavedList(folder / "database/LUMBRIX/logprices", {"010 - 600  50.00  1"}));
     frmMain& m = main();
+    m.lstSyda.addItem(boardRow(47, 145, 50, 150, 5100, 0.035));
+    m.uuenda_materjalid();
     int presses = 0;
     m.cmdUusKava.Click.connect([&] { ++presses; });
     m.cmdLaeprofiil.Click.connect([&] { ++presses; });
@@ -177,12 +296,19 @@ TEST_F(LogPriceEditor, AFailedSaveKeepsTheOldFileTheEditorAndThePattern) {
     test::DiskFullSink failing;
     {
         ScopedFileSink sink(failing);
-        desktop.expectMessage(MsgResult::Ok);
+        desktop.expectMessage(MsgResult::Ok);  // the pattern is closed ...
+        desktop.expectMessage(MsgResult::Ok);  // ... but the save failed: it stays
         e.cmdTagasi.press();
     }
-    EXPECT_TRUE(desktop.lastMessage().text.starts_with("The log prices could not be saved: "));
-    EXPECT_GT(desktop.lastMessage().text.size(), std::string("The log prices ...: ").size() + 5);
+    ASSERT_EQ(desktop.messages().size(), 2u);
+    EXPECT_EQ(desktop.messages()[0].text, e.lblexitmessage.caption());
+    const std::string& last = desktop.lastMessage().text;
+    EXPECT_TRUE(last.starts_with("The log prices could not be saved: Cannot write ")) << last;
+    EXPECT_NE(last.find("No space left on device"), std::string::npos) << last;
+    EXPECT_TRUE(last.ends_with("The pattern stays open and the log prices stay in the editor."))
+        << last;
     EXPECT_EQ(desktop.lastMessage().style, mb::kCritical);
+    EXPECT_EQ(m.lstSyda.listCount(), 1);
     EXPECT_EQ(fileRows(), std::vector<std::string>{"010 - 600  50.00  1"});
     EXPECT_EQ(presses, 0);
     EXPECT_TRUE(app->isLoaded<frmPalgiHinnad>());

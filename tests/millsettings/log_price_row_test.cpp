@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace lumbrix {
 namespace {
@@ -33,26 +35,56 @@ TEST(LogPriceRow, PartsGetTheirWidthsWithDecimalsChosenAfterRounding) {
     }
 }
 
-TEST(LogPriceRow, BuildsTheRowOrSaysWhyNot) {
+TEST(LogPriceRow, ABuiltRowGivesBackItsEntriesThroughTheReadersColumnsAndSortsByDiameter) {
+    // Entries as typed; the parts as the log cost and the editor's row click read them back.
     const struct {
         const char *minimum, *maximum, *price, *pocket;
-        std::string row;  // empty: refused
+        const char *readMinimum, *readMaximum, *readPrice, *readPocket;
     } cases[] = {
-        {"50", "99", "45.5", "12", "050 - 099  45.50  12"},
-        {"100", "600", "120", "7", "100 - 600  120.0  7"},
-        {"50", "99", "1000", "12", ""},
-        {"50", "99", "45", "", ""},
-        {"50", "99", "45", "1234", ""},
-        {"50", "99", "45", "1a", ""},
+        {"5", "49", "40", "11", "005", "049", "40.00", "11"},
+        {"50", "99", "45.5", "12", "050", "099", "45.50", "12"},
+        {"100", "600", "120", "7", "100", "600", "120.0", "7"},
+        {"130", "159", "9.9996", "123", "130", "159", "10.00", "123"},
+        {"600", "999", "999.9", "0", "600", "999", "999.9", "0"},
+    };
+    std::vector<std::string> rows;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.minimum) + " / " + c.price);
+        const LogPriceRowBuild built = buildLogPriceRow(c.minimum, c.maximum, c.price, c.pocket);
+        ASSERT_TRUE(built.ok());
+        const LogPriceColumns read = logPriceColumns(built.row);
+        EXPECT_EQ(read.minimum, c.readMinimum);
+        EXPECT_EQ(read.maximum, c.readMaximum);
+        EXPECT_EQ(read.price, c.readPrice);
+        EXPECT_EQ(read.pocket, c.readPocket);
+        EXPECT_EQ(built.row.back(), c.pocket[std::string(c.pocket).size() - 1]) << "no blanks";
+        // What the row click puts back into the entries builds the same row again.
+        EXPECT_EQ(buildLogPriceRow(read.minimum, read.maximum, read.price, read.pocket).row,
+                  built.row);
+        rows.push_back(built.row);
+    }
+    EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end())) << "text order is diameter order";
+}
+
+TEST(LogPriceRow, EntriesTheRowCannotHoldAreNamed) {
+    const struct {
+        const char *minimum, *maximum, *price, *pocket;
+        LogPriceEntry refused;
+    } cases[] = {
+        {"1000", "99", "45", "1", LogPriceEntry::Minimum},
+        {"50", "1000", "45", "1", LogPriceEntry::Maximum},
+        {"50", "99", "999.95", "1", LogPriceEntry::Price},
+        {"50", "99", "-1", "1", LogPriceEntry::Price},
+        {"50", "99", "45", "", LogPriceEntry::Pocket},
+        {"50", "99", "45", "1234", LogPriceEntry::Pocket},
+        {"50", "99", "45", "1a", LogPriceEntry::Pocket},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.price) + " / " + c.pocket);
+        SCOPED_TRACE(std::string(c.minimum) + " " + c.maximum + " " + c.price + " " + c.pocket);
         const LogPriceRowBuild built = buildLogPriceRow(c.minimum, c.maximum, c.price, c.pocket);
-        EXPECT_EQ(built.ok(), !c.row.empty()) << built.refusal;
-        EXPECT_EQ(built.row, c.row);
+        EXPECT_EQ(built.refused, c.refused);
+        EXPECT_EQ(built.row, "");
     }
-    const LogPriceColumns c = logPriceColumns("050 - 099  45.50  12");
-    EXPECT_EQ(c.minimum + "|" + c.maximum + "|" + c.price + "|" + c.pocket, "050|099|45.50|12");
 }
 
 }  // namespace

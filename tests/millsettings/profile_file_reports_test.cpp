@@ -2,13 +2,17 @@
 // per file and event, naming the file, and a failed load that changes nothing.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "main_window_fixture.h"
+#include "millsettings/frm_palgi_hinnad.h"
+#include "millsettings/frm_seaded.h"
 #include "millsettings/profile_settings.h"
 #include "platform/ini_file.h"
 #include "store/saved_list.h"
@@ -32,6 +36,8 @@ class ProfileFileReports : public test::MainWindowTest {
         EXPECT_EQ(desktop.messages().size(), static_cast<std::size_t>(boxes));
     }
     fs::path profile() const { return folder / "database/LUMBRIX"; }
+    // A list file beyond the 16 MB the program reads.
+    static std::string bigList() { return "SavedList" + std::string(17 << 20, '\0'); }
 };
 
 TEST_F(ProfileFileReports, StartUpShowsOneBoxPerFileThatNamesIt) {
@@ -109,16 +115,10 @@ TEST_F(ProfileFileReports, ALoadThatFailsKeepsTheStoreAndTheLists) {
         {"costs beyond the range",
          "[SEADED]\r\nKetas1saag=9\r\nKuisedPysikuludKokku=1E308\r\nKuineTootmismaht=1E-300\r\n",
          "6 - Overflow\nThe costs per m3 cannot be computed"},
-        {"a log price file that is a folder", "[SEADED]\r\nKetas1saag=9\r\n",
-         "File logprices is missing or invalid!\n75 - "},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         folder.writeFile("database/LUMBRIX/settings", c.settings);
-        if (c.says[0] == 'F') {
-            fs::remove(profile() / "logprices");
-            fs::create_directory(profile() / "logprices");
-        }
         desktop.clearMessages();
         desktop.expectMessage(MsgResult::Ok);
         main().cmdLaeprofiil.press();
@@ -128,6 +128,159 @@ TEST_F(ProfileFileReports, ALoadThatFailsKeepsTheStoreAndTheLists) {
         EXPECT_EQ(s.txtKuluTootmine, production);
         EXPECT_EQ(main().lstPalgiHinnad.rows(), prices);
         EXPECT_EQ(main().lstDim.rows(), products);
+    }
+}
+
+TEST_F(ProfileFileReports, AListFileThatCannotBeReadIsNamedWithItsReasonAndTheRestLoads) {
+    const fs::path prices = profile() / "logprices";
+    const fs::path centre = profile() / "center";
+    struct Case {
+        const char* what;
+        fs::path file;
+        std::function<void()> make;
+        const char* says;
+    };
+    std::vector<Case> cases = {
+        {"a folder", prices,
+         [&] {
+             fs::remove(prices);
+             fs::create_directory(prices);
+         },
+         "it is a folder"},
+        {"a named pipe", prices,
+         [&] {
+             fs::remove(prices);
+             ASSERT_EQ(::mkfifo(prices.c_str(), 0644), 0);
+         },
+         "it is a named pipe"},
+        {"17 MB", prices, [&] { folder.writeFile("database/LUMBRIX/logprices", bigList()); },
+         "the file is larger than 16 MB"},
+        {"a product list that is a folder", centre,
+         [&] {
+             fs::remove(centre);
+             fs::create_directory(centre);
+         },
+         "it is a folder"},
+    };
+    if (::geteuid() != 0) {  // file permissions do not stop the superuser
+        cases.push_back({"no permission", prices, [&] { fs::permissions(prices, fs::perms::none); },
+                         "Permission denied"});
+    }
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.make();
+        startUp(1);  // the start-up's profile load
+        const std::string& text = desktop.lastMessage().text;
+        EXPECT_NE(text.find(c.file.string() + ": " + c.says), std::string::npos) << text;
+        EXPECT_EQ(desktop.lastMessage().style & mb::kIconMask, mb::kCritical);
+        // The settings and the other list are loaded all the same.
+        const frmMainSub& s = store();
+        EXPECT_EQ(s.txtKetas1saag, "4.6");
+        EXPECT_EQ(s.txtKuineTootmismaht, "6000");
+        EXPECT_EQ(s.txtKuluTootmine, "42.17");
+        EXPECT_EQ(main().lstPalgiHinnad.listCount(), c.file == prices ? 0 : 12);
+        EXPECT_EQ(main().lstDim.listCount(), c.file == prices ? 13 : 0);
+        if (c.file == centre) {
+            // A pattern is computed with those settings and prices: no overflow box.
+            main().lstSyda.addItem(boardRow(47, 145, 50, 150, 5100, 0.035));
+            main().uuenda_materjalid();
+            EXPECT_EQ(desktop.messages().size(), 1u);
+            EXPECT_NE(main().lblMuudkuludHind.caption(), "");
+        }
+
+        main().lstSyda.clear();
+        desktop.clearMessages();
+        fs::remove_all(c.file);
+        folder.copyShippedData();
+        main().tmr_Startup.setEnabled(true);
+    }
+}
+
+TEST_F(ProfileFileReports, AStoredDefaultProfileWhoseFolderIsGoneGivesOneBoxAndTheShippedOne) {
+    fs::create_directories(folder / "database/Line2");
+    folder.writeFile("database/Line2/settings", "[SEADED]\r\nKetas1saag=3\r\n");
+    const struct {
+        const char *stored, *language;
+        const char* says;  // nullptr: the stored profile is used without a box
+        const char *current, *kerf;
+    } cases[] = {
+        {"Gone", "english.keel",
+         "The folder {} of the default profile \"Gone\" no longer exists. The profile LUMBRIX is "
+         "used instead.",
+         "LUMBRIX", "4.6"},
+        {"Gone", "eesti.keel",
+         "Vaikimisi profiili \"Gone\" kausta {} ei ole enam olemas. Kasutan profiili LUMBRIX.",
+         "LUMBRIX", "4.6"},
+        {"Line2", "english.keel", nullptr, "Line2", "3"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.stored) + " " + c.language);
+        ASSERT_TRUE(app->userSettings().save("DefaultProfile", c.stored));
+        ASSERT_TRUE(app->userSettings().save("DefaultLanguage", c.language));
+        app = std::make_unique<Application>(desktop, folder.path());
+        desktop.clearMessages();
+        if (c.says) desktop.expectMessage(MsgResult::Ok);
+        frmMain& m = main();        // the main window's load reads the preferences
+        desktop.advanceClock(500);  // the start-up timer loads the profile without a word more
+        if (c.says) {
+            std::string text = c.says;
+            const std::string gone = (folder / "database" / c.stored).string();
+            text.replace(text.find("{}"), 2, gone);
+            ASSERT_EQ(desktop.messages().size(), 1u);
+            EXPECT_EQ(desktop.lastMessage().text, text);
+            EXPECT_EQ(desktop.lastMessage().style & mb::kIconMask, mb::kExclamation);
+            EXPECT_FALSE(fs::exists(gone)) << "nothing is made in its place";
+        } else {
+            EXPECT_TRUE(desktop.messages().empty());
+        }
+        EXPECT_EQ(m.lblValitudProfiil.caption(), c.current);
+        EXPECT_EQ(store().txtKetas1saag, c.kerf);
+        EXPECT_EQ(app->userSettings().get("DefaultProfile", "?"), c.stored) << "left as stored";
+    }
+}
+
+TEST_F(ProfileFileReports, AnUnreadableLogPriceFileIsNamedInTheEditorAndNotWrittenOver) {
+    desktop.advanceClock(500);  // the shipped profile
+    const fs::path prices = profile() / "logprices";
+    const struct {
+        const char* what;
+        std::function<void()> make;
+        const char* says;
+    } cases[] = {
+        {"17 MB", [&] { folder.writeFile("database/LUMBRIX/logprices", bigList()); },
+         ": the file is larger than 16 MB"},
+        {"a named pipe",
+         [&] {
+             fs::remove(prices);
+             ASSERT_EQ(::mkfifo(prices.c_str(), 0644), 0);
+         },
+         ": it is a named pipe"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.make();
+        const auto before = fs::status(prices).type();
+        const std::uintmax_t size = fs::is_regular_file(prices) ? fs::file_size(prices) : 0;
+        desktop.clearMessages();
+        desktop.expectMessage(MsgResult::Ok);
+        frmPalgiHinnad& editor = app->window<frmPalgiHinnad>();
+        EXPECT_EQ(editor.lstPalgiHinnad.listCount(), 0);
+        EXPECT_NE(desktop.lastMessage().text.find(prices.string() + c.says), std::string::npos)
+            << desktop.lastMessage().text;
+        editor.txtpalgitasku.setText("1");
+        editor.txtHind.setText("50");
+        editor.cmdLisaHind.press();
+        desktop.expectMessage(MsgResult::Ok);
+        editor.cmdTagasi.press();
+        EXPECT_TRUE(desktop.lastMessage().text.starts_with("The log prices could not be saved: "))
+            << desktop.lastMessage().text;
+        EXPECT_EQ(fs::status(prices).type(), before) << "not written over";
+        if (size > 0) {
+            EXPECT_EQ(fs::file_size(prices), size);
+        }
+        EXPECT_TRUE(app->isLoaded<frmPalgiHinnad>());
+        editor.unload();
+        fs::remove(prices);
     }
 }
 
@@ -168,6 +321,53 @@ TEST_F(ProfileFileReports, ASettingsFileThatCannotBeUsedIsNamedAndItsValuesCount
         EXPECT_EQ(store().txtPalgimahukoefitsent, "1");
         fs::remove(settings);
     }
+}
+
+// "Õ–" in Windows-1257 is D5 96, which read as UTF-8 is "Ֆ": text such as this is written so
+// that it reads back as itself.
+constexpr const char* kBytesThatLookLikeUtf8 = "Õ–";
+
+TEST_F(ProfileFileReports, TheSettingsDialogsSaveKeepsTextWhoseCodePageBytesLookLikeUtf8) {
+    desktop.advanceClock(500);  // the shipped profile
+    // A Windows-1257 file: "ä" (E4) is no UTF-8, and the note's D5 96 is.
+    std::string settings = folder.readFile("database/LUMBRIX/settings");
+    const std::size_t bark = settings.find("KoorHind=");
+    ASSERT_NE(bark, std::string::npos);
+    settings.replace(bark, settings.find('\r', bark) - bark, "KoorHind=\xE4");
+    folder.writeFile("database/LUMBRIX/settings", settings + "Markus=\xD5\x96\r\n");
+    ASSERT_EQ(readProfileString(profile() / "settings", "SEADED", "Markus", "-"),
+              kBytesThatLookLikeUtf8);
+    frmSeaded& d = app->window<frmSeaded>();
+    d.txtkoorhind.setText("3");  // the only letter that made the file no UTF-8 goes
+    d.cmdSalvesta.press();
+    ASSERT_FALSE(app->isLoaded<frmSeaded>());
+    EXPECT_EQ(readProfileString(profile() / "settings", "SEADED", "KoorHind", "-"), "3");
+    EXPECT_EQ(readProfileString(profile() / "settings", "SEADED", "Markus", "-"),
+              kBytesThatLookLikeUtf8);
+    EXPECT_TRUE(desktop.messages().empty());
+}
+
+TEST_F(ProfileFileReports, AProductRowWhoseCodePageBytesLookLikeUtf8ReadsBackAsItself) {
+    desktop.advanceClock(500);  // the shipped profile, the editor on centre material
+    frmMain& m = main();
+    m.txtDimPaksus.setText("32");
+    m.txtDimLaius.setText("125");
+    m.txtQualShare(1).setText("100");
+    m.txtQualPrice(1).setText("200");
+    const std::string comment = kBytesThatLookLikeUtf8;
+    m.txtComment.setText(comment);
+    m.cmdArvuta.press();
+    m.cmdLisaDim.press();
+    ASSERT_TRUE(desktop.messages().empty()) << desktop.lastMessage().text;
+    const auto hasComment = [&](const std::vector<std::string>& rows) {
+        return std::any_of(rows.begin(), rows.end(),
+                           [&](const std::string& row) { return row.ends_with(" " + comment); });
+    };
+    EXPECT_TRUE(hasComment(readSavedList(profile() / "center").rows));
+    // The editor's list read again from the file.
+    m.lstTootedDim.clear();
+    m.Lae_tooted(m.lstTootedDim);
+    EXPECT_TRUE(hasComment(m.lstTootedDim.rows()));
 }
 
 TEST_F(ProfileFileReports, SettingsValuesAreWrittenToReadBackOrRefused) {

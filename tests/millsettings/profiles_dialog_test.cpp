@@ -201,6 +201,102 @@ TEST_F(ProfilesDialog, NamesThatCannotBeFoldersAreRefusedAndNothingIsCreatedOrDe
     EXPECT_EQ(main().lblValitudProfiil.caption(), "Mill1");
 }
 
+TEST_F(ProfilesDialog, SaveAsOntoAProfileThatExistsAsksBeforeReplacingItsSettings) {
+    folder.writeFile("database/Line2.set", "[PROFIIL]\r\nNIMI=Line2\r\n");
+    folder.writeFile("database/Line2/settings", "[SEADED]\r\nCE=1\r\n");
+    fs::create_directories(folder / "database/Loaded");  // made by a load: no marker yet
+    const struct {
+        const char *name, *language;
+        MsgResult answer;
+        const char *question, *title, *ce;  // question nullptr: none asked
+    } cases[] = {
+        {"Line2", "english.keel", MsgResult::No,
+         "The profile \"Line2\" already exists. Replace its settings?", "Replace?", "1"},
+        {"Line2", "eesti.keel", MsgResult::Yes,
+         "Profiil \"Line2\" on juba olemas. Kas asendame selle seaded?", "Asendame?", "2000"},
+        {"Loaded", "english.keel", MsgResult::Yes,
+         "The profile \"Loaded\" already exists. Replace its settings?", "Replace?", "2000"},
+        {"Line3", "english.keel", MsgResult::Ok, nullptr, nullptr, "2000"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + " " + c.language);
+        main().lblValitudKeel.setCaption(c.language);
+        desktop.clearMessages();
+        frmProfiil& p = profiles();
+        p.cmdUus.press();
+        p.txtUueProfiiliNimi.setText(c.name);
+        if (c.question) desktop.expectMessage(c.answer);
+        p.cmdSalvesta.press();
+        if (c.question) {
+            ASSERT_EQ(desktop.messages().size(), 1u);
+            EXPECT_EQ(desktop.lastMessage().text, c.question);
+            EXPECT_EQ(desktop.lastMessage().title, c.title);
+            EXPECT_EQ(desktop.lastMessage().style, mb::kYesNo);
+        } else {
+            EXPECT_TRUE(desktop.messages().empty());
+        }
+        const fs::path settings = folder / "database" / c.name / "settings";
+        EXPECT_EQ(readProfileString(settings, "SEADED", "CE", "-"), c.ce);
+        EXPECT_EQ(p.fraUusProfiil.visible(), c.answer == MsgResult::No) << "kept for another name";
+        p.unload();
+    }
+}
+
+TEST_F(ProfilesDialog, AfterADeleteTheTitleNoLongerNamesTheDeletedProfile) {
+    folder.writeFile("database/Line2.set", "[PROFIIL]\r\nNIMI=Line2\r\n");
+    frmProfiil& p = profiles();
+    const std::string title = p.caption();
+    click(p, "Line2.set");
+    ASSERT_EQ(p.caption(), "Line2");
+    desktop.expectMessage(MsgResult::Yes);
+    p.cmdKustuta.press();
+    EXPECT_FALSE(fs::exists(folder / "database/Line2.set"));
+    EXPECT_EQ(p.caption(), title);
+}
+
+TEST_F(ProfilesDialog, ARefusedNameIsRefusedForTheSameReasonInBothLanguages) {
+    const struct {
+        std::string name;
+        const char *estonian, *english;
+    } cases[] = {
+        {"../x", "Nimes ei tohi olla märke \"/\" ega \"\\\".",
+         "The name cannot contain \"/\" or \"\\\"."},
+        {" Mill", "Nimi ei tohi alata ega lõppeda tühikuga.",
+         "The name cannot begin or end with a blank."},
+        {"Mill.SET", "Nimi ei tohi lõppeda laiendiga \".set\".",
+         "The name cannot end in \".set\"."},
+        {"..", "Nimi ei tohi olla \".\" ega \"..\".", "The name cannot be \".\" or \"..\"."},
+        {"Mill\t1", "Nimes ei tohi olla juhtmärke.", "The name cannot contain control characters."},
+    };
+    frmProfiil& p = profiles();
+    p.cmdUus.press();
+    for (const auto& c : cases) {
+        for (const bool estonian : {false, true}) {
+            SCOPED_TRACE(c.name + (estonian ? " et" : " en"));
+            main().lblValitudKeel.setCaption(estonian ? "eesti.keel" : "english.keel");
+            p.txtUueProfiiliNimi.setText(c.name);
+            desktop.expectMessage(MsgResult::Ok);
+            p.cmdSalvesta.press();
+            EXPECT_EQ(desktop.lastMessage().text,
+                      estonian
+                          ? "Nimi \"" + c.name + "\" ei sobi profiili nimeks. " + c.estonian
+                          : "The name \"" + c.name + "\" cannot be a profile name. " + c.english);
+        }
+    }
+    // The longest name a profile takes, and one character more.
+    const std::string longest(64, 'p');
+    p.txtUueProfiiliNimi.setMaxLength(0);
+    p.txtUueProfiiliNimi.setText(longest + "p");
+    main().lblValitudKeel.setCaption("eesti.keel");
+    desktop.expectMessage(MsgResult::Ok);
+    p.cmdSalvesta.press();
+    EXPECT_TRUE(desktop.lastMessage().text.ends_with("Nimi ei tohi olla pikem kui 64 märki."))
+        << desktop.lastMessage().text;
+    p.txtUueProfiiliNimi.setText(longest);
+    p.cmdSalvesta.press();
+    EXPECT_TRUE(fs::exists(folder / "database" / (longest + ".set")));
+}
+
 TEST_F(ProfilesDialog, AFailedSaveIsReportedUnderTheSaveButtonsName) {
     test::DiskFullSink failing;
     ScopedFileSink sink(failing);

@@ -2,6 +2,7 @@
 // while it loads, and the profile a new installation ships with.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
@@ -57,6 +58,7 @@ TEST(UserPreferences, StoredPreferencesOrTheFirstRunDefaults) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.autoFit);
         test::TempInstallFolder folder;
+        std::filesystem::create_directories(folder / "database/Saeveski 2");  // a profile there
         Start start(folder, c.stored);
         frmMain& m = start.main();
         EXPECT_EQ(start.store().txtAutoFit, c.autoFit);

@@ -100,6 +100,8 @@ TEST(Codec, FileBytesComeBackInTheEncodingTheyWereReadIn) {
         {"\xf5un", E::Windows1257, " Профиль", "õun Профиль"},  // never "?"
         {"õun", E::Utf8, " š", "õun š"},
         {"\xEF\xBB\xBFõun", E::Utf8, "", "\xEF\xBB\xBFõun"},
+        // "Õ–" is D5 96 in the code page, which is "Ֆ" as UTF-8: written in UTF-8 instead.
+        {"plain", E::Undecided, " Õ–", "plain Õ–"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.bytes + c.added);
@@ -107,6 +109,13 @@ TEST(Codec, FileBytesComeBackInTheEncodingTheyWereReadIn) {
         EXPECT_EQ(read.encoding, c.encoding);
         EXPECT_EQ(encodeFileText(read.text + c.added, read.encoding, read.byteOrderMark),
                   c.written);
+    }
+    // Whatever is written reads back as the same text.
+    for (const std::string text : {"Õ–", "plain Õ–", "õun Õ–", "Õ– x ä", "Â©", "ÄÖ", "õun"}) {
+        SCOPED_TRACE(text);
+        for (const E readIn : {E::Undecided, E::Windows1257}) {
+            EXPECT_EQ(decodeFileText(encodeFileText(text, readIn)), text);
+        }
     }
     EXPECT_TRUE(looksLikeText("a\tb\r\nc\f\x1a õ"));
     EXPECT_FALSE(looksLikeText(std::string("a\0b", 3)));

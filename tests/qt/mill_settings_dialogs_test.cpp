@@ -2,12 +2,15 @@
 // on a row fills its entries, and the production volume dialog opens below the main window.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "app/application.h"
 #include "mainwindow/frm_main.h"
@@ -77,6 +80,36 @@ TEST_F(MillSettingsDialogs, TheLogPriceEditorTakesTypedEntriesAndShowsItsRows) {
     EXPECT_EQ(widget<QLineEdit>(view, editor.txtMinDiameeter)->text().toStdString(), "007");
     EXPECT_EQ(widget<QLineEdit>(view, editor.txtHind)->text().toStdString(), "12.50");
     EXPECT_TRUE(widget<QPushButton>(view, editor.cmdMuuda)->isEnabled());
+    editor.unload();
+}
+
+TEST_F(MillSettingsDialogs, ThePriceEditorsEntriesRefusePastesTheirKeysWouldNotMake) {
+    frmPalgiHinnad& editor = app->window<frmPalgiHinnad>();
+    qt::FormView* view = shown(editor);
+    const struct {
+        TextBox& field;
+        const char *pasted, *kept;
+    } cases[] = {
+        {editor.txtHind, "45,5", ""},  // not the price 45
+        {editor.txtHind, "45.5", "45.5"},     {editor.txtpalgitasku, "1a", ""},
+        {editor.txtpalgitasku, "12", "12"},   {editor.txtMinDiameeter, "5.0", ""},
+        {editor.txtMaxDiameeter, "99", "99"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.field.name()) + " " + c.pasted);
+        auto* line = widget<QLineEdit>(view, c.field);
+        QTest::mouseClick(line, Qt::LeftButton);
+        QTest::keyClick(line, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(line, Qt::Key_Backspace);
+        QGuiApplication::clipboard()->setText(c.pasted);
+        QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(c.field.text(), c.kept);
+        EXPECT_EQ(line->text().toStdString(), c.kept) << "the screen shows the entry";
+    }
+    editor.txtMinDiameeter.setText("10");
+    QTest::mouseClick(widget<QPushButton>(view, editor.cmdLisaHind), Qt::LeftButton);
+    EXPECT_EQ(widget<QListWidget>(view, editor.lstPalgiHinnad)->item(0)->text().toStdString(),
+              "010 - 099  45.50  12");
     editor.unload();
 }
 
