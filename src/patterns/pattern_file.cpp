@@ -22,8 +22,8 @@ constexpr const char* kTulem = "Tulem";
 constexpr const char* kInfo = "Info";
 // A pattern pair is small; anything larger is not one of ours.
 constexpr std::uintmax_t kLargestFile = 16u * 1024u * 1024u;
-// The longest file name the file system takes, in bytes.
-constexpr std::size_t kLongestFileName = 255;
+// The longer of the pair's two extensions.
+constexpr const char* kPatternExtension = ".kava";
 
 struct BoardKeys {
     const char* prefix;
@@ -82,16 +82,16 @@ FileResult systemFailure(int number, const fs::path& target, const std::string& 
                                action + " " + target.string() + ": " + ec.message());
 }
 
+// A pattern name is refused only when it cannot be a file name: the rules of profile names
+// (length, blanks at the ends, ".set") are not a pattern's.
 FileResult checkName(const fs::path& folder, const std::string& name) {
     const fs::path target = patternFilePath(folder, name);
-    if (Trim(name).empty()) {
-        return FileResult::failure(vberr::kBadFileName, target, "The name is empty.");
-    }
-    if (auto refusal = checkNameForPath(name)) {
+    if (auto refusal = checkFileName(name)) {
         return FileResult::failure(vberr::kBadFileName, target, *refusal);
     }
-    if (name.size() + 5 > kLongestFileName) {
-        return FileResult::failure(vberr::kBadFileName, target, "The name is too long.");
+    if (name.size() + std::string_view(kPatternExtension).size() > longestFileName(folder)) {
+        return FileResult::failure(vberr::kBadFileName, target,
+                                   "The name is too long for a file name.");
     }
     return FileResult::success(target);
 }
@@ -201,7 +201,7 @@ RichText readNotes(std::string_view bytes) {
 }
 
 fs::path patternFilePath(const fs::path& folder, const std::string& name) {
-    return folder / (name + ".kava");
+    return folder / (name + kPatternExtension);
 }
 
 fs::path notesFilePath(const fs::path& folder, const std::string& name) {

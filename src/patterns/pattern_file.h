@@ -76,8 +76,8 @@ std::filesystem::path notesFilePath(const std::filesystem::path& folder, const s
 // Saves the pair under `name` in `folder`. Both files are written in full to temporary
 // files in the folder before either replaces the old one, so a failure leaves the old pair
 // whole. Empty notes write no notes file and remove an old one (a regular file only).
-// Refused names (empty after trimming, ".", "..", "/", "\" or a control character) give
-// vberr::kBadFileName.
+// A name that cannot be a file name (see checkFileName) or is too long for the folder's file
+// system gives vberr::kBadFileName.
 FileResult savePatternPair(const std::filesystem::path& folder, const std::string& name,
                            const PatternFile& pattern);
 

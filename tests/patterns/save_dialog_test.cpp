@@ -207,6 +207,74 @@ TEST_F(SaveDialog, AFailedSaveSaysWhyAndLeavesTheOldPairAndTheDialog) {
     });
 }
 
+TEST_F(SaveDialog, APatternNameIsRefusedOnlyWhenItCannotBeAFileName) {
+    buildPattern();
+    const std::string longest(255 - 5, 'x');  // with ".kava", the longest file name
+    const struct {
+        const char* what;
+        std::string name;
+        const char* refusal;  // nullptr: saved under the name as typed
+    } cases[] = {
+        {"blank in front", " P", nullptr},
+        {"blank behind", "P ", nullptr},
+        {"65 characters", std::string(65, 'k'), nullptr},
+        {"ending in .set", "Mill.set", nullptr},
+        {"letters of two bytes", std::string(100, 'a') + "õäöü", nullptr},
+        {"the longest file name", longest, nullptr},
+        {"blanks only", "   ", "52 - The name cannot consist of blanks only."},
+        {"dot", ".", "52 - The name cannot be \".\" or \"..\"."},
+        {"dot dot", "..", "52 - The name cannot be \".\" or \"..\"."},
+        {"slash", "a/b", "52 - The name cannot contain \"/\" or \"\\\"."},
+        {"backslash", "a\\b", "52 - The name cannot contain \"/\" or \"\\\"."},
+        {"tab", "a\tb", "52 - The name cannot contain control characters."},
+        {"next line U+0085", "a\u0085b", "52 - The name cannot contain control characters."},
+        {"not UTF-8",
+         "a\x85"
+         "b",
+         "52 - The name is not valid text."},
+        {"one byte too long", longest + "x", "52 - The name is too long for a file name."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        main().lblSaekavanimi.setCaption(" ");
+        desktop.clearMessages();
+        saveWith([&](frmSalvestaUusKava& d) {
+            d.txtfailinimi.setText(c.name);
+            if (c.refusal) desktop.expectMessage(MsgResult::Ok);
+            d.cmdSave.press();
+            if (c.refusal) {
+                expectMessage(c.refusal, "LUMBRIX: SUB - cmdSave_Click", mb::kCritical);
+                d.requestClose();
+            }
+        });
+        if (c.refusal) {
+            EXPECT_EQ(main().lblSaekavanimi.caption(), " ");
+            continue;
+        }
+        EXPECT_TRUE(desktop.messages().empty());
+        EXPECT_TRUE(fs::is_regular_file(patterns() / (c.name + ".kava")));
+        EXPECT_EQ(main().lblSaekavanimi.caption(), c.name);
+    }
+    std::vector<std::string> files;
+    for (const fs::directory_entry& e : fs::directory_iterator(patterns()))
+        files.push_back(e.path().filename().string());
+    EXPECT_EQ(files.size(), 6u) << "nothing but the six accepted names";
+}
+
+TEST_F(SaveDialog, TheProposedNameAlwaysSaves) {
+    // A profile name of 45 characters, the longest a planner is likely to give.
+    const std::string profile = "Idavirumaa saeveski palkide kevadine profiil2";
+    ASSERT_EQ(profile.size(), 45u);
+    main().lblValitudProfiil.setCaption(profile);
+    buildPattern();
+    saveAs();
+    const std::string proposal = profile + "_200_50.000x150.00 _3ex";
+    EXPECT_TRUE(desktop.messages().empty());
+    EXPECT_EQ(main().lblSaekavanimi.caption(), proposal);
+    EXPECT_TRUE(fs::is_regular_file(patterns() / (proposal + ".kava")));
+    EXPECT_FALSE(app->isLoaded<frmSalvestaUusKava>());
+}
+
 TEST_F(SaveDialog, AMissingPatternsFolderIsOfferedOnLoad) {
     fs::remove_all(patterns());
     buildPattern();

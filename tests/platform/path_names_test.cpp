@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -9,7 +10,7 @@
 namespace lumbrix {
 namespace {
 
-TEST(PathNames, RefusedAndAcceptedNames) {
+TEST(PathNames, RefusedAndAcceptedFileAndProfileNames) {
     const char* dots = "The name cannot be \".\" or \"..\".";
     const char* slash = "The name cannot contain \"/\" or \"\\\".";
     const char* control = "The name cannot contain control characters.";
@@ -42,8 +43,15 @@ TEST(PathNames, RefusedAndAcceptedNames) {
         {"Mill.SET", "The name cannot end in \".set\"."},
         {"Mill.settings", nullptr},
     };
+    // Refused as profile names only: a pattern name may have them.
+    const std::vector<std::string> profileRulesOnly = {" kava", "kava ", std::string(65, 'x'),
+                                                       "Mill.SET"};
     for (const auto& c : cases) {
         SCOPED_TRACE("[" + c.name + "]");
+        const bool profileRule = std::find(profileRulesOnly.begin(), profileRulesOnly.end(),
+                                           c.name) != profileRulesOnly.end();
+        EXPECT_EQ(checkFileName(c.name).value_or("accepted"),
+                  profileRule || !c.reason ? "accepted" : c.reason);
         const auto refusal = checkNameForPath(c.name);
         EXPECT_EQ(refusal.value_or("accepted"), c.reason ? c.reason : "accepted");
         if (!refusal) {  // an accepted name is one folder right below its parent
