@@ -50,7 +50,7 @@ bool isBlank(char c) {
 // drop its end blanks or its enclosing quotes.
 std::string storedValue(std::string value) {
     for (char& c : value) {
-        if (c == '\n') c = ' ';
+        if (c == '\r' || c == '\n') c = ' ';
     }
     if (value.empty()) return value;
     const bool blankEnds = isBlank(value.front()) || isBlank(value.back());
@@ -67,13 +67,29 @@ bool isAscii(std::string_view bytes) {
     return true;
 }
 
-// A new file's bytes: Windows-1257 when it holds every character and cannot be mistaken
-// for UTF-8 on reading, else UTF-8.
-std::string newFileBytes(const std::string& utf8) {
+// The file's bytes in the encoding the file it replaces was read in: a UTF-8 file stays UTF-8
+// (with its byte order mark, if it had one). Otherwise Windows-1257 when it holds every
+// character and cannot be mistaken for UTF-8 on reading, else UTF-8.
+std::string encodedFileBytes(const std::string& utf8, const DecodedText& replaced) {
+    if (replaced.encoding == TextEncoding::Utf8) {
+        return encodeFileText(utf8, TextEncoding::Utf8, replaced.byteOrderMark);
+    }
     std::string codePage = encodeWindows1257(utf8);
     if (decodeWindows1257(codePage) != utf8) return utf8;
     if (!isAscii(codePage) && isValidUtf8(codePage)) return utf8;
     return codePage;
+}
+
+// How the pattern file that a save replaces was read: its encoding, or none decided when
+// there is no such file or it cannot be read.
+DecodedText encodingOfFile(const fs::path& path) {
+    const FileBytes old = readFileBytes(path);
+    DecodedText decoded;
+    if (old) {
+        decoded = decodeFileTextKeepingEncoding(old.bytes);
+        decoded.text.clear();
+    }
+    return decoded;
 }
 
 FileResult systemFailure(int number, const fs::path& target, const std::string& action,
@@ -124,7 +140,7 @@ PatternRead failedRead(std::string reason) {
 
 }  // namespace
 
-std::string patternFileBytes(const PatternFile& pattern) {
+std::string patternFileBytes(const PatternFile& pattern, const DecodedText& replaced) {
     IniDocument document;
     const auto put = [&](const char* section, const std::string& key, const std::string& value) {
         document.set(section, key, storedValue(value));
@@ -147,7 +163,7 @@ std::string patternFileBytes(const PatternFile& pattern) {
     put(kTulem, "EBIT", pattern.EBIT);
     put(kInfo, "Kuupaev", pattern.Kuupaev);
     put(kInfo, "Koostaja", pattern.Koostaja);
-    return newFileBytes(document.text());
+    return encodedFileBytes(document.text(), replaced);
 }
 
 PatternRead parsePatternFile(std::string_view bytes) {
@@ -221,7 +237,7 @@ FileResult savePatternPair(const fs::path& folder, const std::string& name,
     }
     // Both files are written in full before either replaces the old one.
     const bool withNotes = !pattern.notes.text.empty();
-    std::vector<FileWrite> files{{kava, patternFileBytes(pattern)}};
+    std::vector<FileWrite> files{{kava, patternFileBytes(pattern, encodingOfFile(kava))}};
     if (withNotes) files.push_back({rtf, writeRtf(pattern.notes)});
     if (FileResult written = writeFilesAtomically(files); !written) return written;
     if (!withNotes && fs::is_regular_file(fs::symlink_status(rtf, ec))) {

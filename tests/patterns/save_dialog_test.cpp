@@ -59,6 +59,59 @@ TEST_F(SaveDialog, WritesEverySectionAndKeyInOrderAndLeavesNoEarlierNotes) {
     EXPECT_FALSE(app->isLoaded<frmSalvestaUusKava>());
 }
 
+TEST_F(SaveDialog, APatternFileSavedAgainKeepsItsEncoding) {
+    const std::string bom = "\xEF\xBB\xBF";
+    const struct {
+        const char* what;
+        bool utf8;
+        bool withBom;
+        const char* author;
+        bool savedUtf8;
+    } cases[] = {{"UTF-8", true, false, "Jüri Õunapuu", true},
+                 {"UTF-8 with its byte order mark", true, true, "Jüri Õunapuu", true},
+                 {"Windows-1257", false, false, "Jüri Õunapuu", false},
+                 {"Windows-1257, a letter it lacks", false, false, "Jüri Дуб", true}};
+    buildPattern();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        main().txtKavaKoostaja.setText("Tõnu");
+        saveAs("P");
+        const std::string saved = decodeFileText(folder.readFile("my_patterns/P.kava"));
+        folder.writeFile("my_patterns/P.kava",
+                         c.utf8 ? (c.withBom ? bom : "") + saved : encodeWindows1257(saved));
+        openFile("P.kava");
+        ASSERT_EQ(main().txtKavaKoostaja.text(), "Tõnu");
+        main().txtKavaKoostaja.setText(c.author);
+        saveAs("P");
+        const std::string bytes = folder.readFile("my_patterns/P.kava");
+        const std::string line = std::string("Koostaja=") + c.author + "\r\n";
+        EXPECT_EQ(bytes.starts_with(bom), c.withBom);
+        if (c.savedUtf8) {
+            EXPECT_TRUE(isValidUtf8(bytes));
+            EXPECT_NE(bytes.find(line), std::string::npos);
+        } else {
+            EXPECT_FALSE(isValidUtf8(bytes));
+            EXPECT_NE(bytes.find(encodeWindows1257(line)), std::string::npos);
+        }
+        openFile("P.kava");
+        EXPECT_EQ(main().txtKavaKoostaja.text(), c.author) << "and it reads back";
+    }
+}
+
+TEST_F(SaveDialog, ALineBreakInsideAValueIsSavedAsABlank) {
+    buildPattern();
+    frmMain& m = main();
+    m.txtKavaKoostaja.setText("Jüri\rÕunapuu\r\nja\nMari");
+    saveAs("P");
+    const std::string text = decodeFileText(folder.readFile("my_patterns/P.kava"));
+    EXPECT_TRUE(
+        text.ends_with("\r\n[Info]\r\nKuupaev=14.03.26\r\nKoostaja=Jüri Õunapuu  ja Mari\r\n"))
+        << text;
+    m.txtKavaKoostaja.setText("");
+    openFile("P.kava");
+    EXPECT_EQ(m.txtKavaKoostaja.text(), "Jüri Õunapuu  ja Mari");
+}
+
 TEST_F(SaveDialog, TheMainWindowsSaveNeedsCentreBoards) {
     desktop.expectMessage(MsgResult::Ok);
     main().mnuSaekavaSalvesta.click();
