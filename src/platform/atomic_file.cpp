@@ -175,6 +175,10 @@ int FileSink::sync(int fd) {
     return ::fsync(fd);
 }
 
+int FileSink::rename(const char* from, const char* to) {
+    return ::rename(from, to);
+}
+
 ScopedFileSink::ScopedFileSink(FileSink& sink) : previous_(g_sink) {
     g_sink = &sink;
 }
@@ -251,7 +255,7 @@ FileResult stageBeside(const fs::path& path, std::string_view bytes, StagedFile&
 FileResult writeFileAtomically(const fs::path& path, std::string_view bytes) {
     StagedFile staged;
     if (FileResult result = stageBeside(path, bytes, staged); !result) return result;
-    if (::rename(staged.temp.c_str(), staged.target.c_str()) != 0) {
+    if (currentSink().rename(staged.temp.c_str(), staged.target.c_str()) != 0) {
         const int err = errno;
         ::unlink(staged.temp.c_str());
         return systemFailure(writeErrorNumber(err), path, "Cannot replace", err);
@@ -276,7 +280,7 @@ FileResult writeFilesAtomically(const std::vector<FileWrite>& files) {
     }
     std::vector<fs::path> folders;
     for (std::size_t i = 0; i < staged.size(); ++i) {
-        if (::rename(staged[i].temp.c_str(), staged[i].target.c_str()) != 0) {
+        if (currentSink().rename(staged[i].temp.c_str(), staged[i].target.c_str()) != 0) {
             const int err = errno;
             discardFrom(i);
             return systemFailure(writeErrorNumber(err), files[i].path, "Cannot replace", err);

@@ -36,7 +36,7 @@ struct FileBytes : FileResult {
     std::string bytes;
 };
 
-// The low-level write calls that writeFileAtomically makes. The default writes to the real
+// The low-level write calls that the atomic writers make. The default writes to the real
 // file; tests install another sink (ScopedFileSink) to make a write fail part-way, which
 // cannot be arranged through file permissions when the tests run as root.
 class FileSink {
@@ -46,6 +46,8 @@ class FileSink {
     virtual std::ptrdiff_t write(int fd, const char* data, std::size_t size);
     // Flushes fd to the disk: 0, or -1 with errno set.
     virtual int sync(int fd);
+    // Renames from to to (in one folder), replacing to: 0, or -1 with errno set.
+    virtual int rename(const char* from, const char* to);
 };
 
 // Makes writeFileAtomically use sink while it lives; restores the previous sink afterwards.
