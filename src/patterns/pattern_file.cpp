@@ -92,12 +92,6 @@ DecodedText encodingOfFile(const fs::path& path) {
     return decoded;
 }
 
-FileResult systemFailure(int number, const fs::path& target, const std::string& action,
-                         const std::error_code& ec) {
-    return FileResult::failure(number, target,
-                               action + " " + target.string() + ": " + ec.message());
-}
-
 // A pattern name is refused only when it cannot be a file name: the rules of profile names
 // (length, blanks at the ends, ".set") are not a pattern's.
 FileResult checkName(const fs::path& folder, const std::string& name) {
@@ -235,17 +229,18 @@ FileResult savePatternPair(const fs::path& folder, const std::string& name,
                                    "Cannot write " + kava.string() + ": the folder " +
                                        folder.string() + " does not exist");
     }
-    // Both files are written in full before either replaces the old one.
+    // The pair goes in place together or not at all: both files are written in full before
+    // either replaces the old one, and a notes file that cannot be put in place brings the old
+    // pattern file back. Notes of an earlier save under this name do not outlive this one.
     const bool withNotes = !pattern.notes.text.empty();
     std::vector<FileWrite> files{{kava, patternFileBytes(pattern, encodingOfFile(kava))}};
-    if (withNotes) files.push_back({rtf, writeRtf(pattern.notes)});
-    if (FileResult written = writeFilesAtomically(files); !written) return written;
-    if (!withNotes && fs::is_regular_file(fs::symlink_status(rtf, ec))) {
-        // Notes of an earlier save under this name must not outlive this one.
-        if (!fs::remove(rtf, ec) && ec) {
-            return systemFailure(vberr::kPathFileAccessError, rtf, "Cannot remove", ec);
-        }
+    std::vector<fs::path> removals;
+    if (withNotes) {
+        files.push_back({rtf, writeRtf(pattern.notes)});
+    } else {
+        removals.push_back(rtf);
     }
+    if (FileResult written = writeFilesAtomically(files, removals); !written) return written;
     return FileResult::success(kava);
 }
 

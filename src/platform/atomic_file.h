@@ -48,6 +48,8 @@ class FileSink {
     virtual int sync(int fd);
     // Renames from to to (in one folder), replacing to: 0, or -1 with errno set.
     virtual int rename(const char* from, const char* to);
+    // Makes to a second name (a hard link) of the file from: 0, or -1 with errno set.
+    virtual int link(const char* from, const char* to);
 };
 
 // Makes writeFileAtomically use sink while it lives; restores the previous sink afterwards.
@@ -79,12 +81,15 @@ struct FileWrite {
     std::string bytes;
 };
 
-// Replaces several files together, each as writeFileAtomically does, so that none is
-// replaced unless every one was written: each new content goes to a temporary file beside
-// its target and is flushed to the disk; only when all are written are they renamed over
-// their targets, and each folder is flushed once. A failure before the renames leaves every
-// target as it was; the first failure is returned, naming its file.
-FileResult writeFilesAtomically(const std::vector<FileWrite>& files);
+// Replaces several files together, each as writeFileAtomically does, all or nothing: each new
+// content goes to a temporary file beside its target and is flushed to the disk; only when all
+// are written are they renamed over their targets, and each folder is flushed once. Each
+// regular file of `removals` (the path itself: a symbolic link is left alone) goes together
+// with the writes. A failure at any step, also when one target cannot be replaced after
+// another has been, puts every target back as it was (an old file with its bytes, a new one
+// gone, a removed one back) and returns the first failure, naming its file.
+FileResult writeFilesAtomically(const std::vector<FileWrite>& files,
+                                const std::vector<std::filesystem::path>& removals = {});
 
 // The largest file the program reads: its files are small, and a larger one is refused
 // rather than read into memory.

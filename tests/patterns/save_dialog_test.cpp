@@ -2,6 +2,10 @@
 // and failing saves, and the main window's commands that open it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <string_view>
+
 #include "mainwindow/frm_main.h"
 #include "pattern_fixture.h"
 #include "platform/codec.h"
@@ -29,6 +33,23 @@ class FullDiskSink : public FileSink {
   private:
     int failFrom_;
     int writes_ = 0;
+};
+
+// A sink that cannot move anything to or from a name with this ending, as when the file
+// system refuses to put the notes file in place after the pattern file went in.
+class RefusingRename : public FileSink {
+  public:
+    explicit RefusingRename(std::string ending) : ending_(std::move(ending)) {}
+    int rename(const char* from, const char* to) override {
+        if (std::string_view(from).ends_with(ending_) || std::string_view(to).ends_with(ending_)) {
+            errno = EACCES;
+            return -1;
+        }
+        return FileSink::rename(from, to);
+    }
+
+  private:
+    std::string ending_;
 };
 
 TEST_F(SaveDialog, WritesEverySectionAndKeyInOrderAndLeavesNoEarlierNotes) {
@@ -258,6 +279,62 @@ TEST_F(SaveDialog, AFailedSaveSaysWhyAndLeavesTheOldPairAndTheDialog) {
         EXPECT_TRUE(desktop.lastMessage().text.starts_with("76 - "));
         d.requestClose();
     });
+}
+
+TEST_F(SaveDialog, ThePairIsSavedWholeOrTheOldPairStaysByteForByte) {
+    const std::string oldKava = encodeWindows1257("[Saekava]\r\nsyda0=vana rida õ\r\n");
+    const std::string oldRtf = "{\\rtf1 old notes\\par}";
+    buildPattern();
+    const struct {
+        const char* what;
+        const char* notes;
+        bool oldNotes;
+    } cases[] = {{"new notes cannot replace the old", "new notes", true},
+                 {"new notes cannot be put beside", "new notes", false},
+                 {"the old notes cannot be taken away", "", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(patterns());
+        folder.writeFile("my_patterns/P.kava", oldKava);
+        fs::permissions(patterns() / "P.kava",
+                        fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+        if (c.oldNotes) folder.writeFile("my_patterns/P.rtf", oldRtf);
+        main().txtKavaNotes.setText(c.notes);
+        main().lblSaekavanimi.setCaption(" ");
+        {
+            RefusingRename sink(".rtf");
+            const ScopedFileSink installed(sink);
+            saveWith([&](frmSalvestaUusKava& d) {
+                d.txtfailinimi.setText("P");
+                desktop.expectMessage(MsgResult::Ok);
+                d.cmdSave.press();
+                EXPECT_TRUE(desktop.lastMessage().text.starts_with("70 - "))
+                    << desktop.lastMessage().text;
+                EXPECT_EQ(desktop.lastMessage().title, "LUMBRIX: SUB - cmdSave_Click");
+                EXPECT_TRUE(d.isLoaded()) << "the dialog stays open";
+                d.requestClose();
+            });
+        }
+        EXPECT_EQ(folder.readFile("my_patterns/P.kava"), oldKava);
+        EXPECT_EQ(fs::status(patterns() / "P.kava").permissions() & fs::perms::all,
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+        std::vector<std::string> names;
+        for (const fs::directory_entry& e : fs::directory_iterator(patterns()))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        if (c.oldNotes) {
+            EXPECT_EQ(folder.readFile("my_patterns/P.rtf"), oldRtf);
+            EXPECT_EQ(names, (std::vector<std::string>{"P.kava", "P.rtf"}));
+        } else {
+            EXPECT_EQ(names, std::vector<std::string>{"P.kava"}) << "nothing left beside";
+        }
+        EXPECT_EQ(main().lblSaekavanimi.caption(), " ");
+    }
+    // Without the refusal the same save goes through.
+    saveAs("P");
+    EXPECT_EQ(main().lblSaekavanimi.caption(), "P");
+    EXPECT_NE(folder.readFile("my_patterns/P.kava"), oldKava);
+    EXPECT_FALSE(fs::exists(patterns() / "P.rtf"));
 }
 
 TEST_F(SaveDialog, APatternNameIsRefusedOnlyWhenItCannotBeAFileName) {
