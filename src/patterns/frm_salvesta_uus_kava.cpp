@@ -113,13 +113,17 @@ void frmSalvestaUusKava::cmdSave_Click() {
     }
     const FileResult written = savePatternPair(File1.path(), name, kava);
     if (!written) {
-        runtime::showErrorBox(written.number, written.reason, "LUMBRIX: SUB - cmdSave_Click");
+        reportFailedSave(written.number, written.reason);
         return;
     }
     saved_ = true;
     m.lblSaekavanimi.setCaption(name);
     storeAutoName();
     unload();
+}
+
+void frmSalvestaUusKava::reportFailedSave(int number, const std::string& description) const {
+    runtime::showErrorBox(number, description, "LUMBRIX: SUB - cmdSave_Click");
 }
 
 void frmSalvestaUusKava::cmdTagasi_Click() {
