@@ -48,6 +48,18 @@ std::optional<std::string> checkNameForPath(std::string_view name) {
     return std::nullopt;
 }
 
+std::string asFileName(std::string_view text) {
+    std::string name;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const Utf8Char c = decodeUtf8At(text, pos);
+        const bool unsafe = !c.valid || isControlCharacter(c.codePoint) || c.codePoint == U'/' ||
+                            c.codePoint == U'\\';
+        name += unsafe ? std::string("_") : std::string(text.substr(pos, c.length));
+        pos += c.length;
+    }
+    return name;
+}
+
 std::size_t longestFileName(const std::filesystem::path& folder) {
     const long longest = ::pathconf(folder.c_str(), _PC_NAME_MAX);
     return longest > 0 ? static_cast<std::size_t>(longest) : kDefaultLongestFileName;

@@ -27,6 +27,10 @@ std::optional<std::string> checkFileName(std::string_view name);
 // in. Returns why the name is refused, in English, or nullopt when the name can be used.
 std::optional<std::string> checkNameForPath(std::string_view name);
 
+// `text` made usable as a file name for checkFileName: each "/", "\", control character and
+// byte that is not valid UTF-8 becomes "_". Other text is returned as it is.
+std::string asFileName(std::string_view text);
+
 // The longest file name, in bytes, that the file system of `folder` takes (255 when it
 // cannot tell).
 std::size_t longestFileName(const std::filesystem::path& folder);

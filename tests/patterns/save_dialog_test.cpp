@@ -392,17 +392,36 @@ TEST_F(SaveDialog, APatternNameIsRefusedOnlyWhenItCannotBeAFileName) {
 }
 
 TEST_F(SaveDialog, TheProposedNameAlwaysSaves) {
-    // A profile name of 45 characters, the longest a planner is likely to give.
-    const std::string profile = "Idavirumaa saeveski palkide kevadine profiil2";
-    ASSERT_EQ(profile.size(), 45u);
-    main().lblValitudProfiil.setCaption(profile);
+    std::string trees;  // the longest profile name, in letters of four bytes
+    for (int i = 0; i < 64; ++i)
+        trees += "\U0001F332";
+    const std::string rest = "_200_50.000x150.00 _3ex";
+    const struct {
+        const char* what;
+        std::string profile;
+        std::string diameter;
+        std::string proposal;
+    } cases[] = {
+        // A profile name of 45 characters, as a planner gives it.
+        {"a long profile name", "Idavirumaa saeveski palkide kevadine profiil2", "200",
+         "Idavirumaa saeveski palkide kevadine profiil2" + rest},
+        {"a diameter typed with a slash and a tab", "LUMBRIX", "200/\t5",
+         "LUMBRIX_200__5_50.000x150.00 _3ex"},
+        {"a profile name too long for the disk with the rest", trees, "200",
+         trees.substr(0, 4 * 56) + rest},
+    };
     buildPattern();
-    saveAs();
-    const std::string proposal = profile + "_200_50.000x150.00 _3ex";
-    EXPECT_TRUE(desktop.messages().empty());
-    EXPECT_EQ(main().lblSaekavanimi.caption(), proposal);
-    EXPECT_TRUE(fs::is_regular_file(patterns() / (proposal + ".kava")));
-    EXPECT_FALSE(app->isLoaded<frmSalvestaUusKava>());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        main().lblValitudProfiil.setCaption(c.profile);
+        main().txtPalk.setText(c.diameter);
+        main().lblSaekavanimi.setCaption(" ");
+        saveAs();
+        EXPECT_TRUE(desktop.messages().empty());
+        EXPECT_EQ(main().lblSaekavanimi.caption(), c.proposal);
+        EXPECT_TRUE(fs::is_regular_file(patterns() / (c.proposal + ".kava")));
+        EXPECT_FALSE(app->isLoaded<frmSalvestaUusKava>());
+    }
 }
 
 TEST_F(SaveDialog, AMissingPatternsFolderIsOfferedOnLoad) {

@@ -62,5 +62,21 @@ TEST(PathNames, RefusedAndAcceptedFileAndProfileNames) {
     }
 }
 
+TEST(PathNames, TextMadeAFileName) {
+    const struct {
+        std::string text;
+        std::string name;
+    } cases[] = {{"Saeveski 2_200_50.000x150.00 _3ex", "Saeveski 2_200_50.000x150.00 _3ex"},
+                 {" õunapuu ", " õunapuu "},
+                 {"200/250\\x", "200_250_x"},
+                 {"a\tb\r\nc\u0085", "a_b__c_"},
+                 {"a\xC3(b", "a_(b"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(asFileName(c.text), c.name);
+        EXPECT_FALSE(checkFileName(asFileName(c.text)));
+    }
+}
+
 }  // namespace
 }  // namespace lumbrix
