@@ -63,7 +63,9 @@ int removeRegularFilesBelow(const std::filesystem::path& root,
     FolderHandle folder(::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!folder.isOpen()) return 0;
     for (const std::string& name : below) {
-        if (name.empty() || name.find('/') != std::string::npos || !folder.descend(name)) return 0;
+        const bool oneFolderDown =
+            !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
+        if (!oneFolderDown || !folder.descend(name)) return 0;
     }
     int removed = 0;
     for (const std::string& name : namesIn(folder.fd(), wanted)) {
