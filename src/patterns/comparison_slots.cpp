@@ -5,6 +5,7 @@
 #include "patterns/comparison_slots.h"
 
 #include <optional>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "mainwindow/frm_main.h"
 #include "patterns/hidden_pattern_dialogs.h"
 #include "patterns/patterns_folder.h"
+#include "platform/remove_below.h"
 #include "platform/vb_error.h"
 #include "store/numbers.h"
 
@@ -31,24 +33,16 @@ std::optional<int> slotNamed(const std::string& text) {
     return text[0] - '0';
 }
 
-// The regular files of `folder` that `wanted` accepts by name; none when it cannot be read.
-template <class Wanted>
-std::vector<fs::path> regularFiles(const fs::path& folder, Wanted wanted) {
-    std::vector<fs::path> files;
-    std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        std::error_code kindError;
-        if (it->symlink_status(kindError).type() != fs::file_type::regular) continue;
-        if (wanted(it->path().filename().string())) files.push_back(it->path());
-    }
-    return files;
-}
+// The comparison folder as folder names below the installation folder, where the slot files
+// are removed without following a link.
+const std::vector<std::string> kComparisonFolderNames = {"my_patterns", "compare"};
 
-void removeQuietly(const std::vector<fs::path>& files) {
-    for (const fs::path& file : files) {
-        std::error_code ec;
-        fs::remove(file, ec);
-    }
+// A file that the strip parks: the pattern file or the notes file of a slot, "0.kava" to
+// "4.rtf". The planner's own patterns saved into the folder are none of these.
+bool isParkedFile(std::string_view name) {
+    if (name.size() < 2 || name[1] != '.' || name[0] < '0' || name[0] > '4') return false;
+    const std::string_view extension = name.substr(1);
+    return extension == ".kava" || extension == ".rtf";
 }
 
 }  // namespace
@@ -65,14 +59,14 @@ MarginBand marginBand(double margin) {
     return {240, kBandPink};
 }
 
-void deleteSlotFiles(const fs::path& folder, const std::string& slot) {
-    removeQuietly(regularFiles(folder, [&slot](const std::string& name) {
-        return name == slot || name.rfind(slot + ".", 0) == 0;
-    }));
+void deleteSlotFiles(const fs::path& installFolder, const std::string& slot) {
+    removeRegularFilesBelow(installFolder, kComparisonFolderNames, [&slot](std::string_view name) {
+        return name == slot || name.starts_with(slot + ".");
+    });
 }
 
-void deleteComparisonFiles(const fs::path& folder) {
-    removeQuietly(regularFiles(folder, [](const std::string&) { return true; }));
+void deleteComparisonFiles(const fs::path& installFolder) {
+    removeRegularFilesBelow(installFolder, kComparisonFolderNames, isParkedFile);
 }
 
 void frmMain::connectComparisonHandlers() {
@@ -162,7 +156,7 @@ void frmMain::Uuenda_compare() {
         bar.setVisible(true);
         previous = &bar;
     }
-    if (lstCompare.listCount() == 0) deleteComparisonFiles(comparisonFolder(app_));
+    if (lstCompare.listCount() == 0) deleteComparisonFiles(app_.installFolder());
 }
 
 // Opens the selected slot's pattern into the editor and computes it.
@@ -202,7 +196,7 @@ void frmMain::mnuCompareKustutaValitud_Click() {
     const std::optional<int> slot = slotNamed(selected);
     if (!slot) return;
     lblCompare[*slot].setVisible(false);
-    deleteSlotFiles(comparisonFolder(app_), selected);
+    deleteSlotFiles(app_.installFolder(), selected);
     Uuenda_compare();
 }
 
@@ -214,7 +208,7 @@ void frmMain::cmdClearCompare_Click() {
     lstCompare.clear();
     for (Label& bar : lblCompare)
         bar.setVisible(false);
-    deleteComparisonFiles(comparisonFolder(app_));
+    deleteComparisonFiles(app_.installFolder());
 }
 
 void frmMain::cmdClearCompare_MouseMove(int, int, double, double) {

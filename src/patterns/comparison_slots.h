@@ -27,11 +27,15 @@ struct MarginBand {
 };
 MarginBand marginBand(double margin);
 
-// Deletes the regular files of `folder` named `slot` or `slot`.<anything>: never a folder,
-// nothing below it. Errors are ignored.
-void deleteSlotFiles(const std::filesystem::path& folder, const std::string& slot);
+// Slot files are deleted only in the real comparison folder below `installFolder`: when
+// my_patterns or my_patterns/compare is a symbolic link, nothing is deleted. Only regular
+// files go, never a link, a folder or anything below one. Errors are ignored.
 
-// Deletes every regular file of `folder`, none of its folders. Errors are ignored.
-void deleteComparisonFiles(const std::filesystem::path& folder);
+// Deletes the files of slot `slot` ("0" to "4"): those named `slot` or `slot`.<anything>.
+void deleteSlotFiles(const std::filesystem::path& installFolder, const std::string& slot);
+
+// Deletes the files that the strip parks, the pattern and notes files of the five slots
+// ("0.kava", "0.rtf" ... "4.rtf"); other patterns saved in the folder stay.
+void deleteComparisonFiles(const std::filesystem::path& installFolder);
 
 }  // namespace lumbrix

@@ -7,6 +7,7 @@
 #include "mainwindow/frm_main.h"
 #include "patterns/pattern_transfer.h"
 #include "patterns/patterns_folder.h"
+#include "platform/path_names.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"
 
@@ -98,8 +99,18 @@ void frmSalvestaUusKava::Lae_keel() {
 std::string frmSalvestaUusKava::proposedName() {
     frmMain& m = main();
     m.lstSyda.setListIndex(0);
-    return m.lblValitudProfiil.caption() + "_" + m.txtPalk.text() + "_" +
-           Left(m.lstSyda.list(0), 14) + "_" + std::to_string(m.lstSyda.listCount()) + "ex";
+    // The proposal always saves: nothing typed into the diameter makes it an unusable file
+    // name, and a name too long for the folder's file system loses the end of its profile
+    // name first.
+    std::string profile = asFileName(m.lblValitudProfiil.caption());
+    std::string rest = asFileName("_" + m.txtPalk.text() + "_" + Left(m.lstSyda.list(0), 14) + "_" +
+                                  std::to_string(m.lstSyda.listCount()) + "ex");
+    const std::size_t longest = longestFileName(File1.path()) - std::string_view(".kava").size();
+    while (!profile.empty() && profile.size() + rest.size() > longest)
+        profile = Left(profile, Len(profile) - 1);
+    while (rest.size() > longest)
+        rest = Left(rest, Len(rest) - 1);
+    return profile + rest;
 }
 
 void frmSalvestaUusKava::cmdSave_Click() {
@@ -113,13 +124,17 @@ void frmSalvestaUusKava::cmdSave_Click() {
     }
     const FileResult written = savePatternPair(File1.path(), name, kava);
     if (!written) {
-        runtime::showErrorBox(written.number, written.reason, "LUMBRIX: SUB - cmdSave_Click");
+        reportFailedSave(written.number, written.reason);
         return;
     }
     saved_ = true;
     m.lblSaekavanimi.setCaption(name);
     storeAutoName();
     unload();
+}
+
+void frmSalvestaUusKava::reportFailedSave(int number, const std::string& description) const {
+    runtime::showErrorBox(number, description, "LUMBRIX: SUB - cmdSave_Click");
 }
 
 void frmSalvestaUusKava::cmdTagasi_Click() {

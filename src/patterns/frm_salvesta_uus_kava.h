@@ -40,6 +40,8 @@ class frmSalvestaUusKava : public Form {
 
     // True once a save has written the pair (the dialog then unloads itself).
     bool saved() const { return saved_; }
+    // Shows why a save failed, in the dialog's own error box.
+    void reportFailedSave(int number, const std::string& description) const;
 
   private:
     frmMain& main() const;

@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "patterns/frm_ava_kava.h"
 #include "patterns/frm_salvesta_uus_kava.h"
+#include "platform/vb_error.h"
 
 namespace lumbrix {
 
@@ -28,7 +29,13 @@ bool savePatternWithoutShowing(Application& app, const std::filesystem::path& fo
                                const std::string& name) {
     frmSalvestaUusKava& dialog = app.window<frmSalvestaUusKava>();
     const DiscardAfterwards discard(dialog);
-    dialog.File1.setPath(folder.string());
+    try {
+        dialog.File1.setPath(folder.string());
+    } catch (const VbError& e) {
+        // A folder that cannot be saved into fails the save as the dialog reports it.
+        dialog.reportFailedSave(e.number(), e.description());
+        return false;
+    }
     dialog.txtfailinimi.setText(name);
     dialog.cmdSave.press();
     return dialog.saved();

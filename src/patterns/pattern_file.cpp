@@ -22,8 +22,8 @@ constexpr const char* kTulem = "Tulem";
 constexpr const char* kInfo = "Info";
 // A pattern pair is small; anything larger is not one of ours.
 constexpr std::uintmax_t kLargestFile = 16u * 1024u * 1024u;
-// The longest file name the file system takes, in bytes.
-constexpr std::size_t kLongestFileName = 255;
+// The longer of the pair's two extensions.
+constexpr const char* kPatternExtension = ".kava";
 
 struct BoardKeys {
     const char* prefix;
@@ -50,7 +50,7 @@ bool isBlank(char c) {
 // drop its end blanks or its enclosing quotes.
 std::string storedValue(std::string value) {
     for (char& c : value) {
-        if (c == '\n') c = ' ';
+        if (c == '\r' || c == '\n') c = ' ';
     }
     if (value.empty()) return value;
     const bool blankEnds = isBlank(value.front()) || isBlank(value.back());
@@ -67,31 +67,41 @@ bool isAscii(std::string_view bytes) {
     return true;
 }
 
-// A new file's bytes: Windows-1257 when it holds every character and cannot be mistaken
-// for UTF-8 on reading, else UTF-8.
-std::string newFileBytes(const std::string& utf8) {
+// The file's bytes in the encoding the file it replaces was read in: a UTF-8 file stays UTF-8
+// (with its byte order mark, if it had one). Otherwise Windows-1257 when it holds every
+// character and cannot be mistaken for UTF-8 on reading, else UTF-8.
+std::string encodedFileBytes(const std::string& utf8, const DecodedText& replaced) {
+    if (replaced.encoding == TextEncoding::Utf8) {
+        return encodeFileText(utf8, TextEncoding::Utf8, replaced.byteOrderMark);
+    }
     std::string codePage = encodeWindows1257(utf8);
     if (decodeWindows1257(codePage) != utf8) return utf8;
     if (!isAscii(codePage) && isValidUtf8(codePage)) return utf8;
     return codePage;
 }
 
-FileResult systemFailure(int number, const fs::path& target, const std::string& action,
-                         const std::error_code& ec) {
-    return FileResult::failure(number, target,
-                               action + " " + target.string() + ": " + ec.message());
+// How the pattern file that a save replaces was read: its encoding, or none decided when
+// there is no such file or it cannot be read.
+DecodedText encodingOfFile(const fs::path& path) {
+    const FileBytes old = readFileBytes(path);
+    DecodedText decoded;
+    if (old) {
+        decoded = decodeFileTextKeepingEncoding(old.bytes);
+        decoded.text.clear();
+    }
+    return decoded;
 }
 
+// A pattern name is refused only when it cannot be a file name: the rules of profile names
+// (length, blanks at the ends, ".set") are not a pattern's.
 FileResult checkName(const fs::path& folder, const std::string& name) {
     const fs::path target = patternFilePath(folder, name);
-    if (Trim(name).empty()) {
-        return FileResult::failure(vberr::kBadFileName, target, "The name is empty.");
-    }
-    if (auto refusal = checkNameForPath(name)) {
+    if (auto refusal = checkFileName(name)) {
         return FileResult::failure(vberr::kBadFileName, target, *refusal);
     }
-    if (name.size() + 5 > kLongestFileName) {
-        return FileResult::failure(vberr::kBadFileName, target, "The name is too long.");
+    if (name.size() + std::string_view(kPatternExtension).size() > longestFileName(folder)) {
+        return FileResult::failure(vberr::kBadFileName, target,
+                                   "The name is too long for a file name.");
     }
     return FileResult::success(target);
 }
@@ -124,7 +134,7 @@ PatternRead failedRead(std::string reason) {
 
 }  // namespace
 
-std::string patternFileBytes(const PatternFile& pattern) {
+std::string patternFileBytes(const PatternFile& pattern, const DecodedText& replaced) {
     IniDocument document;
     const auto put = [&](const char* section, const std::string& key, const std::string& value) {
         document.set(section, key, storedValue(value));
@@ -147,7 +157,7 @@ std::string patternFileBytes(const PatternFile& pattern) {
     put(kTulem, "EBIT", pattern.EBIT);
     put(kInfo, "Kuupaev", pattern.Kuupaev);
     put(kInfo, "Koostaja", pattern.Koostaja);
-    return newFileBytes(document.text());
+    return encodedFileBytes(document.text(), replaced);
 }
 
 PatternRead parsePatternFile(std::string_view bytes) {
@@ -201,7 +211,7 @@ RichText readNotes(std::string_view bytes) {
 }
 
 fs::path patternFilePath(const fs::path& folder, const std::string& name) {
-    return folder / (name + ".kava");
+    return folder / (name + kPatternExtension);
 }
 
 fs::path notesFilePath(const fs::path& folder, const std::string& name) {
@@ -219,17 +229,18 @@ FileResult savePatternPair(const fs::path& folder, const std::string& name,
                                    "Cannot write " + kava.string() + ": the folder " +
                                        folder.string() + " does not exist");
     }
-    // Both files are written in full before either replaces the old one.
+    // The pair goes in place together or not at all: both files are written in full before
+    // either replaces the old one, and a notes file that cannot be put in place brings the old
+    // pattern file back. Notes of an earlier save under this name do not outlive this one.
     const bool withNotes = !pattern.notes.text.empty();
-    std::vector<FileWrite> files{{kava, patternFileBytes(pattern)}};
-    if (withNotes) files.push_back({rtf, writeRtf(pattern.notes)});
-    if (FileResult written = writeFilesAtomically(files); !written) return written;
-    if (!withNotes && fs::is_regular_file(fs::symlink_status(rtf, ec))) {
-        // Notes of an earlier save under this name must not outlive this one.
-        if (!fs::remove(rtf, ec) && ec) {
-            return systemFailure(vberr::kPathFileAccessError, rtf, "Cannot remove", ec);
-        }
+    std::vector<FileWrite> files{{kava, patternFileBytes(pattern, encodingOfFile(kava))}};
+    std::vector<fs::path> removals;
+    if (withNotes) {
+        files.push_back({rtf, writeRtf(pattern.notes)});
+    } else {
+        removals.push_back(rtf);
     }
+    if (FileResult written = writeFilesAtomically(files, removals); !written) return written;
     return FileResult::success(kava);
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/atomic_file.h"
+#include "platform/codec.h"
 #include "platform/rtf.h"
 
 namespace lumbrix {
@@ -45,11 +46,13 @@ inline constexpr int kPatternCentreRows = 8;
 inline constexpr int kPatternOuterRows = 2;
 
 // The bytes of the pattern file: the four sections with their keys in write order, CR LF
-// line ends, in Windows-1257 when every character fits (and the bytes cannot be taken for
+// line ends. The encoding is that of the file the bytes replace, as `replaced` says it was
+// read: a UTF-8 file stays UTF-8 (keeping its byte order mark); a Windows-1257 file, and a new
+// one, is written in Windows-1257 when every character fits (and the bytes cannot be taken for
 // UTF-8), else in UTF-8. A value that the reader would change (blanks or a pair of quotes at
-// its ends) is written in double quotes so that it reads back as it is; a line break inside
-// a value becomes a blank.
-std::string patternFileBytes(const PatternFile& pattern);
+// its ends) is written in double quotes so that it reads back as it is; each CR or LF inside a
+// value becomes a blank.
+std::string patternFileBytes(const PatternFile& pattern, const DecodedText& replaced = {});
 
 // What a read gives: the pattern, or why the file is not one.
 struct PatternRead {
@@ -75,9 +78,9 @@ std::filesystem::path notesFilePath(const std::filesystem::path& folder, const s
 
 // Saves the pair under `name` in `folder`. Both files are written in full to temporary
 // files in the folder before either replaces the old one, so a failure leaves the old pair
-// whole. Empty notes write no notes file and remove an old one (a regular file only).
-// Refused names (empty after trimming, ".", "..", "/", "\" or a control character) give
-// vberr::kBadFileName.
+// whole. A pattern file saved over keeps the encoding it is in. Empty notes write no notes
+// file and remove an old one (a regular file only). A name that cannot be a file name (see
+// checkFileName) or is too long for the folder's file system gives vberr::kBadFileName.
 FileResult savePatternPair(const std::filesystem::path& folder, const std::string& name,
                            const PatternFile& pattern);
 

@@ -175,6 +175,14 @@ int FileSink::sync(int fd) {
     return ::fsync(fd);
 }
 
+int FileSink::rename(const char* from, const char* to) {
+    return ::rename(from, to);
+}
+
+int FileSink::link(const char* from, const char* to) {
+    return ::link(from, to);
+}
+
 ScopedFileSink::ScopedFileSink(FileSink& sink) : previous_(g_sink) {
     g_sink = &sink;
 }
@@ -251,7 +259,7 @@ FileResult stageBeside(const fs::path& path, std::string_view bytes, StagedFile&
 FileResult writeFileAtomically(const fs::path& path, std::string_view bytes) {
     StagedFile staged;
     if (FileResult result = stageBeside(path, bytes, staged); !result) return result;
-    if (::rename(staged.temp.c_str(), staged.target.c_str()) != 0) {
+    if (currentSink().rename(staged.temp.c_str(), staged.target.c_str()) != 0) {
         const int err = errno;
         ::unlink(staged.temp.c_str());
         return systemFailure(writeErrorNumber(err), path, "Cannot replace", err);
@@ -260,32 +268,111 @@ FileResult writeFileAtomically(const fs::path& path, std::string_view bytes) {
     return FileResult::success(path);
 }
 
-FileResult writeFilesAtomically(const std::vector<FileWrite>& files) {
-    std::vector<StagedFile> staged;
-    const auto discardFrom = [&staged](std::size_t first) {
-        for (std::size_t i = first; i < staged.size(); ++i)
-            ::unlink(staged[i].temp.c_str());
+namespace {
+
+// One step of replacing files together, with what undoes it. A write renames its staged
+// file over the target; a removal renames the target aside. `kept` holds what the target
+// was before the step (a hard link to the old file, a copy of it, or the removed file
+// itself), empty when there was nothing.
+struct ReplaceStep {
+    fs::path path;    // as the caller named it, for messages
+    fs::path target;  // the file replaced or removed
+    fs::path staged;  // the new content; empty for a removal
+    fs::path kept;
+    bool done = false;
+};
+
+// Keeps the old content of step.target beside it before it is replaced: a hard link where the
+// file system has them, else a flushed copy with the same permission bits.
+FileResult keepOldFile(ReplaceStep& step) {
+    struct stat existing {};
+    if (::lstat(step.target.c_str(), &existing) != 0) return FileResult::success(step.path);
+    const fs::path folder = folderOf(step.target);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path name = temporaryName(folder);
+        if (currentSink().link(step.target.c_str(), name.c_str()) == 0) {
+            step.kept = name;
+            return FileResult::success(step.path);
+        }
+        if (errno != EEXIST) break;
+    }
+    const FileBytes old = readFileBytes(step.target);
+    if (!old) return old;
+    StagedFile copy;
+    if (FileResult staged = stageBeside(step.target, old.bytes, copy); !staged) return staged;
+    step.kept = copy.temp;
+    return FileResult::success(step.path);
+}
+
+// Puts the target of a step back as it was before the step.
+void undo(const ReplaceStep& step) {
+    if (!step.done) return;
+    if (!step.kept.empty()) {
+        ::rename(step.kept.c_str(), step.target.c_str());
+    } else {
+        ::unlink(step.target.c_str());
+    }
+}
+
+// Removes what the steps left beside their targets.
+void discard(const std::vector<ReplaceStep>& steps) {
+    for (const ReplaceStep& step : steps) {
+        if (!step.staged.empty() && !step.done) ::unlink(step.staged.c_str());
+        if (!step.kept.empty()) ::unlink(step.kept.c_str());
+    }
+}
+
+}  // namespace
+
+FileResult writeFilesAtomically(const std::vector<FileWrite>& files,
+                                const std::vector<fs::path>& removals) {
+    std::vector<ReplaceStep> steps;
+    const auto fail = [&steps](FileResult failure) {
+        for (auto step = steps.rbegin(); step != steps.rend(); ++step)
+            undo(*step);
+        for (ReplaceStep& step : steps) {
+            // What a done step kept is back in place (or, should that fail, stays beside it:
+            // never delete the only old copy); what a step not yet done kept is not needed.
+            if (step.done && !step.kept.empty()) step.kept.clear();
+        }
+        discard(steps);
+        return failure;
     };
     for (const FileWrite& file : files) {
         StagedFile one;
         if (FileResult result = stageBeside(file.path, file.bytes, one); !result) {
-            discardFrom(0);
-            return result;
+            return fail(result);
         }
-        staged.push_back(std::move(one));
+        steps.push_back({file.path, one.target, one.temp, {}, false});
+    }
+    for (ReplaceStep& step : steps) {
+        if (FileResult kept = keepOldFile(step); !kept) return fail(kept);
+    }
+    for (const fs::path& path : removals) {
+        std::error_code ec;
+        if (!fs::is_regular_file(fs::symlink_status(path, ec))) continue;
+        steps.push_back({path, path, {}, {}, false});
     }
     std::vector<fs::path> folders;
-    for (std::size_t i = 0; i < staged.size(); ++i) {
-        if (::rename(staged[i].temp.c_str(), staged[i].target.c_str()) != 0) {
+    for (ReplaceStep& step : steps) {
+        if (step.staged.empty()) {  // a removal: the file goes aside, to come back on a failure
+            const fs::path aside = temporaryName(folderOf(step.target));
+            if (currentSink().rename(step.target.c_str(), aside.c_str()) != 0) {
+                const int err = errno;
+                return fail(systemFailure(writeErrorNumber(err), step.path, "Cannot remove", err));
+            }
+            step.kept = aside;
+        } else if (currentSink().rename(step.staged.c_str(), step.target.c_str()) != 0) {
             const int err = errno;
-            discardFrom(i);
-            return systemFailure(writeErrorNumber(err), files[i].path, "Cannot replace", err);
+            return fail(systemFailure(writeErrorNumber(err), step.path, "Cannot replace", err));
         }
-        const fs::path folder = folderOf(staged[i].target);
+        step.done = true;
+        const fs::path folder = folderOf(step.target);
         if (std::find(folders.begin(), folders.end(), folder) == folders.end()) {
             folders.push_back(folder);
         }
     }
+    discard(steps);
     for (const fs::path& folder : folders)
         syncFolder(folder);
     return FileResult::success(files.empty() ? fs::path() : files.front().path);

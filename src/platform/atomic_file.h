@@ -36,7 +36,7 @@ struct FileBytes : FileResult {
     std::string bytes;
 };
 
-// The low-level write calls that writeFileAtomically makes. The default writes to the real
+// The low-level write calls that the atomic writers make. The default writes to the real
 // file; tests install another sink (ScopedFileSink) to make a write fail part-way, which
 // cannot be arranged through file permissions when the tests run as root.
 class FileSink {
@@ -46,6 +46,10 @@ class FileSink {
     virtual std::ptrdiff_t write(int fd, const char* data, std::size_t size);
     // Flushes fd to the disk: 0, or -1 with errno set.
     virtual int sync(int fd);
+    // Renames from to to (in one folder), replacing to: 0, or -1 with errno set.
+    virtual int rename(const char* from, const char* to);
+    // Makes to a second name (a hard link) of the file from: 0, or -1 with errno set.
+    virtual int link(const char* from, const char* to);
 };
 
 // Makes writeFileAtomically use sink while it lives; restores the previous sink afterwards.
@@ -77,12 +81,15 @@ struct FileWrite {
     std::string bytes;
 };
 
-// Replaces several files together, each as writeFileAtomically does, so that none is
-// replaced unless every one was written: each new content goes to a temporary file beside
-// its target and is flushed to the disk; only when all are written are they renamed over
-// their targets, and each folder is flushed once. A failure before the renames leaves every
-// target as it was; the first failure is returned, naming its file.
-FileResult writeFilesAtomically(const std::vector<FileWrite>& files);
+// Replaces several files together, each as writeFileAtomically does, all or nothing: each new
+// content goes to a temporary file beside its target and is flushed to the disk; only when all
+// are written are they renamed over their targets, and each folder is flushed once. Each
+// regular file of `removals` (the path itself: a symbolic link is left alone) goes together
+// with the writes. A failure at any step, also when one target cannot be replaced after
+// another has been, puts every target back as it was (an old file with its bytes, a new one
+// gone, a removed one back) and returns the first failure, naming its file.
+FileResult writeFilesAtomically(const std::vector<FileWrite>& files,
+                                const std::vector<std::filesystem::path>& removals = {});
 
 // The largest file the program reads: its files are small, and a larger one is refused
 // rather than read into memory.

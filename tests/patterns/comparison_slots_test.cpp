@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <ostream>
 
 #include "mainwindow/frm_main.h"
 #include "pattern_fixture.h"
 #include "patterns/comparison_slots.h"
-#include "platform/vb_error.h"
+#include "platform/atomic_file.h"
 
 namespace lumbrix {
 namespace {
@@ -138,7 +140,13 @@ TEST_F(ComparisonSlots, ParkingKeepsThePatternsName) {
 TEST_F(ComparisonSlots, ASlotThatCannotBeSavedIsGivenUpAndTheDialogDiscarded) {
     folder.writeFile("my_patterns/compare", "not a folder");
     main().lblSaekavanimi.setCaption("Mine");
-    EXPECT_THROW(main().mnupalkaddtocompare_Click(), VbError);
+    desktop.expectMessage(MsgResult::Ok);
+    park("8.00");
+    // The box of the save dialog, as for any save that fails.
+    EXPECT_EQ(desktop.messages().size(), 1u);
+    EXPECT_EQ(desktop.lastMessage().title, "LUMBRIX: SUB - cmdSave_Click");
+    EXPECT_EQ(desktop.lastMessage().style, mb::kCritical);
+    EXPECT_TRUE(desktop.lastMessage().text.starts_with("76 - ")) << desktop.lastMessage().text;
     EXPECT_EQ(strip(), "");
     EXPECT_TRUE(main().lstCompare.rows().empty());
     EXPECT_EQ(main().lblSaekavanimi.caption(), "Mine");
@@ -223,6 +231,110 @@ TEST_F(ComparisonSlots, DeleteAllTheClearButtonAndAConfirmedCloseEmptyEverything
         EXPECT_TRUE(main().lstCompare.rows().empty());
     }
 }
+
+// Clearing the strip, one way per case, with the comparison folder real or reached through
+// a symbolic link at my_patterns or at my_patterns/compare.
+struct ClearingCase {
+    const char* way;   // "clear button", "delete all", "last slot", "confirmed close"
+    const char* link;  // "" (real folders), "my_patterns" or "my_patterns/compare"
+};
+
+void PrintTo(const ClearingCase& c, std::ostream* out) {
+    *out << c.way << " with " << (*c.link ? c.link : "real folders");
+}
+
+class ClearingTheStrip : public ComparisonSlots,
+                         public ::testing::WithParamInterface<ClearingCase> {
+  protected:
+    // Every regular file of `dir` with its content.
+    static std::map<std::string, std::string> contents(const fs::path& dir) {
+        std::map<std::string, std::string> files;
+        for (const fs::directory_entry& e : fs::directory_iterator(dir)) {
+            if (e.is_regular_file()) {
+                files[e.path().filename().string()] = readFileBytes(e.path()).bytes;
+            }
+        }
+        return files;
+    }
+    void clear(const std::string& way) {
+        if (way == "clear button") {
+            main().cmdClearCompare.press();
+        } else if (way == "delete all") {
+            hover(0);
+            desktop.choosePopupItem("mnuCompareKustutaKoik");
+            main().lblCompare[0].MouseDown.raise(mouse::kRight, 0, 0, 0);
+        } else if (way == "last slot") {
+            deleteByMenu(1);
+            deleteByMenu(0);
+        } else {
+            desktop.expectMessage(MsgResult::Yes);
+            main().requestClose();
+            ASSERT_FALSE(app->isLoaded<frmMain>());
+        }
+    }
+};
+
+TEST_P(ClearingTheStrip, DeletesOnlyTheParkedFilesOfTheRealFolder) {
+    const ClearingCase c = GetParam();
+    const std::string link = c.link;
+    // Where the slot files end up: the real comparison folder or the folder a link leads to.
+    const fs::path outside = folder / "outside";
+    const fs::path reached = link == "my_patterns" ? outside / "compare" : outside;
+    if (link.empty()) {
+        fs::create_directories(compare());
+    } else {
+        fs::create_directories(reached);
+        fs::remove_all(folder / link);
+        fs::create_directory_symlink(link == "my_patterns" ? outside : reached, folder / link);
+    }
+    const fs::path shown = link.empty() ? compare() : reached;
+    for (const char* name : {"2.kava", "3.rtf", "notes.txt", "2.x"})
+        folder.writeFile((shown / name).lexically_relative(folder.path()).string(), name);
+    // A pattern the planner saved into the comparison folder with the save dialog.
+    main().txtKavaNotes.setText("own notes");
+    saveWith([&](frmSalvestaUusKava& d) {
+        d.Dir1.setPath(compare().string());
+        d.txtfailinimi.setText("Mine");
+        d.cmdSave.press();
+    });
+    main().txtKavaNotes.setText("");
+    park("8.00");
+    park("9.00");
+    ASSERT_EQ(strip(), "0@120 1@1095 ");
+    const std::map<std::string, std::string> before = contents(shown);
+    ASSERT_TRUE(before.contains("0.kava") && before.contains("Mine.rtf"));
+
+    clear(c.way);
+
+    if (link.empty()) {
+        EXPECT_EQ(files(), (std::vector<std::string>{"2.x", "Mine.kava", "Mine.rtf", "notes.txt"}))
+            << "the parked files and the slot files of an earlier run go; the planner's stay";
+    } else {
+        EXPECT_EQ(contents(reached), before) << "nothing is deleted where a link leads";
+        EXPECT_TRUE(fs::is_symlink(folder / link));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, ClearingTheStrip,
+    ::testing::Values(ClearingCase{"clear button", ""}, ClearingCase{"delete all", ""},
+                      ClearingCase{"last slot", ""}, ClearingCase{"confirmed close", ""},
+                      ClearingCase{"clear button", "my_patterns"},
+                      ClearingCase{"delete all", "my_patterns"},
+                      ClearingCase{"last slot", "my_patterns"},
+                      ClearingCase{"confirmed close", "my_patterns"},
+                      ClearingCase{"clear button", "my_patterns/compare"},
+                      ClearingCase{"delete all", "my_patterns/compare"},
+                      ClearingCase{"last slot", "my_patterns/compare"},
+                      ClearingCase{"confirmed close", "my_patterns/compare"}),
+    [](const ::testing::TestParamInfo<ClearingCase>& param) {
+        std::string name = std::string(param.param.way) + "_" +
+                           (*param.param.link ? param.param.link : "real_folders");
+        for (char& ch : name) {
+            if (ch == ' ' || ch == '/') ch = '_';
+        }
+        return name;
+    });
 
 TEST_F(ComparisonSlots, ClickingABarBringsItsPatternBackWithItsFigures) {
     frmMain& m = main();

@@ -2,6 +2,10 @@
 // and failing saves, and the main window's commands that open it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <string_view>
+
 #include "mainwindow/frm_main.h"
 #include "pattern_fixture.h"
 #include "platform/codec.h"
@@ -31,6 +35,23 @@ class FullDiskSink : public FileSink {
     int writes_ = 0;
 };
 
+// A sink that cannot move anything to or from a name with this ending, as when the file
+// system refuses to put the notes file in place after the pattern file went in.
+class RefusingRename : public FileSink {
+  public:
+    explicit RefusingRename(std::string ending) : ending_(std::move(ending)) {}
+    int rename(const char* from, const char* to) override {
+        if (std::string_view(from).ends_with(ending_) || std::string_view(to).ends_with(ending_)) {
+            errno = EACCES;
+            return -1;
+        }
+        return FileSink::rename(from, to);
+    }
+
+  private:
+    std::string ending_;
+};
+
 TEST_F(SaveDialog, WritesEverySectionAndKeyInOrderAndLeavesNoEarlierNotes) {
     folder.writeFile("my_patterns/P.kava",
                      "[Saekava]\r\nsyda0=a1\r\nsyda4=a5\r\n[Extra]\r\nkey=old\r\n");
@@ -57,6 +78,59 @@ TEST_F(SaveDialog, WritesEverySectionAndKeyInOrderAndLeavesNoEarlierNotes) {
     EXPECT_FALSE(fs::exists(patterns() / "P.rtf")) << "empty notes leave no notes file";
     EXPECT_EQ(m.lblSaekavanimi.caption(), "P");
     EXPECT_FALSE(app->isLoaded<frmSalvestaUusKava>());
+}
+
+TEST_F(SaveDialog, APatternFileSavedAgainKeepsItsEncoding) {
+    const std::string bom = "\xEF\xBB\xBF";
+    const struct {
+        const char* what;
+        bool utf8;
+        bool withBom;
+        const char* author;
+        bool savedUtf8;
+    } cases[] = {{"UTF-8", true, false, "Jüri Õunapuu", true},
+                 {"UTF-8 with its byte order mark", true, true, "Jüri Õunapuu", true},
+                 {"Windows-1257", false, false, "Jüri Õunapuu", false},
+                 {"Windows-1257, a letter it lacks", false, false, "Jüri Дуб", true}};
+    buildPattern();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        main().txtKavaKoostaja.setText("Tõnu");
+        saveAs("P");
+        const std::string saved = decodeFileText(folder.readFile("my_patterns/P.kava"));
+        folder.writeFile("my_patterns/P.kava",
+                         c.utf8 ? (c.withBom ? bom : "") + saved : encodeWindows1257(saved));
+        openFile("P.kava");
+        ASSERT_EQ(main().txtKavaKoostaja.text(), "Tõnu");
+        main().txtKavaKoostaja.setText(c.author);
+        saveAs("P");
+        const std::string bytes = folder.readFile("my_patterns/P.kava");
+        const std::string line = std::string("Koostaja=") + c.author + "\r\n";
+        EXPECT_EQ(bytes.starts_with(bom), c.withBom);
+        if (c.savedUtf8) {
+            EXPECT_TRUE(isValidUtf8(bytes));
+            EXPECT_NE(bytes.find(line), std::string::npos);
+        } else {
+            EXPECT_FALSE(isValidUtf8(bytes));
+            EXPECT_NE(bytes.find(encodeWindows1257(line)), std::string::npos);
+        }
+        openFile("P.kava");
+        EXPECT_EQ(main().txtKavaKoostaja.text(), c.author) << "and it reads back";
+    }
+}
+
+TEST_F(SaveDialog, ALineBreakInsideAValueIsSavedAsABlank) {
+    buildPattern();
+    frmMain& m = main();
+    m.txtKavaKoostaja.setText("Jüri\rÕunapuu\r\nja\nMari");
+    saveAs("P");
+    const std::string text = decodeFileText(folder.readFile("my_patterns/P.kava"));
+    EXPECT_TRUE(
+        text.ends_with("\r\n[Info]\r\nKuupaev=14.03.26\r\nKoostaja=Jüri Õunapuu  ja Mari\r\n"))
+        << text;
+    m.txtKavaKoostaja.setText("");
+    openFile("P.kava");
+    EXPECT_EQ(m.txtKavaKoostaja.text(), "Jüri Õunapuu  ja Mari");
 }
 
 TEST_F(SaveDialog, TheMainWindowsSaveNeedsCentreBoards) {
@@ -205,6 +279,149 @@ TEST_F(SaveDialog, AFailedSaveSaysWhyAndLeavesTheOldPairAndTheDialog) {
         EXPECT_TRUE(desktop.lastMessage().text.starts_with("76 - "));
         d.requestClose();
     });
+}
+
+TEST_F(SaveDialog, ThePairIsSavedWholeOrTheOldPairStaysByteForByte) {
+    const std::string oldKava = encodeWindows1257("[Saekava]\r\nsyda0=vana rida õ\r\n");
+    const std::string oldRtf = "{\\rtf1 old notes\\par}";
+    buildPattern();
+    const struct {
+        const char* what;
+        const char* notes;
+        bool oldNotes;
+    } cases[] = {{"new notes cannot replace the old", "new notes", true},
+                 {"new notes cannot be put beside", "new notes", false},
+                 {"the old notes cannot be taken away", "", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(patterns());
+        folder.writeFile("my_patterns/P.kava", oldKava);
+        fs::permissions(patterns() / "P.kava",
+                        fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+        if (c.oldNotes) folder.writeFile("my_patterns/P.rtf", oldRtf);
+        main().txtKavaNotes.setText(c.notes);
+        main().lblSaekavanimi.setCaption(" ");
+        {
+            RefusingRename sink(".rtf");
+            const ScopedFileSink installed(sink);
+            saveWith([&](frmSalvestaUusKava& d) {
+                d.txtfailinimi.setText("P");
+                desktop.expectMessage(MsgResult::Ok);
+                d.cmdSave.press();
+                EXPECT_TRUE(desktop.lastMessage().text.starts_with("70 - "))
+                    << desktop.lastMessage().text;
+                EXPECT_EQ(desktop.lastMessage().title, "LUMBRIX: SUB - cmdSave_Click");
+                EXPECT_TRUE(d.isLoaded()) << "the dialog stays open";
+                d.requestClose();
+            });
+        }
+        EXPECT_EQ(folder.readFile("my_patterns/P.kava"), oldKava);
+        EXPECT_EQ(fs::status(patterns() / "P.kava").permissions() & fs::perms::all,
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+        std::vector<std::string> names;
+        for (const fs::directory_entry& e : fs::directory_iterator(patterns()))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        if (c.oldNotes) {
+            EXPECT_EQ(folder.readFile("my_patterns/P.rtf"), oldRtf);
+            EXPECT_EQ(names, (std::vector<std::string>{"P.kava", "P.rtf"}));
+        } else {
+            EXPECT_EQ(names, std::vector<std::string>{"P.kava"}) << "nothing left beside";
+        }
+        EXPECT_EQ(main().lblSaekavanimi.caption(), " ");
+    }
+    // Without the refusal the same save goes through.
+    saveAs("P");
+    EXPECT_EQ(main().lblSaekavanimi.caption(), "P");
+    EXPECT_NE(folder.readFile("my_patterns/P.kava"), oldKava);
+    EXPECT_FALSE(fs::exists(patterns() / "P.rtf"));
+}
+
+TEST_F(SaveDialog, APatternNameIsRefusedOnlyWhenItCannotBeAFileName) {
+    buildPattern();
+    const std::string longest(255 - 5, 'x');  // with ".kava", the longest file name
+    const struct {
+        const char* what;
+        std::string name;
+        const char* refusal;  // nullptr: saved under the name as typed
+    } cases[] = {
+        {"blank in front", " P", nullptr},
+        {"blank behind", "P ", nullptr},
+        {"65 characters", std::string(65, 'k'), nullptr},
+        {"ending in .set", "Mill.set", nullptr},
+        {"letters of two bytes", std::string(100, 'a') + "õäöü", nullptr},
+        {"the longest file name", longest, nullptr},
+        {"blanks only", "   ", "52 - The name cannot consist of blanks only."},
+        {"dot", ".", "52 - The name cannot be \".\" or \"..\"."},
+        {"dot dot", "..", "52 - The name cannot be \".\" or \"..\"."},
+        {"slash", "a/b", "52 - The name cannot contain \"/\" or \"\\\"."},
+        {"backslash", "a\\b", "52 - The name cannot contain \"/\" or \"\\\"."},
+        {"tab", "a\tb", "52 - The name cannot contain control characters."},
+        {"next line U+0085", "a\u0085b", "52 - The name cannot contain control characters."},
+        {"not UTF-8",
+         "a\x85"
+         "b",
+         "52 - The name is not valid text."},
+        {"one byte too long", longest + "x", "52 - The name is too long for a file name."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        main().lblSaekavanimi.setCaption(" ");
+        desktop.clearMessages();
+        saveWith([&](frmSalvestaUusKava& d) {
+            d.txtfailinimi.setText(c.name);
+            if (c.refusal) desktop.expectMessage(MsgResult::Ok);
+            d.cmdSave.press();
+            if (c.refusal) {
+                expectMessage(c.refusal, "LUMBRIX: SUB - cmdSave_Click", mb::kCritical);
+                d.requestClose();
+            }
+        });
+        if (c.refusal) {
+            EXPECT_EQ(main().lblSaekavanimi.caption(), " ");
+            continue;
+        }
+        EXPECT_TRUE(desktop.messages().empty());
+        EXPECT_TRUE(fs::is_regular_file(patterns() / (c.name + ".kava")));
+        EXPECT_EQ(main().lblSaekavanimi.caption(), c.name);
+    }
+    std::vector<std::string> files;
+    for (const fs::directory_entry& e : fs::directory_iterator(patterns()))
+        files.push_back(e.path().filename().string());
+    EXPECT_EQ(files.size(), 6u) << "nothing but the six accepted names";
+}
+
+TEST_F(SaveDialog, TheProposedNameAlwaysSaves) {
+    std::string trees;  // the longest profile name, in letters of four bytes
+    for (int i = 0; i < 64; ++i)
+        trees += "\U0001F332";
+    const std::string rest = "_200_50.000x150.00 _3ex";
+    const struct {
+        const char* what;
+        std::string profile;
+        std::string diameter;
+        std::string proposal;
+    } cases[] = {
+        // A profile name of 45 characters, as a planner gives it.
+        {"a long profile name", "Idavirumaa saeveski palkide kevadine profiil2", "200",
+         "Idavirumaa saeveski palkide kevadine profiil2" + rest},
+        {"a diameter typed with a slash and a tab", "LUMBRIX", "200/\t5",
+         "LUMBRIX_200__5_50.000x150.00 _3ex"},
+        {"a profile name too long for the disk with the rest", trees, "200",
+         trees.substr(0, 4 * 56) + rest},
+    };
+    buildPattern();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        main().lblValitudProfiil.setCaption(c.profile);
+        main().txtPalk.setText(c.diameter);
+        main().lblSaekavanimi.setCaption(" ");
+        saveAs();
+        EXPECT_TRUE(desktop.messages().empty());
+        EXPECT_EQ(main().lblSaekavanimi.caption(), c.proposal);
+        EXPECT_TRUE(fs::is_regular_file(patterns() / (c.proposal + ".kava")));
+        EXPECT_FALSE(app->isLoaded<frmSalvestaUusKava>());
+    }
 }
 
 TEST_F(SaveDialog, AMissingPatternsFolderIsOfferedOnLoad) {

@@ -187,5 +187,103 @@ TEST(AtomicFile, ReadOnlyTargetsStayAndLinksAreWrittenThroughToTheirTarget) {
     EXPECT_EQ(namesIn(folder / "real"), Names{"settings"}) << "no temporary file is left";
 }
 
+// Refuses every rename to or from a name with this ending, and hard links when told to (as a
+// file system without them does).
+class RefusingRename : public FileSink {
+  public:
+    explicit RefusingRename(std::string ending, bool links = true)
+        : ending_(std::move(ending)), links_(links) {}
+    int link(const char* from, const char* to) override {
+        if (links_) return FileSink::link(from, to);
+        errno = EPERM;
+        return -1;
+    }
+    int rename(const char* from, const char* to) override {
+        if (std::string(from).ends_with(ending_) || std::string(to).ends_with(ending_)) {
+            errno = EIO;
+            return -1;
+        }
+        return FileSink::rename(from, to);
+    }
+
+  private:
+    std::string ending_;
+    bool links_;
+};
+
+TEST(AtomicFile, FilesReplacedTogetherGoAllOrEveryTargetComesBack) {
+    struct Case {
+        const char* what;
+        Names before;            // files in the folder before, each holding "old <name>"
+        Names written;           // files written, each with "new <name>"
+        Names removed;           // files removed together with the writes
+        const char* refused;     // the ending whose rename fails; "" for none
+        const char* failedFile;  // the file the failure names
+    };
+    const std::vector<Case> cases = {
+        {"second replaces nothing", {"a.kava", "a.rtf"}, {"a.kava", "a.rtf"}, {}, ".rtf", "a.rtf"},
+        {"second is new", {"a.kava"}, {"a.kava", "a.rtf"}, {}, ".rtf", "a.rtf"},
+        {"both are new", {}, {"a.kava", "a.rtf"}, {}, ".rtf", "a.rtf"},
+        {"the removal fails", {"a.kava", "a.rtf"}, {"a.kava"}, {"a.rtf"}, ".rtf", "a.rtf"},
+        {"the write fails after nothing",
+         {"a.kava", "a.rtf"},
+         {"a.kava"},
+         {"a.rtf"},
+         ".kava",
+         "a.kava"},
+        {"all go in", {"a.kava", "a.rtf", "b"}, {"a.kava", "c"}, {"a.rtf", "none"}, "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempInstallFolder folder;
+        for (const std::string& name : c.before)
+            folder.writeFile(name, "old " + name);
+        std::vector<FileWrite> writes;
+        for (const std::string& name : c.written)
+            writes.push_back({folder / name, "new " + name});
+        std::vector<fs::path> removals;
+        for (const std::string& name : c.removed)
+            removals.push_back(folder / name);
+        if (*c.refused) {
+            for (const bool links : {true, false}) {
+                SCOPED_TRACE(links ? "old files kept by a link" : "old files kept by a copy");
+                RefusingRename sink(c.refused, links);
+                const ScopedFileSink installed(sink);
+                const FileResult result = writeFilesAtomically(writes, removals);
+                EXPECT_FALSE(result.ok);
+                EXPECT_EQ(result.path, folder / c.failedFile);
+                EXPECT_EQ(namesIn(folder.path()), c.before) << "nothing new, nothing beside";
+                for (const std::string& name : c.before)
+                    EXPECT_EQ(folder.readFile(name), "old " + name);
+            }
+            continue;
+        }
+        const FileResult result = writeFilesAtomically(writes, removals);
+        ASSERT_TRUE(result.ok) << result.reason;
+        EXPECT_EQ(namesIn(folder.path()), (Names{"a.kava", "b", "c"}));
+        EXPECT_EQ(folder.readFile("a.kava"), "new a.kava");
+        EXPECT_EQ(folder.readFile("b"), "old b");
+    }
+
+    // A target written through a link comes back in its own folder; the link stays, and a
+    // linked file is never removed.
+    TempInstallFolder folder;
+    fs::create_directory(folder / "real");
+    folder.writeFile("real/a.kava", "old");
+    folder.writeFile("real/a.rtf", "old notes");
+    fs::create_symlink(folder / "real" / "a.kava", folder / "a.kava");
+    fs::create_symlink(folder / "real" / "a.rtf", folder / "a.rtf");
+    RefusingRename sink(".rtf");
+    const ScopedFileSink installed(sink);
+    EXPECT_FALSE(writeFilesAtomically({{folder / "a.kava", "new"}, {folder / "a.rtf", "new"}}));
+    EXPECT_EQ(folder.readFile("real/a.kava"), "old");
+    EXPECT_EQ(namesIn(folder / "real"), (Names{"a.kava", "a.rtf"}));
+    EXPECT_TRUE(fs::is_symlink(folder / "a.kava"));
+    EXPECT_TRUE(writeFilesAtomically({{folder / "a.kava", "new"}}, {folder / "a.rtf"}));
+    EXPECT_EQ(folder.readFile("real/a.kava"), "new");
+    EXPECT_TRUE(fs::is_symlink(folder / "a.rtf"));
+    EXPECT_EQ(folder.readFile("real/a.rtf"), "old notes");
+}
+
 }  // namespace
 }  // namespace lumbrix
