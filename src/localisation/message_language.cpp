@@ -5,7 +5,11 @@
 namespace lumbrix {
 
 bool messagesInEstonian(const frmMain& main) {
-    return main.lblValitudKeel.caption() == "eesti.keel";
+    return estonianLanguageFile(main.lblValitudKeel.caption());
+}
+
+bool estonianLanguageFile(const std::string& fileName) {
+    return fileName == "eesti.keel";
 }
 
 const std::string& bilingual(const frmMain& main, const std::string& estonian,

@@ -10,6 +10,8 @@ class frmMain;
 // current language file is "eesti.keel" (letter case counts); any other file gives English.
 // The rule is tested anew at every use.
 bool messagesInEstonian(const frmMain& main);
+// The same rule on a language file's name.
+bool estonianLanguageFile(const std::string& fileName);
 
 // The text for the current message language.
 const std::string& bilingual(const frmMain& main, const std::string& estonian,
