@@ -7,7 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <sstream>
 #include <map>
 #include <set>
 #include <string>
@@ -27,9 +30,11 @@
 #include "patterns/frm_ava_kava.h"
 #include "patterns/frm_print_preview.h"
 #include "patterns/frm_salvesta_uus_kava.h"
+#include "platform/codec.h"
 #include "platform/menu.h"
 #include "platform/tab_strip.h"
 #include "store/board_row.h"
+#include "test_paths.h"
 #include "view3d/frm_3d_show.h"
 
 namespace lumbrix {
@@ -153,6 +158,41 @@ TEST_F(WindowLanguagesTest, NoCaptionReadsTheSameInEstonianAndEnglish) {
         ASSERT_NE(other, english.end()) << where;
         if (!hasLetters(text) || kSameInBothLanguages.count(text) != 0u) continue;
         EXPECT_NE(text, other->second) << where << " reads \"" << text << "\" in both languages";
+    }
+}
+
+// Every text of a shipped language file.
+std::set<std::string> textsOfFile(const char* name) {
+    std::ifstream in(std::filesystem::path(test::kShippedDataDir) / "language" / name,
+                     std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    std::set<std::string> texts;
+    std::istringstream lines(decodeFileText(bytes.str()));
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const std::size_t eq = line.find('=');
+        if (eq != std::string::npos && line[0] != ';') texts.insert(line.substr(eq + 1));
+    }
+    return texts;
+}
+
+TEST_F(WindowLanguagesTest, NoWindowShowsATextOfTheOtherLanguagesFile) {
+    folder.copyShippedData();
+    const std::set<std::string> estonianFile = textsOfFile("eesti.keel");
+    const std::set<std::string> englishFile = textsOfFile("english.keel");
+    struct Case {
+        const char* language;
+        const std::set<std::string>& own;
+        const std::set<std::string>& other;
+    };
+    for (const Case& c : {Case{"eesti.keel", estonianFile, englishFile},
+                          Case{"english.keel", englishFile, estonianFile}}) {
+        for (const auto& [where, text] : everyWindow(c.language)) {
+            if (c.own.count(text) != 0u || kSameInBothLanguages.count(text) != 0u) continue;
+            EXPECT_EQ(c.other.count(text), 0u)
+                << c.language << ": " << where << " shows \"" << text << "\" of the other file";
+        }
     }
 }
 
