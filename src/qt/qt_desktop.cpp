@@ -98,22 +98,22 @@ MsgResult resultOf(QMessageBox::StandardButton button) {
     }
 }
 
-// The words on a box's buttons. Qt brings no Estonian texts of its own, so the program names
-// every button it uses in both languages.
+// The words on a box's buttons, with the access keys Qt gives them. Qt brings no Estonian
+// texts of its own, so the program names every button it uses in both languages.
 QString buttonText(QMessageBox::StandardButton button, bool estonian) {
     switch (button) {
         case QMessageBox::Yes:
-            return estonian ? QStringLiteral("Jah") : QStringLiteral("Yes");
+            return estonian ? QStringLiteral("&Jah") : QStringLiteral("&Yes");
         case QMessageBox::No:
-            return estonian ? QStringLiteral("Ei") : QStringLiteral("No");
+            return estonian ? QStringLiteral("&Ei") : QStringLiteral("&No");
         case QMessageBox::Cancel:
             return estonian ? QStringLiteral("Loobu") : QStringLiteral("Cancel");
         case QMessageBox::Abort:
-            return estonian ? QStringLiteral("Katkesta") : QStringLiteral("Abort");
+            return estonian ? QStringLiteral("&Katkesta") : QStringLiteral("&Abort");
         case QMessageBox::Retry:
-            return estonian ? QStringLiteral("Proovi uuesti") : QStringLiteral("Retry");
+            return estonian ? QStringLiteral("&Proovi uuesti") : QStringLiteral("&Retry");
         case QMessageBox::Ignore:
-            return estonian ? QStringLiteral("Eira") : QStringLiteral("Ignore");
+            return estonian ? QStringLiteral("&Eira") : QStringLiteral("&Ignore");
         case QMessageBox::Ok:
         default:
             return QStringLiteral("OK");
