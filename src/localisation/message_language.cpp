@@ -1,6 +1,8 @@
 #include "localisation/message_language.h"
 
 #include "mainwindow/frm_main.h"
+#include "platform/atomic_file.h"
+#include "platform/file_reports.h"
 
 namespace lumbrix {
 
@@ -10,6 +12,12 @@ bool messagesInEstonian(const frmMain& main) {
 
 bool estonianLanguageFile(const std::string& fileName) {
     return fileName == "eesti.keel";
+}
+
+std::string fileFailureText(const frmMain& main, const FileResult& failure) {
+    const std::string reason = fileFailureReason(failure.number, messagesInEstonian(main));
+    if (failure.path.empty()) return reason;
+    return failure.path.string() + ": " + reason;
 }
 
 const std::string& bilingual(const frmMain& main, const std::string& estonian,

@@ -263,7 +263,7 @@ void frmPalgiHinnad::cmdTagasi_Click() {
         if (!saved) {
             runtime::msgBox(bilingual(m, "Palgihindu ei saanud salvestada: ",
                                       "The log prices could not be saved: ") +
-                                saved.reason,
+                                fileFailureText(m, saved),
                             mb::kCritical, kMessageTitle);
             return;
         }

@@ -27,7 +27,13 @@ std::string fileFailureReason(int number, bool estonian) {
         case vberr::kDiskFull:
             return estonian ? "kettal ei ole ruumi" : "the disk is full";
         case vberr::kBadFileName:
-            return estonian ? "vigane failinimi" : "the file name is not valid";
+            return estonian ? "nimi ei sobi faili ega kausta nimeks"
+                            : "the name cannot be a file or folder name";
+        case vberr::kOverflow:
+            return estonian ? "sisu ei mahu faili" : "the content does not fit the file";
+        case vberr::kInvalidProcedureCall:
+            return estonian ? "väärtus sisaldab reavahetust või on liiga pikk"
+                            : "a value holds a line break or is too long";
         case vberr::kInvalidFileFormat:
             return estonian ? "faili sisu on vigane" : "the file's content is not valid";
         case vberr::kDeviceUnavailable:

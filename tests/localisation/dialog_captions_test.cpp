@@ -139,8 +139,9 @@ TEST_F(DialogCaptionsTest, TheShippedFilesPutEachTextOnItsControl) {
         for (const Dialog& d : dialogs) {
             Form& dialog = d.load();
             for (const Case& c : d.cases) {
-                const std::string shown = *c.control == '\0' ? dialog.caption()
-                                                               : dialog.findControl(c.control)->caption();
+                const std::string shown = *c.control == '\0'
+                                              ? dialog.caption()
+                                              : dialog.findControl(c.control)->caption();
                 EXPECT_EQ(shown, english ? c.english : c.estonian)
                     << language << " " << dialog.name() << "." << c.control;
             }

@@ -79,8 +79,8 @@ TEST_F(ShippedTextsTest, TheSettingsRowsNameWhatTheirFieldsHold) {
         // Costs per m3 of lumber and costs per month are told apart by their units.
         for (const Label* perM3 : {&s.lblSeadedLabelTootmiskulu, &s.lblSeadedLabelAmordikulu})
             EXPECT_TRUE(contains(perM3->caption(), "/m3")) << perM3->name();
-        for (const Label* monthly : {&s.lblKuisedPysikuludKokkuCaption,
-                                     &s.lblKuisedAmordikuludKokkuCaption}) {
+        for (const Label* monthly :
+             {&s.lblKuisedPysikuludKokkuCaption, &s.lblKuisedAmordikuludKokkuCaption}) {
             EXPECT_FALSE(contains(monthly->caption(), "/m3")) << monthly->name();
             EXPECT_TRUE(contains(monthly->caption(), "EUR")) << monthly->name();
         }

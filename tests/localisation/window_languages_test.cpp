@@ -10,9 +10,9 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -44,19 +44,37 @@ using Captions = std::map<std::string, std::string>;  // "window.control" -> cap
 
 // Words that Estonian and English write alike.
 const std::set<std::string> kSameInBothLanguages = {
-    "OK", "EBIT", "EBITDA", "ROCE", "Info", "Info - LUMBRIX", "LUMBRIX - v3.0", "Lumbrix - 3D",
+    "OK",
+    "EBIT",
+    "EBITDA",
+    "ROCE",
+    "Info",
+    "Info - LUMBRIX",
+    "LUMBRIX - v3.0",
+    "Lumbrix - 3D",
     "Trimmer, mm",
     // the sheet's bold, italic and underline buttons, and the close crosses
-    "B", "I", "U", "X",
+    "B",
+    "I",
+    "U",
+    "X",
 };
 
 // Controls that show data (names, file names, figures), not captions.
 const std::set<std::string> kDataControls = {
-    "frmMain.lblValitudProfiil", "frmMain.lblSaekavanimi",  "frmMain.lblValitudKeel",
-    "frmPrintPreview.lblProfiil", "frmPrintPreview.lblSaekavanimi",
-    "frmArvutused.lblSaekavanimi", "frmArvutused.lblProgramNameVer",
-    "frmPrintPreview.lblProgramNameVer", "frmInfo.Label1", "frmInfo.lblCopyright",
-    "frmMain.lblinfo", "frmMain.lblActiveBoard", "frmSoovita.lblParimRistloige",
+    "frmMain.lblValitudProfiil",
+    "frmMain.lblSaekavanimi",
+    "frmMain.lblValitudKeel",
+    "frmPrintPreview.lblProfiil",
+    "frmPrintPreview.lblSaekavanimi",
+    "frmArvutused.lblSaekavanimi",
+    "frmArvutused.lblProgramNameVer",
+    "frmPrintPreview.lblProgramNameVer",
+    "frmInfo.Label1",
+    "frmInfo.lblCopyright",
+    "frmMain.lblinfo",
+    "frmMain.lblActiveBoard",
+    "frmSoovita.lblParimRistloige",
     "frmSoovita.lblparimristloigesaag",
     // never shown: the button that the program presses to reload the profile
     "frmMain.cmdLaeprofiil",
@@ -136,8 +154,8 @@ class WindowLanguagesTest : public test::LocalisationTest {
         add(app->window<frm3dShow>());
         // The sheet shows a pattern with a centre board; the information box is opened from
         // the menu, as the planner opens them.
-        m.lstSyda.addItem(
-            composeBoardRow(boardRowHead("    50", "   150", "    52", "   155"), 5200, 0.04, "  450"));
+        m.lstSyda.addItem(composeBoardRow(boardRowHead("    50", "   150", "    52", "   155"),
+                                          5200, 0.04, "  450"));
         for (Menu* command : {&m.mnuSaekavaEelvaade, &m.mnuProgramInfo}) {
             desktop.onNextModal([&add](Form& form) {
                 add(form);
