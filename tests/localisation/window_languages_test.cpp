@@ -73,7 +73,6 @@ const std::set<std::string> kDataControls = {
     "frmInfo.Label1",
     "frmInfo.lblCopyright",
     "frmMain.lblinfo",
-    "frmMain.lblActiveBoard",
     "frmSoovita.lblParimRistloige",
     "frmSoovita.lblparimristloigesaag",
     // never shown: the button that the program presses to reload the profile
@@ -137,8 +136,8 @@ class WindowLanguagesTest : public test::LocalisationTest {
         applyLanguageFile(*app, folder / "language", language);
         Captions all = captionsOf(app->window<frmMain>());
         const auto add = [&all](const Form& form) {
-            const Captions one = captionsOf(form);
-            all.insert(one.begin(), one.end());
+            for (const auto& [where, text] : captionsOf(form))
+                all[where] = text;
         };
         frmMain& m = app->window<frmMain>();
         m.SSTab1.setCurrentTab(1);
@@ -156,6 +155,10 @@ class WindowLanguagesTest : public test::LocalisationTest {
         // the menu, as the planner opens them.
         m.lstSyda.addItem(composeBoardRow(boardRowHead("    50", "   150", "    52", "   155"),
                                           5200, 0.04, "  450"));
+        // The drawing names the board under the pointer and its zoom.
+        m.picBack.MouseMove.raise(0, 0, 5, 5);
+        m.picsyda[0].MouseMove.raise(0, 0, 1, 1);
+        add(m);
         for (Menu* command : {&m.mnuSaekavaEelvaade, &m.mnuProgramInfo}) {
             desktop.onNextModal([&add](Form& form) {
                 add(form);
