@@ -1,8 +1,10 @@
-// Message boxes name their buttons in the program's language: Qt brings no Estonian words of
-// its own, so an Estonian program would otherwise ask in Estonian and answer in English.
+// The shown program speaks one language: the main window's own captions on screen, and the
+// message boxes' buttons, which Qt would otherwise name in English whatever the question.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMessageBox>
 #include <string>
 
@@ -21,9 +23,32 @@ std::string shown(const QAbstractButton* button) {
     return button->text().remove(QLatin1Char('&')).toStdString();
 }
 
-class MessageButtonsViewTest : public test::ShownMainWindowTest {};
+class LanguageViewTest : public test::ShownMainWindowTest {};
 
-TEST_F(MessageButtonsViewTest, TheNewPatternQuestionAnswersInTheProgramsLanguage) {
+TEST_F(LanguageViewTest, TheMainWindowsOwnCaptionsShowInTheChosenLanguage) {
+    struct Case {
+        const char* language;
+        const char* centre;
+        const char* header;
+        const char* revenue;
+        const char* headerFrame;
+    };
+    const Case cases[] = {
+        {"eesti.keel", "Keskele", "Päis", "Tulud", "Kava päis"},
+        {"english.keel", "Centre", "Header", "Revenue", "Pattern header"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.language);
+        applyLanguageFile(*app, folder / "language", c.language);
+        qt::FormView::refreshAll();
+        EXPECT_EQ(widget<QAbstractButton>(m->cmdCenter)->text().toStdString(), c.centre);
+        EXPECT_EQ(widget<QAbstractButton>(m->cmdKavaLisainfoShow)->text().toStdString(), c.header);
+        EXPECT_EQ(widget<QLabel>(m->lblKKLabelTulud)->text().toStdString(), c.revenue);
+        EXPECT_EQ(widget<QGroupBox>(m->frmLisaInfo)->title().toStdString(), c.headerFrame);
+    }
+}
+
+TEST_F(LanguageViewTest, TheNewPatternQuestionAnswersInTheProgramsLanguage) {
     struct Case {
         const char* language;
         const char* question;
