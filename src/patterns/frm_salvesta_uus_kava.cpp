@@ -113,7 +113,8 @@ void frmSalvestaUusKava::cmdSave_Click() {
     }
     const FileResult written = savePatternPair(File1.path(), name, kava);
     if (!written) {
-        runtime::showErrorBox(written.number, written.reason, "LUMBRIX: SUB - cmdSave_Click");
+        runtime::showErrorBox(written.number, fileFailureText(m, written),
+                              "LUMBRIX: SUB - cmdSave_Click");
         return;
     }
     saved_ = true;
@@ -132,7 +133,13 @@ void frmSalvestaUusKava::storeAutoName() {
     UserSettings& settings = app_.userSettings();
     if (settings.get(kAutoName, "") == value) return;  // stored already: no write
     const FileResult stored = settings.save(kAutoName, value);
-    if (!stored) runtime::msgBox(stored.reason, mb::kExclamation, kAutoName);
+    if (!stored) {
+        const frmMain& m = main();
+        runtime::msgBox(bilingual(m, "Automaatse nime valikut ei saanud meelde jätta: ",
+                                  "The automatic name choice could not be remembered: ") +
+                            fileFailureText(m, stored),
+                        mb::kExclamation, kAutoName);
+    }
 }
 
 void frmSalvestaUusKava::Dir1_Change() {
