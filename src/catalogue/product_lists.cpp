@@ -2,6 +2,7 @@
 // editor's lists from the profile's list files and saving the editor's list.
 #include "catalogue/product_lists.h"
 
+#include "localisation/message_language.h"
 #include "mainwindow/frm_main.h"
 #include "millsettings/profile_folder.h"
 #include "millsettings/profile_problems.h"
@@ -70,9 +71,9 @@ bool frmMain::Salvesta_tooted(const ListBox& list) {
     // A damaged file is kept beside the list before it is written over.
     const FileResult written = saveSavedListRows(Loendifail, list);
     if (!written) {
-        const VbError e = written.toVbError();
-        runtime::msgBox(std::to_string(e.number()) + kSeparator + e.description(), mb::kCritical,
-                        title);
+        runtime::msgBox(
+            std::to_string(written.number) + kSeparator + fileFailureText(*this, written),
+            mb::kCritical, title);
         return false;
     }
     return true;

@@ -46,7 +46,10 @@ std::string patternNameForReport(const frmMain& m) {
 void loadDialogCaptions(Application& app, Form& dialog, const DialogCaptionTable& table) {
     const frmMain& m = app.window<frmMain>();
     const LanguageFile file(languageFilePath(app, m.lblValitudKeel.caption()));
+    // A file that cannot be read as a whole is named once; the dialog keeps its built-in texts.
+    if (!file.readable()) reportUnreadableLanguageFile(file, messagesInEstonian(m));
     for (const DialogCaptionRow& row : table.rows) {
+        if (row.key && !file.readable()) continue;
         switch (row.kind) {
             case DialogTarget::WindowCaption: {
                 const std::string text = file.caption(table.section, row.key);

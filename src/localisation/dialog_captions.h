@@ -47,7 +47,8 @@ extern const std::span<const DialogCaptionTable* const> kAll;
 // A dialog's Lae_keel: reads its section of the current language file (the main window's
 // lblValitudKeel in the language folder) and puts each row's text on its target; rows without
 // a key copy the main window's caption as it stands. Every row runs; a missing file, section
-// or key shows "0".
+// or key shows "0". A file that cannot be read as a whole is reported and the rows with keys
+// leave their targets' built-in texts.
 void loadDialogCaptions(Application& app, Form& dialog, const DialogCaptionTable& table);
 
 }  // namespace lumbrix

@@ -115,12 +115,13 @@ void frmKeeleValik::cmdOK_Click() {
     startMainWindow();
     if (!saved) {
         const frmMain& m = app_.window<frmMain>();
-        runtime::msgBox(bilingual(m,
-                                  "Keelevalikut ei saanud meelde jätta (" + saved.reason +
-                                      "). Järgmisel käivitamisel küsitakse keelt uuesti.",
-                                  "The language choice could not be remembered (" + saved.reason +
-                                      "). The next start asks again."),
-                        mb::kExclamation);
+        runtime::msgBox(
+            bilingual(m,
+                      "Keelevalikut ei saanud meelde jätta (" + fileFailureText(m, saved) +
+                          "). Järgmisel käivitamisel küsitakse keelt uuesti.",
+                      "The language choice could not be remembered (" + fileFailureText(m, saved) +
+                          "). The next start asks again."),
+            mb::kExclamation);
     }
 }
 

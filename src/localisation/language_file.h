@@ -30,10 +30,26 @@ class LanguageFile {
 
     std::string caption(std::string_view section, std::string_view key) const;
 
+    // False when the file exists but cannot be read as a whole: not text (binary, UTF-16),
+    // larger than the program reads, or refused by the system. Its captions then read "0".
+    bool readable() const { return problem_ == Problem::None; }
+    const std::filesystem::path& path() const { return path_; }
+    // Why the file cannot be read, in Estonian or English.
+    std::string problem(bool estonian) const;
+
   private:
+    enum class Problem { None, NotText, TooLarge, System };
+
     LanguageFile() = default;
     IniDocument document_;
+    std::filesystem::path path_;
+    Problem problem_ = Problem::None;
+    int errorNumber_ = 0;
 };
+
+// Tells the planner once which language file cannot be read and why; the captions keep the
+// texts they have.
+void reportUnreadableLanguageFile(const LanguageFile& file, bool estonian);
 
 // The language file `fileName` (name and extension, no folder) of the installation: an empty
 // name gives the language folder itself, which reads as a missing file.

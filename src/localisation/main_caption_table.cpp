@@ -2,7 +2,9 @@
 #include "localisation/main_caption_table.h"
 
 #include "app/application.h"
+#include "localisation/builtin_captions.h"
 #include "localisation/language_file.h"
+#include "localisation/message_language.h"
 #include "mainwindow/frm_main.h"
 #include "platform/vb_error.h"
 #include "store/frm_main_sub.h"
@@ -112,6 +114,15 @@ const std::array<MainCaptionRow, 85> kMainCaptionTable{{
     {"3d", "lbl3dshowlblJoonepaksuslbl", View3dControl, "lbl3dshowlblJoonepaksus"},
 }};
 
+// Captions of controls that the table above does not name, whose text a key of the file
+// already holds.
+const std::array<MainCaptionRow, 4> kMainFurtherCaptionRows{{
+    {kAR, "lblArvutusedRawmaterialATPEBITDAlbl", MainControl, "lblKKLabelRawATPEBITDA"},
+    {kTH, "optTootedKyljelaud", MainControl, "lblKKLabelKyljelauaOsakaal"},
+    {kTH, "optTootedSeimrilaud", MainControl, "lblKKLabelSeimrilauaOsakaal"},
+    {kTH, "lblTHLabelComment", MainControl, "lblListComment"},
+}};
+
 // Menu items and a button without keys of their own repeat a command that shows the same
 // action elsewhere.
 const std::array<CaptionCopy, 5> kMainCaptionCopies{{
@@ -182,11 +193,21 @@ void applyCaptionRow(Application& app, const MainCaptionRow& row, const std::str
 void applyLanguageFile(Application& app, const std::filesystem::path& folder,
                        const std::string& fileName) {
     const LanguageFile file(folder / fileName);
-    for (const MainCaptionRow& row : kMainCaptionTable)
-        applyCaptionRow(app, row, file.caption(row.section, row.key));
+    const bool estonian = estonianLanguageFile(fileName);
+    if (file.readable()) {
+        for (const MainCaptionRow& row : kMainCaptionTable)
+            applyCaptionRow(app, row, file.caption(row.section, row.key));
+        for (const MainCaptionRow& row : kMainFurtherCaptionRows)
+            applyCaptionRow(app, row, file.caption(row.section, row.key));
+    } else {
+        // A file that cannot be read as a whole leaves every caption with its built-in text;
+        // the planner is told once which file it is and why.
+        reportUnreadableLanguageFile(file, estonian);
+    }
 
     frmMain& m = app.window<frmMain>();
     m.lblValitudKeel.setCaption(fileName);
+    app.desktop().setMessageLanguage(estonian);
     for (const CaptionCopy& copy : kMainCaptionCopies) {
         const std::string text = captionOf(m, copy.source, copy.sourceIsMenu);
         if (copy.targetIsMenu) {
@@ -195,6 +216,7 @@ void applyLanguageFile(Application& app, const std::filesystem::path& folder,
             control(m, copy.target).setCaption(text);
         }
     }
+    applyBilingualCaptions(m, kMainBilingualCaptions, estonian);
 }
 
 }  // namespace lumbrix

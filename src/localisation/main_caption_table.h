@@ -35,6 +35,10 @@ struct MainCaptionRow {
 // at start-up, in the order they are applied. The first row's target loads the main window.
 extern const std::array<MainCaptionRow, 85> kMainCaptionTable;
 
+// Further rows read after the table: controls that the table does not name whose text a key
+// of the file already holds.
+extern const std::array<MainCaptionRow, 4> kMainFurtherCaptionRows;
+
 // The copies made after the table: a main-window menu item or button takes the caption that
 // another one shows by then.
 struct CaptionCopy {
@@ -47,8 +51,11 @@ extern const std::array<CaptionCopy, 5> kMainCaptionCopies;
 
 // Applies the language file `fileName` of `folder` once at start-up: every row of the table in
 // order (the main window loads, hidden, at the first row; the store and the 3D view at theirs),
-// then `lblValitudKeel` takes the file name, then the copies are made. The main window stays
-// hidden on its first tab. A missing file, section or key shows "0"; nothing is reported.
+// then the further rows, then `lblValitudKeel` takes the file name (and the message boxes' buttons
+// its language), then the copies are made, then the window's own two-language captions follow
+// the language. The main window stays hidden on its first tab. A missing file, section or key
+// shows "0"; nothing is reported. A file that cannot be read as a whole (not text, too large,
+// refused by the system) is reported once and the captions keep their built-in texts.
 void applyLanguageFile(Application& app, const std::filesystem::path& folder,
                        const std::string& fileName);
 

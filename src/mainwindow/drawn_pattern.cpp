@@ -27,7 +27,8 @@ void paint(const ControlArray<PictureBox>& boxes, Color colour) {
 }  // namespace
 
 std::string frmMain::zoomCaption() const {
-    return "Zoom: " + FormatNumber(Round(kFullZoomHeight / picBack.scaleHeight(), 1), "0%");
+    return bilingual(*this, "Suurendus: ", "Zoom: ") +
+           FormatNumber(Round(kFullZoomHeight / picBack.scaleHeight(), 1), "0%");
 }
 
 void frmMain::hoverOuterBoard(BoardList which, int index) {
@@ -46,7 +47,7 @@ void frmMain::picsyda_MouseMove(int index) {
     lstSyda.setListIndex(index);
     const std::string sizes = Left(lstSyda.text(), kSizeColumns);
     lblinfo.setCaption(sizes);
-    lblActiveBoard.setCaption("Süda " + std::to_string(index));
+    lblActiveBoard.setCaption(bilingual(*this, "Süda ", "Centre ") + std::to_string(index));
     paint(picsyda, colors::kOrange);
     picsyda[index].setBackColor(colors::kRed);
     for (const auto* boxes : {&picseimeryleval, &picseimerall, &pickylgparem, &pickylgvasak}) {

@@ -184,10 +184,12 @@ void frmMain::layOutControls() {
     // ---- left column: results, each figure on its own row under its caption's name
     frmSaekavaMarginalCaption.setCaption("Results");
     ResultRows results(frmSaekavaMarginalCaption);
-    results.row(lblKKLabelSaepuruValjatulek, "Sawdust, m3", lblvaljatulekpuru);
-    results.row(lblKKLabelPuruOsakaal, "Sawdust, % of log", lblvaljatulekpuruprotsent);
-    results.row(lblKKLabelHakkeValjatulek, "Chips, m3", lblvaljatulekhake);
-    results.row(lblKKLabelHakeOsakaal, "Chips, % of log", lblvaljatulekhakeprotsent);
+    // The language file's sawdust and chips captions head the shares, which the pattern sheet
+    // shows under the same captions; the volumes have captions of the window's own.
+    results.row(lblKKLabelPuruOsakaal, "Sawdust, m3", lblvaljatulekpuru);
+    results.row(lblKKLabelSaepuruValjatulek, "Sawdust, % of log", lblvaljatulekpuruprotsent);
+    results.row(lblKKLabelHakeOsakaal, "Chips, m3", lblvaljatulekhake);
+    results.row(lblKKLabelHakkeValjatulek, "Chips, % of log", lblvaljatulekhakeprotsent);
     results.row(lblKKLabelKoorValjatulek, "Bark, % of log", lblvaljatulekkoorprotsent);
     results.row(lblKKLabelMAt, "Centre boards", lblsydmatosakaal);
     results.row(lblKKLabelKyljelauaOsakaal, "Side boards", lblkyljelauaosakaal);

@@ -84,7 +84,7 @@ void frmKuludeMuutmine::cmdOK_Click() {
     if (!written) {
         runtime::msgBox(bilingual(m, "Kuist tootmismahtu ei saanud salvestada: ",
                                   "The monthly production volume could not be saved: ") +
-                            written.reason,
+                            fileFailureText(m, written),
                         mb::kCritical, "LUMBRIX");
         txtKuineTootmismaht.setFocus();
         return;

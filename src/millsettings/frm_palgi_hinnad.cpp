@@ -312,7 +312,7 @@ void frmPalgiHinnad::cmdTagasi_Click() {
             runtime::msgBox(
                 bilingual(
                     m, "Palgihindu ei saanud salvestada: ", "The log prices could not be saved: ") +
-                    saved.reason +
+                    fileFailureText(m, saved) +
                     bilingual(m, ". Kava jääb alles ja palgihinnad jäävad redaktorisse.",
                               ". The pattern stays open and the log prices stay in the editor."),
                 mb::kCritical, kMessageTitle);

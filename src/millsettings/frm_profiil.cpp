@@ -135,7 +135,12 @@ void frmProfiil::cmdLae_Click() {
     frmMain& m = main();
     if (chkMaaraVaikimisiProfiiliks.value() == checkstate::kChecked) {
         const FileResult saved = app_.userSettings().save(preference::kDefaultProfile, name);
-        if (!saved) runtime::msgBox(saved.reason, mb::kExclamation, preference::kDefaultProfile);
+        if (!saved) {
+            runtime::msgBox(bilingual(m, "Vaikimisi profiili ei saanud meelde jätta: ",
+                                      "The default profile could not be remembered: ") +
+                                fileFailureText(m, saved),
+                            mb::kExclamation, preference::kDefaultProfile);
+        }
     }
     m.lblValitudProfiil.setCaption(name);
     hide();  // gone from the screen before the profile's own messages show

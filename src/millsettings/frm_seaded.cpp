@@ -224,7 +224,7 @@ void frmSeaded::cmdSalvesta_Click() {
         // Nothing changed anywhere: the planner's entries stay for another try.
         runtime::msgBox(
             bilingual(m, "Seadeid ei saanud salvestada: ", "The settings could not be saved: ") +
-                written.reason,
+                fileFailureText(m, written),
             mb::kCritical);
         return;
     }
@@ -240,7 +240,7 @@ void frmSeaded::cmdSalvesta_Click() {
     if (!preference) {
         runtime::msgBox(bilingual(m, "Keelevaliku seadet ei saanud salvestada: ",
                                   "The language choice setting could not be saved: ") +
-                            preference.reason,
+                            fileFailureText(m, preference),
                         mb::kExclamation);
     }
     // The figures on screen follow the new settings; without centre boards there is nothing

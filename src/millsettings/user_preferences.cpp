@@ -28,6 +28,8 @@ void frmMain::Lae_registriseaded() {
 
     lblValitudKeel.setCaption(
         settings.get(preference::kDefaultLanguage, preference::kDefaultLanguageDefault));
+    // The boxes shown until the language file is applied answer in this language too.
+    app().desktop().setMessageLanguage(messagesInEstonian(*this));
 
     if (start.replaced()) {
         runtime::msgBox(bilingual(*this, start.estonian, start.english), mb::kExclamation);

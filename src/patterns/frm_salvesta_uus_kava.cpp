@@ -124,7 +124,7 @@ void frmSalvestaUusKava::cmdSave_Click() {
     }
     const FileResult written = savePatternPair(File1.path(), name, kava);
     if (!written) {
-        reportFailedSave(written.number, written.reason);
+        reportFailedSave(written.number, fileFailureText(m, written));
         return;
     }
     saved_ = true;
@@ -147,7 +147,13 @@ void frmSalvestaUusKava::storeAutoName() {
     UserSettings& settings = app_.userSettings();
     if (settings.get(kAutoName, "") == value) return;  // stored already: no write
     const FileResult stored = settings.save(kAutoName, value);
-    if (!stored) runtime::msgBox(stored.reason, mb::kExclamation, kAutoName);
+    if (!stored) {
+        const frmMain& m = main();
+        runtime::msgBox(bilingual(m, "Automaatse nime valikut ei saanud meelde jätta: ",
+                                  "The automatic name choice could not be remembered: ") +
+                            fileFailureText(m, stored),
+                        mb::kExclamation, kAutoName);
+    }
 }
 
 void frmSalvestaUusKava::Dir1_Change() {

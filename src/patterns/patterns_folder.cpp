@@ -5,6 +5,7 @@
 #include "app/application.h"
 #include "localisation/message_language.h"
 #include "mainwindow/frm_main.h"
+#include "platform/atomic_file.h"
 #include "platform/event_runtime.h"
 #include "platform/vb_error.h"
 
@@ -25,9 +26,14 @@ bool offerToCreatePatternsFolder(frmMain& main, const std::string& question) {
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (ec) {
-        runtime::showErrorBox(vberr::kPathFileAccessError,
-                              "Cannot create " + folder.string() + ": " + ec.message(),
-                              "Uus kaust?");
+        const int number = ec == std::errc::permission_denied    ? vberr::kPermissionDenied
+                           : ec == std::errc::no_space_on_device ? vberr::kDiskFull
+                                                                 : vberr::kPathFileAccessError;
+        runtime::showErrorBox(
+            number,
+            bilingual(main, "Kausta ei saa luua: ", "Cannot create the folder: ") +
+                fileFailureText(main, FileResult::failure(number, folder, "")),
+            "Uus kaust?");
         return false;
     }
     return true;

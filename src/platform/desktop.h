@@ -49,6 +49,9 @@ class Desktop {
     // Shows a message box and returns the button pressed. `title` is never empty here:
     // the caller puts in the application's title when a box names none.
     virtual MsgResult messageBox(const std::string& text, int style, const std::string& title) = 0;
+    // The language of the message boxes' buttons from now on (the program's current language:
+    // Estonian, or English). A desktop whose buttons carry no words of their own ignores it.
+    virtual void setMessageLanguage(bool estonian) { (void)estonian; }
 
     // Runs a nested loop while `form` is shown modally; returns once it is hidden or unloaded.
     virtual void runModal(Form& form, Form* owner) = 0;

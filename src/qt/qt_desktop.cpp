@@ -1,5 +1,6 @@
 #include "qt/qt_desktop.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
@@ -97,6 +98,28 @@ MsgResult resultOf(QMessageBox::StandardButton button) {
     }
 }
 
+// The words on a box's buttons, with the access keys Qt gives them. Qt brings no Estonian
+// texts of its own, so the program names every button it uses in both languages.
+QString buttonText(QMessageBox::StandardButton button, bool estonian) {
+    switch (button) {
+        case QMessageBox::Yes:
+            return estonian ? QStringLiteral("&Jah") : QStringLiteral("&Yes");
+        case QMessageBox::No:
+            return estonian ? QStringLiteral("&Ei") : QStringLiteral("&No");
+        case QMessageBox::Cancel:
+            return estonian ? QStringLiteral("Loobu") : QStringLiteral("Cancel");
+        case QMessageBox::Abort:
+            return estonian ? QStringLiteral("&Katkesta") : QStringLiteral("&Abort");
+        case QMessageBox::Retry:
+            return estonian ? QStringLiteral("&Proovi uuesti") : QStringLiteral("&Retry");
+        case QMessageBox::Ignore:
+            return estonian ? QStringLiteral("&Eira") : QStringLiteral("&Ignore");
+        case QMessageBox::Ok:
+        default:
+            return QStringLiteral("OK");
+    }
+}
+
 // A box, menu or modal window opened inside a handler stands over the windows as the
 // handler has left them so far, not as they were before the handler ran.
 void showModelsAsTheyStand() {
@@ -137,6 +160,10 @@ QtDesktop::~QtDesktop() {
 MsgResult QtDesktop::messageBox(const std::string& text, int style, const std::string& title) {
     showModelsAsTheyStand();
     QMessageBox box(iconOf(style), toQ(title), toQ(text), buttonsOf(style), activeParent());
+    for (QAbstractButton* button : box.buttons()) {
+        const QMessageBox::StandardButton which = box.standardButton(button);
+        button->setText(buttonText(which, estonianButtons_));
+    }
     // The first button is the default one, as on the original desktop.
     box.setDefaultButton(defaultButtonOf(style));
     box.exec();

@@ -39,6 +39,7 @@ class QtDesktop : public Desktop {
 
     // Desktop
     MsgResult messageBox(const std::string& text, int style, const std::string& title) override;
+    void setMessageLanguage(bool estonian) override { estonianButtons_ = estonian; }
     void runModal(Form& form, Form* owner) override;
     void windowShown(Form& form) override;
     void windowHidden(Form& form) override;
@@ -73,6 +74,7 @@ class QtDesktop : public Desktop {
     std::unordered_map<Timer*, ArmedTimer> timers_;
     std::unique_ptr<QPrinter> printer_;
     std::function<void()> onLastWindowClosed_;
+    bool estonianButtons_ = false;
 };
 
 }  // namespace lumbrix::qt

@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "calculation/frm_soovita.h"
 #include "localisation/language_file.h"
+#include "localisation/main_caption_table.h"
 #include "localisation_fixture.h"
 #include "mainwindow/frm_main.h"
 #include "millsettings/frm_palgi_hinnad.h"
@@ -88,13 +90,63 @@ class DialogCaptionsTest : public LocalisationTest {
     }
 };
 
-TEST_F(DialogCaptionsTest, EveryTablePutsEveryTextOnItsTarget) {
-    main().cmdMuudaDim.setCaption("Muuda");
-    main().mnuProgramExit.setCaption("Välju");
-    for (const DialogCaptionTable* table : dialogcaptions::kAll) {
-        TableDialog dialog(*table);
-        loadDialogCaptions(*app, dialog, *table);
-        expectEveryRowShown(dialog, *table);
+// Each dialog, loaded with a shipped file, shows on each control the text written here by hand
+// for it: a row that puts its text on the wrong control or reads the wrong key shows another.
+TEST_F(DialogCaptionsTest, TheShippedFilesPutEachTextOnItsControl) {
+    folder.copyShippedData();
+    struct Case {
+        const char* control;  // "" for the window's own caption
+        const char* english;
+        const char* estonian;
+    };
+    struct Dialog {
+        std::function<Form&()> load;
+        std::vector<Case> cases;
+    };
+    const std::vector<Dialog> dialogs = {
+        {[this]() -> Form& { return app->window<frmSeaded>(); },
+         {{"", "LUMBRIX - Settings", "LUMBRIX - Seaded"},
+          {"cmdOK", "Close", "Sulge"},
+          {"cmdSalvesta", "Save", "Salvesta"},
+          {"lblSeadedLabelAmordikulu", "Depreciation, EUR/m3", "Amortisatsioon, EUR/m3"},
+          {"lblKuisedAmordikuludKokkuCaption", "Monthly depreciation, EUR",
+           "Amortisatsioon kuus, EUR"},
+          {"cmdLogPrice", "Log prices", "Palgihinnad"}}},
+        {[this]() -> Form& { return app->window<frmPalgiHinnad>(); },
+         {{"", "LUMBRIX - Log prices", "LUMBRIX - Palgihinnad"},
+          {"cmdTagasi", "Exit", "Välju"},
+          {"cmdMuuda", "Change", "Muuda"},
+          {"lblPalgihinnadLabelPalgiTasku", "Log pocket", "Palgitasku"}}},
+        {[this]() -> Form& { return app->window<frmArvutused>(); },
+         {{"", "LUMBRIX - Calculations", "LUMBRIX - Arvutused"},
+          {"lblArvutusedlblAmortkulu", "Depreciation, EUR/m3", "Amortisatsioon, EUR/m3"},
+          {"lblSaekavanimi", "  UNNAMED", "  NIMETU"}}},
+        {[this]() -> Form& { return app->window<frmProfiil>(); },
+         {{"", "Profiles", "Profiilid"}, {"cmdLae", "Load", "Lae"}}},
+        {[this]() -> Form& { return app->window<frmAvaKava>(); },
+         {{"", "LUMBRIX - Open pattern", "LUMBRIX - Ava saekava"},
+          {"cmdTyhista", "Cancel", "Tühista"}}},
+        {[this]() -> Form& { return app->window<frmSalvestaUusKava>(); },
+         {{"cmdSave", "Save", "Salvesta"}, {"cmdTagasi", "Back", "Tagasi"}}},
+        {[this]() -> Form& { return app->window<frmSoovita>(); },
+         {{"", "LUMBRIX - Material suggestion", "LUMBRIX - Materjali soovitamine"},
+          {"cmdJoonistaKava", "&Show pattern", "&Näita kava"}}},
+    };
+    for (const char* language : {"english.keel", "eesti.keel"}) {
+        const bool english = std::string(language) == "english.keel";
+        app = std::make_unique<Application>(desktop, folder.path());
+        applyLanguageFile(*app, folder / "language", language);
+        for (const Dialog& d : dialogs) {
+            Form& dialog = d.load();
+            for (const Case& c : d.cases) {
+                const std::string shown = *c.control == '\0'
+                                              ? dialog.caption()
+                                              : dialog.findControl(c.control)->caption();
+                EXPECT_EQ(shown, english ? c.english : c.estonian)
+                    << language << " " << dialog.name() << "." << c.control;
+            }
+            dialog.unload();
+        }
     }
 }
 
@@ -133,6 +185,19 @@ TEST_F(DialogCaptionsTest, TheReportNamesAnUnnamedPatternInTheMessageLanguage) {
         EXPECT_EQ(dialog.findControl("lblSaekavanimi")->caption(), c.shown) << c.language;
         EXPECT_EQ(dialog.caption(), "0") << "the report's caption has no prefix";
     }
+}
+
+TEST_F(DialogCaptionsTest, AnUnreadableFileIsNamedAndTheDialogKeepsItsOwnTexts) {
+    writeLanguage("binary.keel", std::string("[SE]\0\0\x01cmdOKCaption=x\n", 24));
+    main().lblValitudKeel.setCaption("binary.keel");
+    desktop.expectMessage(MsgResult::Ok);
+    frmSeaded& settings = app->window<frmSeaded>();
+    ASSERT_EQ(desktop.messages().size(), 1u);
+    EXPECT_NE(desktop.lastMessage().text.find("binary.keel"), std::string::npos);
+    EXPECT_EQ(settings.cmdLogPrice.caption(), main().cmdPalgiHinnad.caption());
+    for (const DialogCaptionRow& row : dialogcaptions::kSeaded.rows)
+        EXPECT_NE(shownOn(settings, row), "0") << row.target;
+    EXPECT_NE(settings.caption(), "LUMBRIX - 0");
 }
 
 // Every dialog loads its captions as it loads.

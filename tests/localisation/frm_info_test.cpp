@@ -56,11 +56,5 @@ TEST_F(InfoBoxTest, ShowsItsTextsInTheCurrentLanguageAndChangesNothing) {
     }
 }
 
-TEST(InfoVersionLine, PrefixMajorPointMinor) {
-    EXPECT_EQ(infoVersionLine(false, 3, 0), "Version: 3.0");
-    EXPECT_EQ(infoVersionLine(true, 3, 12), "Versioon: 3.12");
-    EXPECT_EQ(infoVersionLine(false, 10, 5), "Version: 10.5");
-}
-
 }  // namespace
 }  // namespace lumbrix

@@ -165,5 +165,47 @@ TEST_F(CaptionTableTest, MessagesAreEstonianOnlyForEestiKeelExactly) {
     }
 }
 
+// A language file that cannot be read as a whole is named once, with its reason in the language
+// it stands for, and the captions keep their built-in texts instead of showing "0".
+TEST_F(CaptionTableTest, AnUnreadableFileIsNamedOnceAndTheCaptionsKeepTheirTexts) {
+    std::string utf16 = "\xff\xfe";
+    for (char ch : std::string("[KK]\r\ncmdSobita=Sobita\r\n")) {
+        utf16 += ch;
+        utf16 += '\0';
+    }
+    struct Case {
+        const char* name;
+        std::string bytes;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"eesti.keel", utf16, "binaarne või UTF-16"},
+        {"english.keel", std::string("[KK]\0\x01\x02cmdSobita=x\n", 18), "binary or UTF-16"},
+        {"english.keel", "[KK]\ncmdSobita=" + std::string(16u * 1024 * 1024, 'x') + "\n",
+         "larger than 16 MB"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reason);
+        app = std::make_unique<Application>(desktop, folder.path());
+        writeLanguage(c.name, c.bytes);
+        desktop.clearMessages();
+        desktop.expectMessage(MsgResult::Ok);
+        apply(c.name);
+        ASSERT_EQ(desktop.messages().size(), 1u);
+        EXPECT_NE(desktop.lastMessage().text.find((folder / "language" / c.name).string()),
+                  std::string::npos);
+        EXPECT_NE(desktop.lastMessage().text.find(c.reason), std::string::npos);
+        frmMain& m = app->window<frmMain>();
+        EXPECT_EQ(m.lblValitudKeel.caption(), c.name);
+        for (const MainCaptionRow& row : kMainCaptionTable) {
+            if (row.kind == CaptionTarget::StoreField || row.kind == CaptionTarget::View3dControl)
+                continue;
+            for (const std::string& shown : shownOn(*app, row))
+                EXPECT_NE(shown, "0") << row.key;
+        }
+        EXPECT_EQ(m.cmdSobita.caption(), "Fit");  // the window's own text
+    }
+}
+
 }  // namespace
 }  // namespace lumbrix

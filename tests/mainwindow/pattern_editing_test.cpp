@@ -107,7 +107,7 @@ TEST_F(PatternEditing, AutomaticFitFollowsTheModeAndHoveringABoardHighlightsIt) 
     m.picsyda[2].MouseMove.raise(0, 0, 1, 1);
     EXPECT_EQ(m.lstSyda.listIndex(), 2);
     EXPECT_EQ(m.lblinfo.caption(), m.lstSyda.list(2).substr(0, 29));
-    EXPECT_EQ(m.lblActiveBoard.caption(), "Süda 2");
+    EXPECT_EQ(m.lblActiveBoard.caption(), "Centre 2");
     EXPECT_EQ(m.picsyda[2].backColor(), colors::kRed);
     EXPECT_EQ(m.picsyda[0].backColor(), colors::kOrange);
     EXPECT_EQ(m.picsyda[2].toolTipText(), m.lblinfo.caption());
