@@ -1,7 +1,10 @@
 #include "localisation/message_language.h"
 
+#include <optional>
+
 #include "mainwindow/frm_main.h"
 #include "platform/atomic_file.h"
+#include "platform/estonian_file_reasons.h"
 #include "platform/file_reports.h"
 
 namespace lumbrix {
@@ -15,8 +18,18 @@ bool estonianLanguageFile(const std::string& fileName) {
 }
 
 std::string fileFailureText(const frmMain& main, const FileResult& failure) {
-    const std::string reason = fileFailureReason(failure.number, messagesInEstonian(main));
-    if (failure.path.empty()) return reason;
+    const bool estonian = messagesInEstonian(main);
+    // The English reason is the failure's own text: it names the file and keeps the system's
+    // words ("Read-only file system"). In Estonian the same reason is told in Estonian.
+    if (!estonian && !failure.reason.empty()) return failure.reason;
+    const std::optional<std::string> known =
+        estonian ? estonianFileReason(failure.reason) : std::nullopt;
+    const std::string reason = known ? *known : fileFailureReason(failure.number, estonian);
+    // A reason about the file names it; one about a typed name (a refused pattern name) does
+    // not need the path it would have made.
+    const bool aboutTheFile =
+        failure.reason.empty() || failure.reason.find(failure.path.string()) != std::string::npos;
+    if (failure.path.empty() || !aboutTheFile) return reason;
     return failure.path.string() + ": " + reason;
 }
 

@@ -1,5 +1,5 @@
 // A file that cannot be written is reported in the program's language, with the program's own
-// words for the reason: the system's reasons ("Permission denied") are English only.
+// words for the reason in Estonian: the system's reasons ("Permission denied") are English only.
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -45,7 +45,10 @@ TEST_F(FileMessagesTest, AFailedSaveIsReportedInTheProgramsLanguage) {
     const Case cases[] = {
         {"eesti.keel", EACCES, "juurdepääs on keelatud", "Permission denied"},
         {"eesti.keel", ENOSPC, "kettal ei ole ruumi", "No space left on device"},
-        {"english.keel", EACCES, "access is denied", "Permission denied"},
+        {"eesti.keel", EROFS, "failisüsteem on ainult lugemiseks", "Read-only file system"},
+        // An English program keeps the system's own words, which name the failure exactly.
+        {"english.keel", EACCES, "Permission denied", nullptr},
+        {"english.keel", EROFS, "Read-only file system", nullptr},
     };
     const std::function<void(Application&)> saves[] = {
         [](Application& app) {
@@ -81,7 +84,9 @@ TEST_F(FileMessagesTest, AFailedSaveIsReportedInTheProgramsLanguage) {
             ASSERT_EQ(desktop.messages().size(), 1u);
             const std::string& text = desktop.lastMessage().text;
             EXPECT_NE(text.find(c.reason), std::string::npos) << text;
-            EXPECT_EQ(text.find(c.systemReason), std::string::npos) << text;
+            if (c.systemReason) {
+                EXPECT_EQ(text.find(c.systemReason), std::string::npos) << text;
+            }
             EXPECT_NE(text.find(folder.path().string()), std::string::npos) << text;
         }
     }
