@@ -65,6 +65,18 @@ void LabelView::refreshContent() {
     if (wordWrap() != label_.wordWrap()) setWordWrap(label_.wordWrap());
     const int frame = label_.bordered() ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame;
     if (frameStyle() != frame) setFrameStyle(frame);
+    keepTextOffTheBorder();
+}
+
+void LabelView::keepTextOffTheBorder() {
+    // A bordered label keeps half an "x" between its border and its text on the side the text
+    // is aligned to, and none above it: the label's own indent would take that room from the
+    // top as well and cut letters that reach below the line ("_", "g") at the bottom.
+    if (indent() != 0) setIndent(0);
+    const int half = label_.bordered() ? fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 : 0;
+    const Alignment a = label_.alignment();
+    const QMargins margins(a == Alignment::Left ? half : 0, 0, a == Alignment::Right ? half : 0, 0);
+    if (contentsMargins() != margins) setContentsMargins(margins);
 }
 
 FrameView::FrameView(Frame& model, FormView& host, QWidget* parent)

@@ -19,6 +19,8 @@ class LabelView : public QLabel, public ControlView {
     void refreshContent() override;
 
   private:
+    void keepTextOffTheBorder();
+
     Label& label_;
 };
 
