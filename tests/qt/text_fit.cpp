@@ -66,6 +66,19 @@ QRect labelTextRect(const QLabel& label) {
     return r;
 }
 
+// How far below the top of a label's text rectangle the ink of its last line reaches, with
+// room for the font's descent.
+int labelTextHeight(const QFontMetrics& fm, const QString& text) {
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    int bottom = 0;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const int baseline = static_cast<int>(i) * fm.lineSpacing() + fm.ascent();
+        const QRect ink = fm.tightBoundingRect(lines[i].isEmpty() ? QStringLiteral(" ") : lines[i]);
+        bottom = std::max({bottom, baseline + ink.bottom() + 1, baseline + fm.descent() - 1});
+    }
+    return bottom;
+}
+
 // Why a label's text is not whole, or empty when it is: each of its lines must fit the width
 // (a longer one is wrapped or cut), and the ink of every line must lie within the height.
 std::string labelProblem(const QLabel& label) {
@@ -75,19 +88,42 @@ std::string labelProblem(const QLabel& label) {
     const QRect r = labelTextRect(label);
     const int width = widestLine(fm, text);
     if (width > r.width()) return "needs " + px(width) + " of width, has " + px(r.width());
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    int inkTop = 0;
-    int inkBottom = 0;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const int baseline = static_cast<int>(i) * fm.lineSpacing() + fm.ascent();
-        const QRect ink = fm.tightBoundingRect(lines[i].isEmpty() ? QStringLiteral(" ") : lines[i]);
-        if (i == 0) inkTop = std::min(0, baseline + ink.top());
-        inkBottom = std::max(inkBottom, baseline + ink.bottom() + 1);
-        inkBottom = std::max(inkBottom, baseline + fm.descent() - 1);
+    const int height = labelTextHeight(fm, text);
+    if (height > r.height()) return "needs " + px(height) + " of height, has " + px(r.height());
+    return {};
+}
+
+// The part of a label that its text covers.
+QRect labelTextArea(const QLabel& label) {
+    const QFontMetrics fm(label.font());
+    const QRect r = labelTextRect(label);
+    const int width = widestLine(fm, label.text());
+    int left = r.left();
+    if (label.alignment() & Qt::AlignRight) left = r.right() + 1 - width;
+    if (label.alignment() & Qt::AlignHCenter) left = r.left() + (r.width() - width) / 2;
+    return {left, r.top(), width, labelTextHeight(fm, label.text())};
+}
+
+// The name of the control whose widget is `holder`, or "the window".
+std::string holderName(const qt::FormView& view, const QWidget* holder) {
+    for (const Control* c : view.form().controls()) {
+        if (view.widgetOf(*c) == holder) return nameOf(*c);
     }
-    (void)inkTop;
-    const int room = r.height();
-    if (inkBottom > room) return "needs " + px(inkBottom) + " of height, has " + px(room);
+    return "the window";
+}
+
+// Why the text area `area` of `w` is not all on screen: a frame or the window that holds the
+// widget cuts it off.
+std::string outsideProblem(const qt::FormView& view, const QWidget* w, QRect area) {
+    for (const QWidget* p = w; p && p != view.surface(); p = p->parentWidget()) {
+        const QWidget* holder = p->parentWidget();
+        if (!holder) break;
+        area.translate(p->pos());
+        if (!holder->rect().contains(area))
+            return "reaches out of " + holderName(view, holder) + " (" + px(area.right() + 1) +
+                   " of " + px(holder->width()) + " wide, " + px(area.bottom() + 1) + " of " +
+                   px(holder->height()) + " high)";
+    }
     return {};
 }
 
@@ -170,9 +206,11 @@ std::vector<CutText> cutTexts(const qt::FormView& view) {
         if (!w || !w->isVisibleTo(const_cast<qt::FormView*>(&view))) continue;
         std::string why;
         QString text;
+        QRect area = w->rect();
         if (const auto* label = qobject_cast<const QLabel*>(w)) {
             text = label->text();
             why = labelProblem(*label);
+            area = labelTextArea(*label);
         } else if (const auto* button = qobject_cast<const QPushButton*>(w)) {
             text = button->text();
             why = buttonProblem(*button);
@@ -188,6 +226,7 @@ std::vector<CutText> cutTexts(const qt::FormView& view) {
         } else if (const auto* tabs = qobject_cast<const QTabWidget*>(w)) {
             checkTabs(*tabs, nameOf(*c), cut);
         }
+        if (why.empty() && !text.isEmpty()) why = outsideProblem(view, w, area);
         if (!why.empty()) cut.push_back({nameOf(*c), text.toStdString(), why});
     }
     return cut;

@@ -46,6 +46,7 @@ std::string boardRow(const char* nominal, const char* sawing, double volume, con
 // The longest figure a result label shows: a plain number of 15 significant digits below 1,
 // with its sign.
 constexpr const char* kLongestFigure = "-0.123456789012345";
+constexpr const char* kLongMoney = "-1234.56";
 // A long pattern name as the save dialog proposes it, with underscores below the line.
 constexpr const char* kLongName = "LUMBRIX_400_32.000x100.00 _8ex";
 
@@ -105,6 +106,20 @@ class TextFit : public ::testing::TestWithParam<const char*> {
         qt::FormView::refreshAll();
         return test::describe(form.name() + " (" + GetParam() + ")",
                               test::cutTexts(*window->view()));
+    }
+    // Every figure the window shows, in a field or a right-aligned label, as long as a money
+    // figure gets: four digits, two decimals and a sign.
+    static void lengthenFigures(Form& form) {
+        for (Control* c : form.controls()) {
+            if (auto* field = dynamic_cast<TextBox*>(c);
+                field && !field->multiLine() && !field->text().empty()) {
+                field->setText(kLongMoney);
+            } else if (auto* label = dynamic_cast<Label*>(c);
+                       label && label->alignment() == Alignment::Right &&
+                       !label->caption().empty()) {
+                label->setCaption(kLongMoney);
+            }
+        }
     }
     template <class W>
     std::string dialogOffenders() {
@@ -200,8 +215,22 @@ TEST_P(TextFit, TheCalculationsReportShowsEveryCaptionAndFigureWhole) {
     expectWhole(dialogOffenders<frmArvutused>());
 }
 
+TEST_P(TextFit, TheCalculationsReportShowsLongFiguresWhole) {
+    frmArvutused& report = app->window<frmArvutused>();
+    lengthenFigures(report);
+    expectWhole(offenders(report));
+    report.unload();
+}
+
 TEST_P(TextFit, TheSheetPreviewShowsEveryCaptionFigureAndNameWhole) {
     expectWhole(dialogOffenders<frmPrintPreview>());
+}
+
+TEST_P(TextFit, TheSheetPreviewShowsLongFiguresWhole) {
+    frmPrintPreview& sheet = app->window<frmPrintPreview>();
+    lengthenFigures(sheet);
+    expectWhole(offenders(sheet));
+    sheet.unload();
 }
 
 TEST_P(TextFit, TheSuggestionDialogShowsEveryCaptionWhole) {
