@@ -19,7 +19,7 @@ class LabelView : public QLabel, public ControlView {
     void refreshContent() override;
 
   private:
-    void keepTextOffTheBorder();
+    Qt::Alignment verticalAlignment() const;
 
     Label& label_;
 };

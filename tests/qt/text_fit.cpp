@@ -66,42 +66,47 @@ QRect labelTextRect(const QLabel& label) {
     return r;
 }
 
-// How far below the top of a label's text rectangle the ink of its last line reaches, with
-// room for the font's descent.
-int labelTextHeight(const QFontMetrics& fm, const QString& text) {
+// How far below the top of a label's text block the ink of its last line reaches, with room
+// for the font's descent.
+int labelInkBottom(const QFontMetrics& fm, const QString& text) {
     const QStringList lines = text.split(QLatin1Char('\n'));
-    int bottom = 0;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const int baseline = static_cast<int>(i) * fm.lineSpacing() + fm.ascent();
-        const QRect ink = fm.tightBoundingRect(lines[i].isEmpty() ? QStringLiteral(" ") : lines[i]);
-        bottom = std::max({bottom, baseline + ink.bottom() + 1, baseline + fm.descent() - 1});
-    }
-    return bottom;
+    const QString last = lines.back().isEmpty() ? QStringLiteral(" ") : lines.back();
+    const int baseline = static_cast<int>(lines.size() - 1) * fm.lineSpacing() + fm.ascent();
+    return std::max(baseline + fm.tightBoundingRect(last).bottom() + 1,
+                    baseline + fm.descent() - 1);
+}
+
+// The part of a label that its text covers, from the top of its first line to the ink of its
+// last, where the label draws it.
+QRect labelTextArea(const QLabel& label) {
+    const QFontMetrics fm(label.font());
+    const QString text = label.text();
+    const QRect r = labelTextRect(label);
+    const int width = widestLine(fm, text);
+    const Qt::Alignment a = label.alignment();
+    int left = r.left();
+    if (a & Qt::AlignRight) left = r.right() + 1 - width;
+    if (a & Qt::AlignHCenter) left = r.left() + (r.width() - width) / 2;
+    const int block =
+        static_cast<int>(text.count(QLatin1Char('\n'))) * fm.lineSpacing() + fm.height();
+    int top = r.top();
+    if (a & Qt::AlignVCenter) top = r.top() + (r.height() - block) / 2;
+    if (a & Qt::AlignBottom) top = r.bottom() + 1 - block;
+    return {left, top, width, labelInkBottom(fm, text)};
 }
 
 // Why a label's text is not whole, or empty when it is: each of its lines must fit the width
 // (a longer one is wrapped or cut), and the ink of every line must lie within the height.
 std::string labelProblem(const QLabel& label) {
-    const QString text = label.text();
-    if (text.isEmpty()) return {};
-    const QFontMetrics fm(label.font());
+    if (label.text().isEmpty()) return {};
     const QRect r = labelTextRect(label);
-    const int width = widestLine(fm, text);
-    if (width > r.width()) return "needs " + px(width) + " of width, has " + px(r.width());
-    const int height = labelTextHeight(fm, text);
-    if (height > r.height()) return "needs " + px(height) + " of height, has " + px(r.height());
+    const QRect text = labelTextArea(label);
+    if (text.width() > r.width())
+        return "needs " + px(text.width()) + " of width, has " + px(r.width());
+    if (text.top() < r.top() || text.bottom() > r.bottom())
+        return "needs " + px(text.height()) + " of height, has " + px(r.height()) +
+               (text.top() < r.top() ? " (cut at the top)" : " (cut at the bottom)");
     return {};
-}
-
-// The part of a label that its text covers.
-QRect labelTextArea(const QLabel& label) {
-    const QFontMetrics fm(label.font());
-    const QRect r = labelTextRect(label);
-    const int width = widestLine(fm, label.text());
-    int left = r.left();
-    if (label.alignment() & Qt::AlignRight) left = r.right() + 1 - width;
-    if (label.alignment() & Qt::AlignHCenter) left = r.left() + (r.width() - width) / 2;
-    return {left, r.top(), width, labelTextHeight(fm, label.text())};
 }
 
 // The name of the control whose widget is `holder`, or "the window".
