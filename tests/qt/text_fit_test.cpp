@@ -5,10 +5,19 @@
 // A failure lists every offender by window, control and text.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/application.h"
 #include "calculation/frm_soovita.h"
@@ -49,6 +58,31 @@ constexpr const char* kLongestFigure = "-0.123456789012345";
 constexpr const char* kLongMoney = "-1234.56";
 // A long pattern name as the save dialog proposes it, with underscores below the line.
 constexpr const char* kLongName = "LUMBRIX_400_32.000x100.00 _8ex";
+
+// The text of a PDF file as the distribution's PDF text tool reads it, laid out as printed.
+std::string pdfText(const QString& file) {
+    const std::string command = "pdftotext -layout '" + file.toStdString() + "' - 2>&1";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(command.c_str(), "r"), ::pclose);
+    std::string text;
+    std::array<char, 4096> buffer{};
+    while (pipe && std::fgets(buffer.data(), buffer.size(), pipe.get()))
+        text += buffer.data();
+    // The PDF joins "f" and "i" (or "l") into one ligature glyph.
+    for (const auto& [ligature, letters] :
+         {std::pair{"\xEF\xAC\x81", "fi"}, {"\xEF\xAC\x82", "fl"}}) {
+        for (auto at = text.find(ligature); at != std::string::npos; at = text.find(ligature, at))
+            text.replace(at, 3, letters);
+    }
+    return text;
+}
+
+// True when the control and every frame that holds it are visible.
+bool shown(const Control& c) {
+    for (const Control* at = &c; at; at = at->container()) {
+        if (!at->visible()) return false;
+    }
+    return true;
+}
 
 // Fails with the list of offenders, one a line.
 void expectWhole(const std::string& offenders) {
@@ -224,6 +258,32 @@ TEST_P(TextFit, TheCalculationsReportShowsLongFiguresWhole) {
 
 TEST_P(TextFit, TheSheetPreviewShowsEveryCaptionFigureAndNameWhole) {
     expectWhole(dialogOffenders<frmPrintPreview>());
+}
+
+TEST_P(TextFit, ThePrintedSheetCarriesEveryCaptionAndNameOnOneLine) {
+    frmPrintPreview& sheet = app->window<frmPrintPreview>();
+    std::vector<std::string> captions;
+    for (const Control* c : sheet.controls()) {
+        const auto* label = dynamic_cast<const Label*>(c);
+        if (label && shown(*label) && !label->caption().empty())
+            captions.push_back(label->caption());
+    }
+    ASSERT_FALSE(captions.empty());
+    QTemporaryDir dir;
+    const QString file = dir.filePath("sheet.pdf");
+    desktop->printer().setOutputFormat(QPrinter::PdfFormat);
+    desktop->printer().setOutputFileName(file);
+    QTimer::singleShot(0, [] {
+        if (auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) d->accept();
+    });
+    sheet.cmdPrindi.press();
+    const std::string paper = pdfText(file);
+    ASSERT_FALSE(paper.empty());
+    std::string missing;
+    for (const std::string& caption : captions) {
+        if (paper.find(caption) == std::string::npos) missing += "\"" + caption + "\"\n";
+    }
+    EXPECT_TRUE(missing.empty()) << "Not whole on one line of the paper:\n" << missing << paper;
 }
 
 TEST_P(TextFit, TheSheetPreviewShowsLongFiguresWhole) {
