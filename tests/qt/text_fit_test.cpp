@@ -155,6 +155,34 @@ class TextFit : public ::testing::TestWithParam<const char*> {
             }
         }
     }
+    // Prints `form` to PDF with its print button; every caption of its shown labels is found
+    // whole on one line of the paper.
+    void expectOnPaper(Form& form, CommandButton& print) {
+        std::vector<std::string> captions;
+        for (const Control* c : form.controls()) {
+            const auto* label = dynamic_cast<const Label*>(c);
+            if (label && shown(*label) && !label->caption().empty())
+                captions.push_back(label->caption());
+        }
+        ASSERT_FALSE(captions.empty());
+        QTemporaryDir dir;
+        const QString file = dir.filePath("page.pdf");
+        desktop->printer().setOutputFormat(QPrinter::PdfFormat);
+        desktop->printer().setOutputFileName(file);
+        QTimer::singleShot(0, [] {
+            if (auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget()))
+                d->accept();
+        });
+        print.press();
+        const std::string paper = pdfText(file);
+        ASSERT_FALSE(paper.empty());
+        std::string missing;
+        for (const std::string& caption : captions) {
+            if (paper.find(caption) == std::string::npos) missing += "\"" + caption + "\"\n";
+        }
+        EXPECT_TRUE(missing.empty()) << form.name() << ": not whole on one line of the paper:\n"
+                                     << missing << paper;
+    }
     template <class W>
     std::string dialogOffenders() {
         W& dialog = app->window<W>();
@@ -262,28 +290,13 @@ TEST_P(TextFit, TheSheetPreviewShowsEveryCaptionFigureAndNameWhole) {
 
 TEST_P(TextFit, ThePrintedSheetCarriesEveryCaptionAndNameOnOneLine) {
     frmPrintPreview& sheet = app->window<frmPrintPreview>();
-    std::vector<std::string> captions;
-    for (const Control* c : sheet.controls()) {
-        const auto* label = dynamic_cast<const Label*>(c);
-        if (label && shown(*label) && !label->caption().empty())
-            captions.push_back(label->caption());
-    }
-    ASSERT_FALSE(captions.empty());
-    QTemporaryDir dir;
-    const QString file = dir.filePath("sheet.pdf");
-    desktop->printer().setOutputFormat(QPrinter::PdfFormat);
-    desktop->printer().setOutputFileName(file);
-    QTimer::singleShot(0, [] {
-        if (auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) d->accept();
-    });
-    sheet.cmdPrindi.press();
-    const std::string paper = pdfText(file);
-    ASSERT_FALSE(paper.empty());
-    std::string missing;
-    for (const std::string& caption : captions) {
-        if (paper.find(caption) == std::string::npos) missing += "\"" + caption + "\"\n";
-    }
-    EXPECT_TRUE(missing.empty()) << "Not whole on one line of the paper:\n" << missing << paper;
+    expectOnPaper(sheet, sheet.cmdPrindi);
+}
+
+TEST_P(TextFit, ThePrintedReportCarriesEveryCaptionAndNameOnOneLine) {
+    frmArvutused& report = app->window<frmArvutused>();
+    expectOnPaper(report, report.cmd_print);
+    report.unload();
 }
 
 TEST_P(TextFit, TheSheetPreviewShowsLongFiguresWhole) {
