@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -202,6 +203,21 @@ void checkTabs(const QTabWidget& tabs, const std::string& name, std::vector<CutT
     }
 }
 
+// A list's rows: each row is as wide as its text, so that a longer row scrolls sideways
+// instead of being cut short with an ellipsis.
+void checkRows(const QListWidget& list, const std::string& name, std::vector<CutText>& cut) {
+    const QFontMetrics fm(list.font());
+    const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
+    for (int i = 0; i < list.count(); ++i) {
+        const QString text = list.item(i)->text();
+        const int needed = fm.horizontalAdvance(text) + 2 * margin;
+        const int width = list.visualItemRect(list.item(i)).width();
+        if (needed > width)
+            cut.push_back({name + " row " + std::to_string(i), text.toStdString(),
+                           "needs " + px(needed) + " of width, has " + px(width)});
+    }
+}
+
 }  // namespace
 
 std::vector<CutText> cutTexts(const qt::FormView& view) {
@@ -228,6 +244,8 @@ std::vector<CutText> cutTexts(const qt::FormView& view) {
         } else if (const auto* edit = qobject_cast<const QLineEdit*>(w)) {
             text = edit->text();
             why = lineEditProblem(*edit);
+        } else if (const auto* list = qobject_cast<const QListWidget*>(w)) {
+            checkRows(*list, nameOf(*c), cut);
         } else if (const auto* tabs = qobject_cast<const QTabWidget*>(w)) {
             checkTabs(*tabs, nameOf(*c), cut);
         }

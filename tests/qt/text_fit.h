@@ -22,8 +22,9 @@ struct CutText {
 
 // Every caption of the window's visible labels, buttons, options, check boxes, frames, tabs
 // and one-line text boxes that does not fit its widget in the widget's own font: wider than
-// the room the widget leaves for it (and so cut or wrapped), or taller than the widget (cut
-// at the bottom, including the ink of letters that reach below the line, as "_" does).
+// the room the widget leaves for it (and so cut or wrapped), taller than the widget (cut at
+// the bottom, including the ink of letters that reach below the line, as "_" does), or
+// reaching out of the frame or window that holds it; and every list row cut short.
 std::vector<CutText> cutTexts(const qt::FormView& view);
 
 // The offenders as lines "window / control: "text" (why)", one a line, for a failure message.
