@@ -40,8 +40,7 @@ frmInfo::frmInfo(Application& app) : Form("frmInfo"), app_(app) {
     Label1.move(1320, 120, 1890, 435);
     Label1.setCaption("LUMBRIX");
     Label1.setFont(arial(18));
-    // The version line and the rights line get room for this desktop's wider fonts: the
-    // version line reaches further right, the rights line may take a second line.
+    // The version line gets room for this desktop's wider fonts: it reaches further right.
     lblInfoLabelVersioon.move(2280, 600, 1500, 195);
     lblInfoLabelVersioon.setFont(arial(8.25));
     Line1.setPoints(120, 840, 6780, 840);
@@ -50,7 +49,8 @@ frmInfo::frmInfo(Application& app) : Form("frmInfo"), app_(app) {
     Line3.setBorderColor(kDarkGrey);
     lblInfoLabelKirjutanud.move(120, 960, 3375, 195);
     lblInfoLabelKirjutanud.setFont(arial(8.25));
-    lblCopyright.move(3360, 960, 3495, 390);
+    // The rights line on a row of its own under the author, one line in either language.
+    lblCopyright.move(120, 1230, 6735, 195);
     lblCopyright.setWordWrap(true);
     lblCopyright.setFont(arial(8.25));
     for (Label* l : {&Label1, &lblInfoLabelVersioon, &lblInfoLabelKirjutanud, &lblCopyright})

@@ -19,11 +19,11 @@ namespace lumbrix {
 namespace {
 
 // ---- window, tab strip and the tab page's usable area
-constexpr double kWindowWidth = 16800;
+constexpr double kWindowWidth = 17400;
 constexpr double kWindowHeight = 11400;
 constexpr double kTabLeft = 60;
 constexpr double kTabTop = 60;
-constexpr double kTabWidth = 16560;
+constexpr double kTabWidth = 17160;
 constexpr double kTabHeight = 10485;
 using namespace mainlayout;
 
@@ -31,7 +31,7 @@ constexpr double kMainBottom = 9990;  // bottom of the three columns
 constexpr double kBottomRowTop = 10050;
 
 // ---- the three columns
-constexpr double kLeftWidth = 3750;
+constexpr double kLeftWidth = 4350;
 constexpr double kDrawingLeft = kPageLeft + kLeftWidth + kGap;
 constexpr double kDrawingSize = 6700;
 constexpr double kRightLeft = kDrawingLeft + kDrawingSize + kGap;
@@ -55,7 +55,7 @@ constexpr double kBoardRowHeight = ListBox::kRowHeightPixels * kTwipsPerPixel;
 // ---- results frame: one grid of a caption column and a value column, one figure a row. A
 // value holds a plain number of 15 significant digits with its sign and point.
 constexpr double kFrameInset = 90;
-constexpr double kResultValueWidth = 1800;
+constexpr double kResultValueWidth = 1950;
 constexpr double kResultValueLeft = kLeftWidth - kFrameInset - kResultValueWidth;
 constexpr double kResultCaptionWidth = kResultValueLeft - kFrameInset - 30;
 constexpr double kResultPitch = 270;
@@ -221,12 +221,15 @@ void frmMain::layOutControls() {
     place(frmLisaInfo, kPageLeft, headerTop, kLeftWidth, headerHeight);
     frmLisaInfo.setCaption("Pattern header");
     frmLisaInfo.setVisible(false);
-    constexpr double kAuthorX = 1740;
-    placeCaption(lblKKLabelKavaKuupaev, "Date", 120, 330, 540, &frmLisaInfo);
-    place(txtKavaKuupaev, 690, 300, 990, kTextHeight, &frmLisaInfo);
-    placeCaption(lblKKLabelKavaKoostaja, "Author", kAuthorX, 330, 660, &frmLisaInfo);
-    place(txtKavaKoostaja, kAuthorX + 690, 300, kLeftWidth - kAuthorX - 690 - 120, kTextHeight,
-          &frmLisaInfo);
+    // The date and the author on one row, each caption as wide as its longest language needs.
+    constexpr double kHeaderCaption = 780;
+    constexpr double kDateField = 1140;
+    constexpr double kAuthorX = 120 + kHeaderCaption + 30 + kDateField + 60;
+    placeCaption(lblKKLabelKavaKuupaev, "Date", 120, 330, kHeaderCaption, &frmLisaInfo);
+    place(txtKavaKuupaev, 120 + kHeaderCaption + 30, 300, kDateField, kTextHeight, &frmLisaInfo);
+    placeCaption(lblKKLabelKavaKoostaja, "Author", kAuthorX, 330, kHeaderCaption, &frmLisaInfo);
+    place(txtKavaKoostaja, kAuthorX + kHeaderCaption + 30, 300,
+          kLeftWidth - 120 - (kAuthorX + kHeaderCaption + 30), kTextHeight, &frmLisaInfo);
     placeCaption(lblKKLabelKavaNotes, "Notes", 120, 660, kLeftWidth - 240, &frmLisaInfo);
     place(txtKavaNotes, 120, 930, kLeftWidth - 240, headerHeight - 930 - 120, &frmLisaInfo);
 
@@ -365,7 +368,7 @@ void frmMain::layOutControls() {
                                 {cmdPalgiHinnad, "Log prices"},
                                 {cmdPrindi, "Print"},
                                 {cmdKavaLisainfoShow, "Header"}};
-    constexpr double kCommandWidth = 1080;
+    constexpr double kCommandWidth = 1200;
     constexpr double kCommandHeight = 360;
     double x = kPageLeft;
     for (const Command& c : commands) {
@@ -376,7 +379,7 @@ void frmMain::layOutControls() {
     const double labelTop = kBottomRowTop + 52;
     placeCaption(lblKKLabelProfiil, "Profile:", x + kGap, labelTop, 900);
     lblKKLabelProfiil.setAlignment(Alignment::Right);
-    place(lblValitudProfiil, x + kGap + 960, labelTop, 2700, kLabelHeight);
+    place(lblValitudProfiil, x + kGap + 960, labelTop, 2100, kLabelHeight);
     lblValitudProfiil.setBordered(true);
     const double nameLeft = lblValitudProfiil.left() + lblValitudProfiil.width() + 120;
     place(lblSaekavanimi, nameLeft, labelTop, kPageRight - nameLeft, kLabelHeight);

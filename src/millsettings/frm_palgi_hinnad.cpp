@@ -281,7 +281,7 @@ void frmPalgiHinnad::cmdNew_Click() {
 }
 
 void frmPalgiHinnad::cmdKustuta_Click() {
-    popupMenu(mnuKustuta, 3600, 2160);
+    popupMenuBelow(mnuKustuta, cmdKustuta);
 }
 
 void frmPalgiHinnad::mnuKustutaValitud_Click() {

@@ -46,7 +46,8 @@ void rightCaption(Label& label, const char* text, double left, double top) {
 }
 
 void share(Label& label, double top) {
-    label.move(4800, top, 615, kCaptionHeight);
+    // Room for "100.00%".
+    label.move(4755, top, 840, kCaptionHeight);
     label.setAlignment(Alignment::Right);
     label.setFont(kSheetFont);
     label.setBackColor(colors::kWhite);

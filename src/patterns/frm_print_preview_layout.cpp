@@ -19,8 +19,10 @@ constexpr double kTextHeight = 285;
 constexpr double kButtonWidth = 1455;
 constexpr double kStyleButton = 255;
 
-// The board lists: fixed-pitch rows, small enough that 55 columns fit the list's width.
+// The board lists: fixed-pitch rows, small enough that 55 columns fit the list's width. The
+// caption of the centre boards stands on a line of its own just above them.
 constexpr double kListLeft = 615;  // in Frame1
+constexpr double kListsTop = 840 + 195;
 constexpr double kListWidth = 4440;
 constexpr int kListRowPixels = 12;
 constexpr double kListBorder = 60;
@@ -165,8 +167,8 @@ void frmPrintPreview::layOutListsFrame() {
                     {lblKKLabelSaematHind, "Price", 3600, 840}};
     for (const auto& h : headings)
         text(h.heading, h.caption, kListLeft + h.column, 600, h.width, &Frame1, kSmallFont);
-    text(lblKKLabelMAt, "Centre boards", 60, 840, 540, &Frame1, kSmallFont);
-    lblKKLabelMAt.setHeight(600);
+    text(lblKKLabelMAt, "Centre boards", kListLeft, 840, kListWidth, &Frame1, kSmallFont);
+    lblKKLabelMAt.setHeight(kListsTop - 840);
 
     const struct {
         ListBox& list;
@@ -176,7 +178,7 @@ void frmPrintPreview::layOutListsFrame() {
                  {lstSeimerAll, 2},
                  {lstKylgVasak, 2},
                  {lstKylgParem, 2}};
-    double top = 840;
+    double top = kListsTop;
     for (const auto& l : lists) {
         const double height = l.rows * kListRowPixels * kTwipsPerPixel + kListBorder;
         l.list.setContainer(&Frame1);
@@ -186,7 +188,8 @@ void frmPrintPreview::layOutListsFrame() {
         top += height;
     }
     frmPrices.setContainer(&Frame1);
-    frmPrices.move(4200, 750, 855, 3300);
+    // Over the price column, from its heading to the last row.
+    frmPrices.move(4200, 750, 855, top + 30 - 750);
     frmPrices.setBackColor(colors::kWhite);
     frmPrices.setCaption("");
     frmPrices.setVisible(false);
@@ -198,10 +201,10 @@ void frmPrintPreview::layOutListsFrame() {
         double left;
         double top;
     } yields[] = {
-        {lblKKLabelSaematValjatulek, "Lumber yield", lblvaljatulek, 120, 4230},
-        {lblKKLabelSaepuruValjatulek, "Sawdust", lblvaljatulekpuruprotsent, 2640, 4230},
-        {lblKKLabelHakkeValjatulek, "Chips", lblvaljatulekhakeprotsent, 120, 4560},
-        {lblKKLabelKoorValjatulek, "Bark", lblvaljatulekkoorprotsent, 2640, 4560},
+        {lblKKLabelSaematValjatulek, "Lumber yield", lblvaljatulek, 120, 4425},
+        {lblKKLabelSaepuruValjatulek, "Sawdust", lblvaljatulekpuruprotsent, 2640, 4425},
+        {lblKKLabelHakkeValjatulek, "Chips", lblvaljatulekhakeprotsent, 120, 4755},
+        {lblKKLabelKoorValjatulek, "Bark", lblvaljatulekkoorprotsent, 2640, 4755},
     };
     for (const auto& y : yields) {
         text(y.caption, y.heading, y.left, y.top, 1500, &Frame1);

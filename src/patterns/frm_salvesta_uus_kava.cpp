@@ -32,21 +32,22 @@ bool autoNameTicked(const std::string& stored) {
 
 frmSalvestaUusKava::frmSalvestaUusKava(Application& app) : Form("frmSalvestaUusKava"), app_(app) {
     setCaption("Uue kava salvestamine");
-    move(0, 0, 6000 + kFrameTwips, 4170 + kTitleBarTwips);
+    // The right column is wide enough for a whole proposed name.
+    move(0, 0, 6600 + kFrameTwips, 4170 + kTitleBarTwips);
     setFixedSize(true);
 
     Dir1.move(120, 120, 2895, 3915);
-    File1.move(3120, 120, 2775, 2625);
+    File1.move(3120, 120, 3375, 2625);
     File1.setPattern("*.kava");
     lblSalvestaUuekavanimi.move(3120, 2835, 1455, 255);
     lblSalvestaUuekavanimi.setCaption("Saekava &nimi:");
-    txtfailinimi.move(3120, 3060, 2775, 285);
+    txtfailinimi.move(3120, 3060, 3375, 285);
     cmdSave.move(3120, 3450, 1335, 375);
     cmdSave.setCaption("&Salvesta");
     cmdSave.setDefault(true);
-    cmdTagasi.move(4560, 3450, 1335, 375);
+    cmdTagasi.move(5160, 3450, 1335, 375);
     cmdTagasi.setCaption("&Tühista");
-    chkAutoName.move(3120, 3840, 2775, 255);
+    chkAutoName.move(3120, 3840, 3375, 255);
     chkAutoName.setCaption("Give automatic pattern name");
     chkAutoName.setValue(checkstate::kChecked);
 

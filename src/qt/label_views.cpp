@@ -19,15 +19,16 @@ QPixmap pictureFile(const std::string& path) {
 
 namespace {
 
+// The horizontal alignment of a label's text.
 Qt::Alignment labelAlignment(Alignment a) {
     switch (a) {
         case Alignment::Right:
-            return Qt::AlignRight | Qt::AlignTop;
+            return Qt::AlignRight;
         case Alignment::Center:
-            return Qt::AlignHCenter | Qt::AlignTop;
+            return Qt::AlignHCenter;
         case Alignment::Left:
         default:
-            return Qt::AlignLeft | Qt::AlignTop;
+            return Qt::AlignLeft;
     }
 }
 
@@ -60,11 +61,20 @@ void LabelView::refreshColors() {
 void LabelView::refreshContent() {
     const QString text = withoutAccessKeyMarks(toQ(label_.caption()));
     if (this->text() != text) setText(text);
-    const Qt::Alignment align = labelAlignment(label_.alignment());
-    if (alignment() != align) setAlignment(align);
     if (wordWrap() != label_.wordWrap()) setWordWrap(label_.wordWrap());
     const int frame = label_.bordered() ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame;
     if (frameStyle() != frame) setFrameStyle(frame);
+    const Qt::Alignment align = labelAlignment(label_.alignment()) | verticalAlignment();
+    if (alignment() != align) setAlignment(align);
+}
+
+Qt::Alignment LabelView::verticalAlignment() const {
+    // A bordered label one line high centres its line between the borders. At the top, the
+    // indent that keeps the text off the border would be taken from the height as well and
+    // cut the letters that reach below the line ("_", "g") at the bottom.
+    if (!label_.bordered()) return Qt::AlignTop;
+    const bool oneLine = contentsRect().height() < 2 * fontMetrics().lineSpacing();
+    return oneLine ? Qt::AlignVCenter : Qt::AlignTop;
 }
 
 FrameView::FrameView(Frame& model, FormView& host, QWidget* parent)

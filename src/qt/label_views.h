@@ -19,6 +19,8 @@ class LabelView : public QLabel, public ControlView {
     void refreshContent() override;
 
   private:
+    Qt::Alignment verticalAlignment() const;
+
     Label& label_;
 };
 

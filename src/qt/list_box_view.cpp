@@ -36,7 +36,9 @@ ListBoxView::ListBoxView(Control& model, FormView& host, QWidget* parent)
       list_(model.kind() == ControlKind::ListBox ? static_cast<ListBox*>(&model) : nullptr) {
     setItemDelegate(
         new FixedRowDelegate(list_ ? list_->rowHeightPixels() : ListBox::kRowHeightPixels, this));
-    setUniformItemSizes(true);
+    // Each row as wide as its own text: rows differ in length (comments, folder names), and a
+    // row wider than the list scrolls sideways instead of being cut short with an ellipsis.
+    setUniformItemSizes(false);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSpacing(0);

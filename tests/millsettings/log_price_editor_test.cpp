@@ -70,8 +70,8 @@ TEST_F(LogPriceEditor, DeletingNeedsASelectedRowAndChangeARememberedOne) {
     desktop.choosePopupItem("mnuKustutaValitud");
     e.cmdKustuta.press();
     ASSERT_EQ(desktop.popupsShown().size(), 1u);
-    EXPECT_EQ(desktop.popupsShown()[0].xTwips, 3600);
-    EXPECT_EQ(desktop.popupsShown()[0].yTwips, 2160);
+    EXPECT_EQ(desktop.popupsShown()[0].xTwips, e.cmdKustuta.left());
+    EXPECT_EQ(desktop.popupsShown()[0].yTwips, e.cmdKustuta.top() + e.cmdKustuta.height());
     EXPECT_EQ(e.lstPalgiHinnad.listCount(), 2);
     enter("2", "70", "80", "9");
     e.cmdMuuda.press();  // no row remembered since the delete: nothing is removed or added

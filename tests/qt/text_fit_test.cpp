@@ -1,0 +1,332 @@
+// Every window in both languages, shown offscreen with the program's fonts: every caption,
+// figure and name of its labels, buttons, options, frames, tabs and one-line fields fits the
+// box it stands in, neither cut nor wrapped. The captions come from the shipped language files
+// as the program applies them at start-up, so a longer text added there is caught here.
+// A failure lists every offender by window, control and text.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/application.h"
+#include "calculation/frm_soovita.h"
+#include "localisation/frm_info.h"
+#include "localisation/frm_keele_valik.h"
+#include "localisation/main_caption_table.h"
+#include "mainwindow/frm_main.h"
+#include "millsettings/frm_kulude_muutmine.h"
+#include "millsettings/frm_palgi_hinnad.h"
+#include "millsettings/frm_profiil.h"
+#include "millsettings/frm_seaded.h"
+#include "patterns/frm_arvutused.h"
+#include "patterns/frm_ava_kava.h"
+#include "patterns/frm_print_preview.h"
+#include "patterns/frm_salvesta_uus_kava.h"
+#include "platform/text.h"
+#include "qt/form_view.h"
+#include "qt/form_window.h"
+#include "qt/qt_desktop.h"
+#include "qt_test_app.h"
+#include "store/board_row.h"
+#include "temp_install.h"
+#include "text_fit.h"
+#include "view3d/frm_3d_show.h"
+
+namespace lumbrix {
+namespace {
+
+std::string boardRow(const char* nominal, const char* sawing, double volume, const char* price) {
+    return composeBoardRow(
+        boardRowHead(Left(nominal, 6), Mid(nominal, 8), Left(sawing, 6), Mid(sawing, 8)), 4800,
+        volume, price);
+}
+
+// The longest figure a result label shows: a plain number of 15 significant digits below 1,
+// with its sign.
+constexpr const char* kLongestFigure = "-0.123456789012345";
+constexpr const char* kLongMoney = "-1234.56";
+// A long pattern name as the save dialog proposes it, with underscores below the line.
+constexpr const char* kLongName = "LUMBRIX_400_32.000x100.00 _8ex";
+
+// The text of a PDF file as the distribution's PDF text tool reads it, laid out as printed.
+std::string pdfText(const QString& file) {
+    const std::string command = "pdftotext -layout '" + file.toStdString() + "' - 2>&1";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(command.c_str(), "r"), ::pclose);
+    std::string text;
+    std::array<char, 4096> buffer{};
+    while (pipe && std::fgets(buffer.data(), buffer.size(), pipe.get()))
+        text += buffer.data();
+    // The PDF joins "f" and "i" (or "l") into one ligature glyph.
+    for (const auto& [ligature, letters] :
+         {std::pair{"\xEF\xAC\x81", "fi"}, {"\xEF\xAC\x82", "fl"}}) {
+        for (auto at = text.find(ligature); at != std::string::npos; at = text.find(ligature, at))
+            text.replace(at, 3, letters);
+    }
+    return text;
+}
+
+// True when the control and every frame that holds it are visible.
+bool shown(const Control& c) {
+    for (const Control* at = &c; at; at = at->container()) {
+        if (!at->visible()) return false;
+    }
+    return true;
+}
+
+// Fails with the list of offenders, one a line.
+void expectWhole(const std::string& offenders) {
+    EXPECT_TRUE(offenders.empty()) << "Cut or wrapped:\n" << offenders;
+}
+
+class TextFit : public ::testing::TestWithParam<const char*> {
+  protected:
+    void SetUp() override {
+        test::qtApp();
+        folder.copyShippedData();
+        ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
+        desktop = std::make_unique<qt::QtDesktop>();
+        app = std::make_unique<Application>(*desktop, folder.path());
+        // The information box follows the remembered language.
+        app->userSettings().save(languagechoice::kDefaultLanguage, GetParam());
+        applyLanguageFile(*app, folder / "language", GetParam());
+        m = &app->window<frmMain>();
+        m->tmr_Startup.setEnabled(false);
+        m->tmr_Startup_Timer();  // the shipped profile: settings and log prices
+        fillPattern();
+        m->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(desktop->windowOf(*m)));
+    }
+    void TearDown() override {
+        app.reset();
+        desktop.reset();
+        ::unsetenv("XDG_CONFIG_HOME");
+    }
+
+    // A full pattern: eight centre boards and two boards in every other position, computed.
+    void fillPattern() {
+        for (int i = 0; i < 8; ++i)
+            m->lstSyda.addItem(boardRow("32.000x100.00", "34.000x104.00", 0.017, "210.0"));
+        for (ListBox* list :
+             {&m->lstKylgVasak, &m->lstKylgParem, &m->lstSeimerAll, &m->lstSeimerYleval}) {
+            list->addItem(boardRow("22.000x100.00", "24.000x104.00", 0.012, "180.0"));
+            list->addItem(boardRow("19.000x75.000", "21.000x79.000", 0.008, "160.0"));
+        }
+        m->txtPalk.setText("400");
+        m->Joonista_palk();
+        m->uuenda_materjalid();
+        m->lblSaekavanimi.setCaption(kLongName);
+        m->lblValitudProfiil.setCaption("LUMBRIX");
+    }
+
+    // The offenders of `form` once shown.
+    std::string offenders(Form& form) {
+        qt::FormView::refreshAll();
+        if (!form.visible()) form.show();
+        qt::FormWindow* window = desktop->windowOf(form);
+        EXPECT_NE(window, nullptr) << form.name();
+        if (!window) return "not shown";
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+        qt::FormView::refreshAll();
+        return test::describe(form.name() + " (" + GetParam() + ")",
+                              test::cutTexts(*window->view()));
+    }
+    // Every figure the window shows, in a field or a right-aligned label, as long as a money
+    // figure gets: four digits, two decimals and a sign.
+    static void lengthenFigures(Form& form) {
+        for (Control* c : form.controls()) {
+            if (auto* field = dynamic_cast<TextBox*>(c);
+                field && !field->multiLine() && !field->text().empty()) {
+                field->setText(kLongMoney);
+            } else if (auto* label = dynamic_cast<Label*>(c);
+                       label && label->alignment() == Alignment::Right &&
+                       !label->caption().empty()) {
+                label->setCaption(kLongMoney);
+            }
+        }
+    }
+    // Prints `form` to PDF with its print button; every caption of its shown labels is found
+    // whole on one line of the paper.
+    void expectOnPaper(Form& form, CommandButton& print) {
+        std::vector<std::string> captions;
+        for (const Control* c : form.controls()) {
+            const auto* label = dynamic_cast<const Label*>(c);
+            if (label && shown(*label) && !label->caption().empty())
+                captions.push_back(label->caption());
+        }
+        ASSERT_FALSE(captions.empty());
+        QTemporaryDir dir;
+        const QString file = dir.filePath("page.pdf");
+        desktop->printer().setOutputFormat(QPrinter::PdfFormat);
+        desktop->printer().setOutputFileName(file);
+        QTimer::singleShot(0, [] {
+            if (auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget()))
+                d->accept();
+        });
+        print.press();
+        const std::string paper = pdfText(file);
+        ASSERT_FALSE(paper.empty());
+        std::string missing;
+        for (const std::string& caption : captions) {
+            if (paper.find(caption) == std::string::npos) missing += "\"" + caption + "\"\n";
+        }
+        EXPECT_TRUE(missing.empty()) << form.name() << ": not whole on one line of the paper:\n"
+                                     << missing << paper;
+    }
+    template <class W>
+    std::string dialogOffenders() {
+        W& dialog = app->window<W>();
+        const std::string found = offenders(dialog);
+        dialog.unload();
+        return found;
+    }
+
+    test::TempInstallFolder folder;
+    std::unique_ptr<qt::QtDesktop> desktop;
+    std::unique_ptr<Application> app;
+    frmMain* m = nullptr;
+};
+
+TEST_P(TextFit, ThePatternTabShowsEveryCaptionFigureAndNameWhole) {
+    m->cmdKavaLisainfoShow.press();  // the pattern header too
+    ASSERT_TRUE(m->frmLisaInfo.visible());
+    expectWhole(offenders(*m));
+}
+
+TEST_P(TextFit, ThePatternTabShowsTheLongestFiguresWhole) {
+    m->cmdKavaLisainfoShow.press();
+    for (Label* figure : {&m->lblvaljatulekpuru,
+                          &m->lblvaljatulekpuruprotsent,
+                          &m->lblvaljatulekhake,
+                          &m->lblvaljatulekhakeprotsent,
+                          &m->lblvaljatulekkoorprotsent,
+                          &m->lblsydmatosakaal,
+                          &m->lblkyljelauaosakaal,
+                          &m->lblseimrilauaosakaal,
+                          &m->lblpalgikulutm,
+                          &m->lblPalgikuluHind,
+                          &m->lblMuudkuludHind,
+                          &m->lblMarginPuru,
+                          &m->lblMarginHake,
+                          &m->lblMarginKoor,
+                          &m->lblsaekavahind,
+                          &m->lblTulud,
+                          &m->lblKulud,
+                          &m->lblmargintotal,
+                          &m->lblmargintotalEBITDA,
+                          &m->lblROCE,
+                          &m->lblCBBreakEven,
+                          &m->lblSydaHind,
+                          &m->lblKyljelauahind,
+                          &m->lblRawATPEBIT,
+                          &m->lblRawATPEBITDA,
+                          &m->lblNETrawmaterial})
+        figure->setCaption(kLongestFigure);
+    // The log volume ("0.000"), the yield ("0.00%") and the sawn volume (plain number text).
+    m->lblPalgimaht.setCaption("12.345");
+    m->lblvaljatulek.setCaption("100.00%");
+    m->lblSaematerjalMaht.setCaption("1.23456789012345");
+    expectWhole(offenders(*m));
+}
+
+TEST_P(TextFit, TheProductsTabShowsEveryCaptionWhole) {
+    m->SSTab1.setCurrentTab(1);
+    expectWhole(offenders(*m));
+}
+
+TEST_P(TextFit, TheComparisonStripShowsItsMarginsWhole) {
+    for (int slot = 0; slot < 5; ++slot) {
+        m->lblCompare[slot].setCaption("-12345.67");
+        m->lblCompare[slot].setVisible(true);
+    }
+    expectWhole(offenders(*m));
+}
+
+TEST_P(TextFit, TheSettingsDialogShowsEveryCaptionWhole) {
+    expectWhole(dialogOffenders<frmSeaded>());
+}
+
+TEST_P(TextFit, TheLogPriceEditorShowsEveryCaptionWhole) {
+    expectWhole(dialogOffenders<frmPalgiHinnad>());
+}
+
+TEST_P(TextFit, TheProfilesDialogShowsEveryCaptionWhole) {
+    expectWhole(dialogOffenders<frmProfiil>());
+}
+
+TEST_P(TextFit, TheProductionVolumeDialogShowsEveryCaptionWhole) {
+    expectWhole(dialogOffenders<frmKuludeMuutmine>());
+}
+
+TEST_P(TextFit, TheOpenAndSaveDialogsShowEveryCaptionWhole) {
+    expectWhole(dialogOffenders<frmAvaKava>());
+    expectWhole(dialogOffenders<frmSalvestaUusKava>());
+}
+
+TEST_P(TextFit, TheCalculationsReportShowsEveryCaptionAndFigureWhole) {
+    expectWhole(dialogOffenders<frmArvutused>());
+}
+
+TEST_P(TextFit, TheCalculationsReportShowsLongFiguresWhole) {
+    frmArvutused& report = app->window<frmArvutused>();
+    lengthenFigures(report);
+    expectWhole(offenders(report));
+    report.unload();
+}
+
+TEST_P(TextFit, TheSheetPreviewShowsEveryCaptionFigureAndNameWhole) {
+    expectWhole(dialogOffenders<frmPrintPreview>());
+}
+
+TEST_P(TextFit, ThePrintedSheetCarriesEveryCaptionAndNameOnOneLine) {
+    frmPrintPreview& sheet = app->window<frmPrintPreview>();
+    expectOnPaper(sheet, sheet.cmdPrindi);
+}
+
+TEST_P(TextFit, ThePrintedReportCarriesEveryCaptionAndNameOnOneLine) {
+    frmArvutused& report = app->window<frmArvutused>();
+    expectOnPaper(report, report.cmd_print);
+    report.unload();
+}
+
+TEST_P(TextFit, TheSheetPreviewShowsLongFiguresWhole) {
+    frmPrintPreview& sheet = app->window<frmPrintPreview>();
+    lengthenFigures(sheet);
+    expectWhole(offenders(sheet));
+    sheet.unload();
+}
+
+TEST_P(TextFit, TheSuggestionDialogShowsEveryCaptionWhole) {
+    expectWhole(dialogOffenders<frmSoovita>());
+}
+
+TEST_P(TextFit, The3dViewShowsEveryCaptionWhole) {
+    expectWhole(dialogOffenders<frm3dShow>());
+}
+
+TEST_P(TextFit, TheInformationBoxShowsEveryLineWhole) {
+    expectWhole(dialogOffenders<frmInfo>());
+}
+
+TEST_P(TextFit, TheLanguageDialogShowsEveryCaptionWhole) {
+    expectWhole(dialogOffenders<frmKeeleValik>());
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLanguages, TextFit, ::testing::Values("eesti.keel", "english.keel"),
+                         [](const auto& language) {
+                             return std::string(language.param) == "eesti.keel" ? "Estonian"
+                                                                                : "English";
+                         });
+
+}  // namespace
+}  // namespace lumbrix
