@@ -19,11 +19,11 @@ namespace lumbrix {
 namespace {
 
 // ---- window, tab strip and the tab page's usable area
-constexpr double kWindowWidth = 17400;
+constexpr double kWindowWidth = 17700;
 constexpr double kWindowHeight = 11400;
 constexpr double kTabLeft = 60;
 constexpr double kTabTop = 60;
-constexpr double kTabWidth = 17160;
+constexpr double kTabWidth = 17460;
 constexpr double kTabHeight = 10485;
 using namespace mainlayout;
 
@@ -31,7 +31,7 @@ constexpr double kMainBottom = 9990;  // bottom of the three columns
 constexpr double kBottomRowTop = 10050;
 
 // ---- the three columns
-constexpr double kLeftWidth = 4350;
+constexpr double kLeftWidth = 4650;
 constexpr double kDrawingLeft = kPageLeft + kLeftWidth + kGap;
 constexpr double kDrawingSize = 6700;
 constexpr double kRightLeft = kDrawingLeft + kDrawingSize + kGap;

@@ -8,7 +8,7 @@ namespace lumbrix::mainlayout {
 
 inline constexpr double kPageLeft = 135;     // inside the tab strip's border
 inline constexpr double kPageTop = 540;      // below the tabs
-inline constexpr double kPageRight = 17145;  // inside the tab strip's border
+inline constexpr double kPageRight = 17445;  // inside the tab strip's border
 inline constexpr double kPageBottom = 10410;
 inline constexpr double kGap = 60;
 
