@@ -189,9 +189,28 @@ bool frmSeaded::costFieldsAreNumbers() const {
     return true;
 }
 
+// The number text the store keeps of a dialog field: a text beyond the number range counts 0.
+std::string frmSeaded::storeText(const TextBox& field) {
+    return NumberText(RegionCompValQuiet(field.text()).value_or(0.0));
+}
+
+bool frmSeaded::storeCostsComputable() const {
+    try {
+        (void)derivedCosts(RegionCompVal(storeText(txtKuisedPysikuludKokku)),
+                           RegionCompVal(storeText(txtKuisedAmordikuludKokku)),
+                           RegionCompVal(storeText(txtYhikuMuutuvkulud)),
+                           RegionCompVal(storeText(txtKuineTootmismaht)));
+        return true;
+    } catch (const VbError&) {
+        return false;
+    }
+}
+
 void frmSeaded::cmdSalvesta_Click() {
     dropFieldBox();  // Save checks the costs and the bark share itself
-    if (!costFieldsAreNumbers()) {
+    // Costs that are no numbers, or monthly figures whose costs per m3 lie beyond the number
+    // range, are refused before anything is written.
+    if (!costFieldsAreNumbers() || !storeCostsComputable()) {
         Command4_Click();
         return;
     }
@@ -227,7 +246,7 @@ void frmSeaded::cmdSalvesta_Click() {
     }
     frmMainSub& store = m.store();
     for (const SettingsField& f : kNumericFields) {
-        store.*f.storeField = NumberText(RegionCompValQuiet((this->*f.field).text()).value_or(0.0));
+        store.*f.storeField = storeText(this->*f.field);
     }
     store.lblArvutaTaiskant = tickText(chkArvutaTaiskant);
     updateDerivedCosts(store);

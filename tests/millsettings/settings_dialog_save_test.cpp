@@ -111,6 +111,31 @@ TEST_F(SettingsDialogSave, ABarkShareAboveOneIsRefusedWithItsHint) {
     }
 }
 
+TEST_F(SettingsDialogSave, CostsPerCubicMetreBeyondTheNumberRangeAreRefusedBeforeWriting) {
+    folder.writeFile(kSettingsFile,
+                     "[SEADED]\r\nKuisedPysikuludKokku=1E308\r\nKuineTootmismaht=1E-300\r\n"
+                     "KuisedAmordikuludKokku=5\r\nYhikuMuutuvkulud=5\r\nCE=9\r\n");
+    const std::string before = folder.readFile(kSettingsFile);
+    frmSeaded& d = dialog();
+    retype(d.txtCE, "2500");
+    desktop.expectMessage(MsgResult::Ok);
+    d.cmdSalvesta.press();
+    ASSERT_EQ(desktop.messages().size(), 1U);
+    EXPECT_EQ(desktop.lastMessage().text,
+              "Please insert average costs to calculate costs for 1 m3 of timber productions.");
+    EXPECT_TRUE(app->isLoaded<frmSeaded>());
+    EXPECT_EQ(folder.readFile(kSettingsFile), before);
+    EXPECT_EQ(store().txtCE, "2000");
+
+    // Mended, the same dialog saves.
+    retype(d.txtKuineTootmismaht, "100");
+    retype(d.txtKuisedPysikuludKokku, "1000");
+    d.cmdSalvesta.press();
+    EXPECT_FALSE(app->isLoaded<frmSeaded>());
+    EXPECT_EQ(stored("CE"), "2500");
+    EXPECT_EQ(store().txtKuluTootmine, "15");
+}
+
 TEST_F(SettingsDialogSave, AStoredFactorOffTheGridStepsToItsBoundAndNoFurther) {
     writeSettings("KoefitsentHake=0.005\r\nKoefitsentPuru=9.995\r\nPalgimahukoefitsent=2.004\r\n");
     frmSeaded& d = dialog();
