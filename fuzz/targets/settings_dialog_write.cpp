@@ -44,12 +44,10 @@ class RecordingDesktop : public QuietDesktop {
     std::vector<std::string> boxes;
 };
 
-// One program for all runs, its installation in the scratch folder.
+// The scratch installation and the desktop, for all runs; each run starts the program anew,
+// as windows a run unloads are let go only when the program ends.
 struct Program {
-    Program() {
-        runtime::setDesktop(&desktop);
-        app = std::make_unique<Application>(desktop, folder);
-    }
+    Program() { runtime::setDesktop(&desktop); }
     fs::path folder = fuzz::scratchFolder();
     RecordingDesktop desktop{folder / "user" / "settings.ini", {2026, 3, 4, 9, 5, 0}, "fuzz"};
     std::unique_ptr<Application> app;
@@ -97,6 +95,8 @@ void checkBoxes(RecordingDesktop& desktop, const fs::path& file, bool hintAllowe
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static Program program;
+    program.app.reset();
+    program.app = std::make_unique<Application>(program.desktop, program.folder);
     Application& app = *program.app;
     const std::string bytes(fuzz::bytesOf(data, size));
     std::error_code ec;

@@ -193,7 +193,8 @@ TEST_F(SettingsDialogSave, ADamagedSettingsFileIsKeptAndWrittenAnewAsCleanText) 
         utf16 += '\0';
     }
     main().Lauatyyp = "Syda";  // the picker's family, whose product list the load reads
-    const std::string stray = std::string("[SEADED]\r\nKetas1saag=7\x01\r\nCE=900\n") + kTypicalCosts;
+    const std::string stray =
+        std::string("[SEADED]\r\nKetas1saag=7\x01\r\nCE=900\n") + kTypicalCosts;
     for (const std::string& damaged : {utf16, stray}) {
         SCOPED_TRACE(damaged.size());
         fs::remove(folder / "database/LUMBRIX/settings.damaged");
@@ -205,7 +206,8 @@ TEST_F(SettingsDialogSave, ADamagedSettingsFileIsKeptAndWrittenAnewAsCleanText) 
         main().cmdLaeprofiil.press();
         ASSERT_EQ(desktop.messages().size(), 1U);
         const std::string& told = desktop.lastMessage().text;
-        EXPECT_NE(told.find("The settings file " + file.string() + ":\nIt is not a text file. "
+        EXPECT_NE(told.find("The settings file " + file.string() +
+                            ":\nIt is not a text file. "
                             "Its values count 0. Saving the settings keeps it as " +
                             file.string() + ".damaged and writes a new file."),
                   std::string::npos)
