@@ -90,6 +90,11 @@ void frmSeaded::onClick(CommandButton& button, std::function<void()> handler) {
     });
     button.MouseDown.connect([this, &button](int /*button*/, int /*shift*/, double /*x*/,
                                              double /*y*/) { heldButton_ = &button; });
+    // A press whose release never reached the button (the window lost the mouse) holds it no
+    // longer once the focus has left it.
+    button.LostFocus.connect([this, &button] {
+        if (heldButton_ == &button) heldButton_ = nullptr;
+    });
     button.MouseUp.connect([this](int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {
         heldButton_ = nullptr;
         // Released off the button no click follows: the box then shows once the focus settles.
