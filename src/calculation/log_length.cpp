@@ -24,7 +24,12 @@ void applyLengthModule(ScrollBar& bar, const std::string& moduleText) {
 void frmMain::scrPikkus_Change() {
     applyLengthModule(scrPikkus, store().txtPalgiMoodul);
     txtPikkus.setText(NumberText(scrPikkus.value()));
+    rebuildBoardRows();
+    Joonista_palk();
+    uuenda_materjalid();
+}
 
+void frmMain::rebuildBoardRows() {
     const std::pair<ListBox*, ListBox*> lists[] = {{&lstSyda, &lstsydabackup},
                                                    {&lstSeimerYleval, &lstseimerylevalbackup},
                                                    {&lstSeimerAll, &lstseimerallbackup},
@@ -44,9 +49,6 @@ void frmMain::scrPikkus_Change() {
             appendBoardRow(*list, row);
         scratch->clear();
     }
-
-    Joonista_palk();
-    uuenda_materjalid();
 }
 
 }  // namespace lumbrix

@@ -5,24 +5,15 @@
 #include "localisation/main_caption_table.h"
 #include "localisation/message_language.h"
 #include "mainwindow/frm_main.h"
+#include "millsettings/user_preferences.h"
 #include "platform/event_runtime.h"
 #include "platform/vb_error.h"
-#include "store/numbers.h"
 
 namespace lumbrix {
 
 namespace {
 
 constexpr const char* kStartupErrorTitle = "Start-up error";
-
-// ShowLanguageBox as a whole number; a value that is no number counts as 0 (show the dialog).
-int showLanguageBoxValue(const std::string& stored) {
-    try {
-        return CInt(ToDoubleStrict(stored));
-    } catch (const VbError&) {
-        return 0;
-    }
-}
 
 struct DialogTexts {
     const char* caption;
@@ -68,7 +59,7 @@ void frmKeeleValik::Form_Load() {
         File1.setPath((app_.installFolder() / kLanguageFolder).string());
         UserSettings& settings = app_.userSettings();
         const bool skip =
-            showLanguageBoxValue(settings.get(languagechoice::kShowLanguageBox, "0")) == 1;
+            startsWithoutLanguageBox(settings.get(languagechoice::kShowLanguageBox, "0"));
         chkSkipNextTime.setValue(skip ? checkstate::kChecked : checkstate::kUnchecked);
         lblVaikimisiKeelePath.setCaption(settings.get(languagechoice::kDefaultLanguage,
                                                       languagechoice::kDefaultLanguageAtStart));
@@ -109,8 +100,9 @@ void frmKeeleValik::cmdOK_Click() {
     FileResult saved = FileResult::success({});
     if (chkSkipNextTime.value() == checkstate::kChecked) {
         UserSettings& settings = app_.userSettings();
-        saved = settings.save(languagechoice::kShowLanguageBox, "1");
-        if (saved) saved = settings.save(languagechoice::kDefaultLanguage, File1.fileName());
+        // The language first: a skip flag stored without it would start in another language.
+        saved = settings.save(languagechoice::kDefaultLanguage, File1.fileName());
+        if (saved) saved = settings.save(languagechoice::kShowLanguageBox, "1");
     }
     startMainWindow();
     if (!saved) {

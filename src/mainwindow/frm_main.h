@@ -259,6 +259,9 @@ class frmMain : public Form {
     void scrKoone_Change();
     void scrKoverus_Change();
     void scrPikkus_Change();
+    // Rewrites every board row's length and volume for the log length and the trims in use,
+    // as a change of the log length does (the rows keep their order).
+    void rebuildBoardRows();
 
     // ---- selection handlers of the board lists: paint the family's boxes orange
     void lstSyda_Click();

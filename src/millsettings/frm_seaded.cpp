@@ -1,5 +1,6 @@
 #include "millsettings/frm_seaded.h"
 
+#include <filesystem>
 #include <optional>
 
 #include "app/application.h"
@@ -11,6 +12,7 @@
 #include "millsettings/profile_files.h"
 #include "millsettings/profile_folder.h"
 #include "millsettings/profile_settings.h"
+#include "millsettings/user_preferences.h"
 #include "platform/ini_file.h"
 #include "platform/vb_error.h"
 #include "store/numbers.h"
@@ -80,32 +82,15 @@ bool fullEdgeOn(const std::string& stored) {
 frmSeaded::frmSeaded(Application& app) : Form("frmSeaded"), app_(app) {
     layOut();
     Load.connect([this] { Form_Load(); });
-    cmdSalvesta.Click.connect([this] { cmdSalvesta_Click(); });
-    cmdOK.Click.connect([this] { cmdOK_Click(); });
-    cmdLogPrice.Click.connect([this] { cmdLogPrice_Click(); });
+    onClick(cmdSalvesta, [this] { cmdSalvesta_Click(); });
+    onClick(cmdOK, [this] { cmdOK_Click(); });
+    onClick(cmdLogPrice, [this] { cmdLogPrice_Click(); });
     chkArvutaTaiskant.Click.connect([this] { chkArvutaTaiskant_Click(); });
-    // A box a focus loss asked for shows once a button that keeps the dialog open has done
-    // its work; Save, Back and the log price door drop it themselves.
-    cmdHelp_Trimmings_Settings.Click.connect([this] {
-        cmdHelp_Trimmings_Settings_Click();
-        showFieldBox();
-    });
-    cmdHelp_blades_settings.Click.connect([this] {
-        cmdHelp_blades_settings_Click();
-        showFieldBox();
-    });
-    cmdHelp_Log_Settings.Click.connect([this] {
-        cmdHelp_Log_Settings_Click();
-        showFieldBox();
-    });
-    Command1.Click.connect([this] {
-        Command1_Click();
-        showFieldBox();
-    });
-    Command4.Click.connect([this] {
-        Command4_Click();
-        showFieldBox();
-    });
+    onClick(cmdHelp_Trimmings_Settings, [this] { cmdHelp_Trimmings_Settings_Click(); });
+    onClick(cmdHelp_blades_settings, [this] { cmdHelp_blades_settings_Click(); });
+    onClick(cmdHelp_Log_Settings, [this] { cmdHelp_Log_Settings_Click(); });
+    onClick(Command1, [this] { Command1_Click(); });
+    onClick(Command4, [this] { Command4_Click(); });
     connectInputRules();
 }
 
@@ -120,7 +105,8 @@ void frmSeaded::Form_Load() {
     // A tick offers the language choice at start-up, as the caption says; the stored "1"
     // keeps meaning what the start-up dialog reads: start without asking.
     const std::string show = app_.userSettings().get(languagechoice::kShowLanguageBox, "0");
-    chkNaitaKeeleValikut.setValue(show == "1" ? checkstate::kUnchecked : checkstate::kChecked);
+    chkNaitaKeeleValikut.setValue(startsWithoutLanguageBox(show) ? checkstate::kUnchecked
+                                                                 : checkstate::kChecked);
     programWrites_ = true;
     for (TextBox* cost : {&txtKuisedPysikuludKokku, &txtKuineTootmismaht,
                           &txtKuisedAmordikuludKokku, &txtYhikuMuutuvkulud, &txtCE}) {
@@ -145,6 +131,8 @@ void frmSeaded::fillFromSettingsFile() {
     } catch (const VbError&) {
         // A current profile name that cannot be a folder name has no file to read.
     }
+    // A file that is not text is damaged: its values count 0, as the profile load says.
+    if (!file.isText()) file = IniDocument();
     auto stored = [&file](const char* key) {
         return file.get(settingsfile::kSection, key, settingsfile::kMissing);
     };
@@ -201,10 +189,35 @@ bool frmSeaded::costFieldsAreNumbers() const {
     return true;
 }
 
+// The number text the store keeps of a dialog field: a text beyond the number range counts 0.
+std::string frmSeaded::storeText(const TextBox& field) {
+    return NumberText(RegionCompValQuiet(field.text()).value_or(0.0));
+}
+
+bool frmSeaded::storeCostsComputable() const {
+    try {
+        (void)derivedCosts(RegionCompVal(storeText(txtKuisedPysikuludKokku)),
+                           RegionCompVal(storeText(txtKuisedAmordikuludKokku)),
+                           RegionCompVal(storeText(txtYhikuMuutuvkulud)),
+                           RegionCompVal(storeText(txtKuineTootmismaht)));
+        return true;
+    } catch (const VbError&) {
+        return false;
+    }
+}
+
 void frmSeaded::cmdSalvesta_Click() {
-    dropFieldBox();  // Save checks the costs itself
-    if (!costFieldsAreNumbers()) {
+    dropFieldBox();  // Save checks the costs and the bark share itself
+    // Costs that are no numbers, or monthly figures whose costs per m3 lie beyond the number
+    // range, are refused before anything is written.
+    if (!costFieldsAreNumbers() || !storeCostsComputable()) {
         Command4_Click();
+        return;
+    }
+    // A bark share above 1 (8 typed for 8 %) would count as that many log volumes: Save
+    // shows the hint on its form and leaves the dialog open for the planner to mend it.
+    if (barkShareNeedsHint(txtKoefitsentKoorPalgist.text())) {
+        showBarkShareHint();
         return;
     }
     frmMain& m = main();
@@ -215,8 +228,11 @@ void frmSeaded::cmdSalvesta_Click() {
     entries.emplace_back(kSavedStampKey, txtaeg.text());
     entries.emplace_back(kFullEdgeKey, tickText(chkArvutaTaiskant));
     FileResult written;
+    std::filesystem::path settingsFile;
+    std::filesystem::path keptAs;
     try {
-        written = writeSettingsFile(settingsFilePath(currentProfileFolder(m)), entries);
+        settingsFile = settingsFilePath(currentProfileFolder(m));
+        written = writeSettingsFile(settingsFile, entries, &keptAs);
     } catch (const VbError& e) {
         written = FileResult::failure(e.number(), {}, e.description());
     }
@@ -230,22 +246,48 @@ void frmSeaded::cmdSalvesta_Click() {
     }
     frmMainSub& store = m.store();
     for (const SettingsField& f : kNumericFields) {
-        store.*f.storeField = NumberText(RegionCompValQuiet((this->*f.field).text()).value_or(0.0));
+        store.*f.storeField = storeText(this->*f.field);
     }
     store.lblArvutaTaiskant = tickText(chkArvutaTaiskant);
     updateDerivedCosts(store);
-    const FileResult preference = app_.userSettings().save(
-        languagechoice::kShowLanguageBox, ticked(chkNaitaKeeleValikut) ? "0" : "1");
+    const FileResult preference = saveLanguageOffer();
     close();
+    if (!keptAs.empty()) {
+        runtime::msgBox(bilingual(m,
+                                  "Seadete fail " + settingsFile.string() +
+                                      " ei olnud tekstifail. See on hoiul nimega " +
+                                      keptAs.string() + "; seaded on kirjutatud uude faili.",
+                                  "The settings file " + settingsFile.string() +
+                                      " was not a text file. It is kept as " + keptAs.string() +
+                                      "; the settings have been written to a new file."),
+                        mb::kInformation, "Info");
+    }
     if (!preference) {
         runtime::msgBox(bilingual(m, "Keelevaliku seadet ei saanud salvestada: ",
                                   "The language choice setting could not be saved: ") +
                             fileFailureText(m, preference),
                         mb::kExclamation);
     }
-    // The figures on screen follow the new settings; without centre boards there is nothing
-    // to recompute.
-    if (m.lstSyda.listCount() > 0) m.uuenda_materjalid();
+    // The figures on screen follow the new settings: the placed boards take the new trims as
+    // a change of the log length gives them, then the update runs. Without centre boards
+    // there is no pattern to recompute.
+    if (m.lstSyda.listCount() > 0) {
+        m.rebuildBoardRows();
+        m.uuenda_materjalid();
+    }
+}
+
+FileResult frmSeaded::saveLanguageOffer() {
+    UserSettings& settings = app_.userSettings();
+    if (ticked(chkNaitaKeeleValikut)) return settings.save(languagechoice::kShowLanguageBox, "0");
+    // Starting without the dialog applies the remembered language: the one in use now, stored
+    // before the flag so that a failed write never leaves the flag without it.
+    if (FileResult language =
+            settings.save(languagechoice::kDefaultLanguage, main().lblValitudKeel.caption());
+        !language) {
+        return language;
+    }
+    return settings.save(languagechoice::kShowLanguageBox, "1");
 }
 
 void frmSeaded::cmdOK_Click() {

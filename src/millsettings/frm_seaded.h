@@ -1,9 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "millsettings/settings_input_rules.h"
+#include "platform/atomic_file.h"
 #include "platform/controls.h"
 
 namespace lumbrix {
@@ -141,6 +143,9 @@ class frmSeaded : public Form {
     void layOut();
     void layOutCosts();
     void connectInputRules();
+    // Connects a button's click; a box a focus loss asked for shows once the click has done
+    // its work (Save, Back and the log price door drop it themselves when they close).
+    void onClick(CommandButton& button, std::function<void()> handler);
     void guardAgainstPaste(TextBox& field, KeyRule rule);
     void fillFromSettingsFile();
     void startSpinners();
@@ -148,16 +153,28 @@ class frmSeaded : public Form {
     int spinnerStep(VScrollBar& spinner, const TextBox& field);
     void showDerivedCosts();
     bool costFieldsAreNumbers() const;
+    static std::string storeText(const TextBox& field);
+    // Whether the store's costs per m3 can be computed from the monthly figures as Save
+    // would store them.
+    bool storeCostsComputable() const;
+    // Stores the language offer: ticked, the start shows the language dialog; cleared, the
+    // start applies the language in use without asking.
+    FileResult saveLanguageOffer();
     void close();
-    // A box that a focus loss asked for waits until the focus has settled: a click on one of
-    // the dialog's buttons runs first (it may close the dialog, and Save checks again).
+    // A box that a focus loss asked for waits until the focus has settled: when the mouse
+    // holds down one of the dialog's buttons, its click runs first (it may close the dialog,
+    // and Save checks again); a release without a click, or focus that came any other way,
+    // shows it at once.
     void askForFieldBox(FieldBox box);
     void showFieldBox();
     void dropFieldBox();
+    void showBarkShareHint();
 
     Application& app_;
     bool programWrites_ = false;  // texts the dialog itself puts in pass no key filter
     FieldBox pendingBox_ = FieldBox::None;
+    // The button the mouse holds down: the focus is on it and its click comes on release.
+    const CommandButton* heldButton_ = nullptr;
     struct GuardedField {
         TextBox* field;
         KeyRule rule;

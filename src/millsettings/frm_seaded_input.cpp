@@ -1,6 +1,7 @@
 // The settings dialog's input rules: steppers, spinners, key filters (typed and pasted), and
 // the checks when the focus leaves a monthly cost field or the bark share.
 #include <cmath>
+#include <utility>
 
 #include "app/application.h"
 #include "localisation/message_language.h"
@@ -32,8 +33,8 @@ void frmSeaded::connectInputRules() {
         {cmdPalgikoefpluss, txtPalgimahukoefitsent, kLogCoefficientPlus},
     };
     for (const auto& s : stepperButtons) {
-        s.button.Click.connect(
-            [this, &field = s.field, stepper = s.stepper] { stepFactor(field, stepper); });
+        onClick(s.button,
+                [this, &field = s.field, stepper = s.stepper] { stepFactor(field, stepper); });
     }
     const struct {
         VScrollBar& spinner;
@@ -79,6 +80,26 @@ void frmSeaded::connectInputRules() {
     }
     txtKoefitsentKoorPalgist.LostFocus.connect([this] { txtKoefitsentKoorPalgist_LostFocus(); });
     tmrFieldBox.TimerEvent.connect([this] { tmrFieldBox_Timer(); });
+}
+
+void frmSeaded::onClick(CommandButton& button, std::function<void()> handler) {
+    button.Click.connect([this, handler = std::move(handler)] {
+        tmrFieldBox.setEnabled(false);  // the click comes first, whatever armed the timer
+        handler();
+        showFieldBox();
+    });
+    button.MouseDown.connect([this, &button](int /*button*/, int /*shift*/, double /*x*/,
+                                             double /*y*/) { heldButton_ = &button; });
+    // A press whose release never reached the button (the window lost the mouse) holds it no
+    // longer once the focus has left it.
+    button.LostFocus.connect([this, &button] {
+        if (heldButton_ == &button) heldButton_ = nullptr;
+    });
+    button.MouseUp.connect([this](int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {
+        heldButton_ = nullptr;
+        // Released off the button no click follows: the box then shows once the focus settles.
+        if (pendingBox_ != FieldBox::None) tmrFieldBox.setEnabled(true);
+    });
 }
 
 void frmSeaded::guardAgainstPaste(TextBox& field, KeyRule rule) {
@@ -157,9 +178,9 @@ void frmSeaded::askForFieldBox(FieldBox box) {
 
 void frmSeaded::tmrFieldBox_Timer() {
     tmrFieldBox.setEnabled(false);
-    // The focus went to a button: its click comes first and shows the box after its work.
-    const Control* focused = activeControl();
-    if (focused != nullptr && focused->kind() == ControlKind::CommandButton) return;
+    // The mouse holds down the button that took the focus: its click comes first and shows
+    // the box after its work. Focus that came by Tab, or went to any other control, shows it.
+    if (heldButton_ != nullptr && activeControl() == heldButton_) return;
     showFieldBox();
 }
 
@@ -173,13 +194,17 @@ void frmSeaded::showFieldBox() {
             Command4_Click();
             return;
         case FieldBox::BarkShareHint:
-            runtime::msgBox(bilingual(main(),
-                                      "Koore % määramiseks kasutage formaati 0.00:\r\n"
-                                      "Näiteks: 10% = 0.10 ja 8% = 0.08",
-                                      "To insert bark yield % please use format 0.00:\r\n"
-                                      "Example: 10% = 0.10 and 8% = 0.08"));
+            showBarkShareHint();
             return;
     }
+}
+
+void frmSeaded::showBarkShareHint() {
+    runtime::msgBox(bilingual(main(),
+                              "Koore % määramiseks kasutage formaati 0.00:\r\n"
+                              "Näiteks: 10% = 0.10 ja 8% = 0.08",
+                              "To insert bark yield % please use format 0.00:\r\n"
+                              "Example: 10% = 0.10 and 8% = 0.08"));
 }
 
 void frmSeaded::dropFieldBox() {

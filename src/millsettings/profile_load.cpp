@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "catalogue/product_lists.h"
+#include "localisation/message_language.h"
 #include "mainwindow/frm_main.h"
 #include "millsettings/log_prices.h"
 #include "millsettings/profile_folder.h"
@@ -15,6 +16,7 @@
 #include "platform/ini_file.h"
 #include "platform/vb_error.h"
 #include "store/frm_main_sub.h"
+#include "store/saved_list.h"
 
 namespace lumbrix {
 
@@ -42,7 +44,8 @@ std::string joined(const std::vector<std::string>& items) {
 }
 
 // What is wrong with the settings file as it was read; empty when nothing is.
-std::vector<std::string> settingsFileProblems(const fs::path& file, const FileResult& loaded,
+std::vector<std::string> settingsFileProblems(const frmMain& main, const fs::path& file,
+                                              const FileResult& loaded,
                                               const IniDocument& settings) {
     std::vector<std::string> problems;
     std::error_code ec;
@@ -50,7 +53,14 @@ std::vector<std::string> settingsFileProblems(const fs::path& file, const FileRe
         problems.push_back(loaded.reason + ". Its values count 0.");
     } else if (fs::exists(file, ec)) {
         if (!settings.isText()) {
-            problems.push_back("It is not a text file. Its values count 0.");
+            const std::string kept = damagedListCopyPath(file).string();
+            problems.push_back(bilingual(
+                main,
+                "See ei ole tekstifail. Selle väärtused loetakse 0-ks. Seadete salvestamine hoiab "
+                "selle alles nimega " +
+                    kept + " ja kirjutab uue faili.",
+                "It is not a text file. Its values count 0. Saving the settings keeps it as " +
+                    kept + " and writes a new file."));
         } else if (!settings.hasSection(settingsfile::kSection)) {
             problems.push_back("It holds no [" + std::string(settingsfile::kSection) +
                                "] section. Its values count 0.");
@@ -75,7 +85,8 @@ void frmMain::cmdLaeprofiil_Click() {
     IniDocument settings;
     const FileResult loaded = settings.load(settingsFile);
     if (!loaded) settings = IniDocument();
-    std::vector<std::string> problems = settingsFileProblems(settingsFile, loaded, settings);
+    std::vector<std::string> problems = settingsFileProblems(*this, settingsFile, loaded, settings);
+    if (!settings.isText()) settings = IniDocument();  // damaged: its values count 0
     const std::vector<std::string> unreadable = readSettingsIntoStore(settings, s);
     if (!unreadable.empty()) {
         problems.push_back(

@@ -6,6 +6,7 @@
 #include "platform/vb_error.h"
 #include "store/frm_main_sub.h"
 #include "store/numbers.h"
+#include "store/saved_list.h"
 
 namespace lumbrix {
 
@@ -161,20 +162,34 @@ ProfileEntries settingsEntries(const frmMainSub& store, std::string_view savedSt
     return entries;
 }
 
-FileResult writeSettingsFile(const std::filesystem::path& file, const ProfileEntries& entries) {
+FileResult writeSettingsFile(const std::filesystem::path& file, const ProfileEntries& entries,
+                             std::filesystem::path* keptAs) {
     IniDocument document;
     if (FileResult loaded = document.load(file); !loaded) return loaded;
+    // Each value is written so that it reads back exactly; one that cannot be is refused
+    // before anything is written.
+    ProfileEntries lines;
     for (const auto& [key, value] : entries) {
-        // Each value is written so that it reads back exactly; one that cannot be is refused
-        // before anything is written.
         const std::optional<std::string> stored = storedProfileValue(value);
         if (!stored) {
             return FileResult::failure(vberr::kInvalidProcedureCall, file,
                                        "Cannot write " + file.string() + ": the value of " + key +
                                            " holds a line break or is too long");
         }
-        document.set(settingsfile::kSection, key, *stored);
+        lines.emplace_back(key, *stored);
     }
+    if (!document.isText()) {
+        // A damaged file is kept whole beside it, then written anew as clean text: its lines
+        // would carry their stray bytes (and a UTF-16 file its halves of characters) along.
+        const FileBytes old = readFileBytes(file);
+        if (!old) return old;
+        const std::filesystem::path copy = damagedListCopyPath(file);
+        if (FileResult kept = writeFileAtomically(copy, old.bytes); !kept) return kept;
+        if (keptAs) *keptAs = copy;
+        document = IniDocument();
+    }
+    for (const auto& [key, value] : lines)
+        document.set(settingsfile::kSection, key, value);
     return document.save(file);
 }
 

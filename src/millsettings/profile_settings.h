@@ -70,7 +70,11 @@ ProfileEntries settingsEntries(const frmMainSub& store, std::string_view savedSt
 // Writes the entries into section SEADED of `file`, in their order: each key is replaced in
 // place or appended to the section; every other line stays. One atomic write, in the file's
 // own encoding. A value with blanks or quotes at its ends is written inside quotes so that it
-// reads back exactly; a value with a line break refuses the whole write (VbError 5).
-FileResult writeSettingsFile(const std::filesystem::path& file, const ProfileEntries& entries);
+// reads back exactly; a value with a line break refuses the whole write (VbError 5). A file
+// that is not text (its values count 0 on every read) is first kept at
+// damagedListCopyPath(file), whose path goes to `keptAs`, and then written anew with the
+// entries alone; when it cannot be kept nothing is written.
+FileResult writeSettingsFile(const std::filesystem::path& file, const ProfileEntries& entries,
+                             std::filesystem::path* keptAs = nullptr);
 
 }  // namespace lumbrix

@@ -44,7 +44,12 @@ std::optional<std::string> steppedFactor(const FactorStepper& stepper, const std
     const double value = RegionCompVal(text);
     const bool acts = stepper.direction < 0 ? value > stepper.limit : value < stepper.limit;
     if (!acts) return std::nullopt;
-    return FormatNumber(value + stepper.direction * kStep, "0.00");
+    // A step never passes the limit: a stored value off the hundredths grid (0.005) stops
+    // at the bound instead of stepping beyond it.
+    const double stepped = value + stepper.direction * kStep;
+    return FormatNumber(
+        stepper.direction < 0 ? std::max(stepped, stepper.limit) : std::min(stepped, stepper.limit),
+        "0.00");
 }
 
 int spinnerStart(const std::string& fieldText) {

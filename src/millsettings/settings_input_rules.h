@@ -24,7 +24,8 @@ bool changeKeepsToRule(KeyRule rule, const std::string& before, const std::strin
 
 // A minus or plus stepper of a factor: it acts only while the field's number lies beyond
 // `limit` on the side away from the step (above it for minus, below it for plus), and moves
-// the number by 0.01, written "0.00". Returns the new text, or nothing when it does not act.
+// the number by 0.01, but not past `limit`, written "0.00". Returns the new text, or nothing
+// when it does not act.
 struct FactorStepper {
     int direction;  // -1 minus, +1 plus
     double limit;

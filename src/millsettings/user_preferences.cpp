@@ -6,9 +6,20 @@
 #include "mainwindow/frm_main.h"
 #include "millsettings/profile_folder.h"
 #include "platform/event_runtime.h"
+#include "platform/path_names.h"
+#include "platform/vb_error.h"
 #include "store/frm_main_sub.h"
+#include "store/numbers.h"
 
 namespace lumbrix {
+
+bool startsWithoutLanguageBox(const std::string& stored) {
+    try {
+        return CInt(ToDoubleStrict(stored)) == 1;
+    } catch (const VbError&) {
+        return false;
+    }
+}
 
 void frmMain::Lae_registriseaded() {
     frmMainSub& s = store();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace lumbrix {
 
 // The planner's preferences among the per-user settings (section "Settings"), with the values
@@ -12,5 +14,10 @@ inline constexpr const char* kDefaultProfileDefault = "LUMBRIX";
 inline constexpr const char* kDefaultLanguage = "DefaultLanguage";  // a language file name
 inline constexpr const char* kDefaultLanguageDefault = "english.keel";
 }  // namespace preference
+
+// Whether a stored ShowLanguageBox asks to start without the language dialog: its value as a
+// whole number is 1. A value that is no number counts as 0 (the dialog is shown). The start
+// and the settings dialog both read the value by this rule.
+bool startsWithoutLanguageBox(const std::string& stored);
 
 }  // namespace lumbrix

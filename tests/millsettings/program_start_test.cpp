@@ -2,6 +2,7 @@
 // while it loads, and the profile a new installation ships with.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -9,8 +10,11 @@
 
 #include "app/application.h"
 #include "catalogue/product_row.h"
+#include "localisation/frm_keele_valik.h"
 #include "mainwindow/frm_main.h"
+#include "millsettings/frm_seaded.h"
 #include "millsettings/log_price_row.h"
+#include "platform/atomic_file.h"
 #include "platform/ini_file.h"
 #include "store/frm_main_sub.h"
 #include "store/numbers.h"
@@ -93,6 +97,87 @@ TEST(UserPreferences, ProfileNameThatCannotBeAFolderFallsBackToTheShippedProfile
         EXPECT_EQ(start.app->userSettings().get("DefaultProfile", "?"), c.name)
             << "the stored value is left as it is";
     }
+}
+
+// Starts of one installation, each with the preferences the one before left: the language
+// the planner works in comes back when the language dialog is no longer shown.
+class LanguageAtStart : public ::testing::Test {
+  protected:
+    LanguageAtStart() { folder.copyShippedData(); }
+    // A new start; the language dialog, when it waits for the planner.
+    frmKeeleValik* startProgramAgain() {
+        start.reset();  // the program of the start before ends first
+        start = std::make_unique<Start>(folder, Preferences{});
+        startProgram(*start->app);
+        return start->app->loadedWindow<frmKeeleValik>();
+    }
+    std::string languageInUse() { return start->main().lblValitudKeel.caption(); }
+
+    test::TempInstallFolder folder;
+    std::unique_ptr<Start> start;
+};
+
+TEST_F(LanguageAtStart, TurningTheOfferOffStartsInTheLanguageInUse) {
+    for (const char* language : {"english.keel", "eesti.keel"}) {
+        SCOPED_TRACE(language);
+        std::filesystem::remove(folder / "user-settings.ini");
+        frmKeeleValik* chooser = startProgramAgain();
+        ASSERT_NE(chooser, nullptr);
+        chooser->File1.setFileName(language);
+        chooser->cmdOK.press();  // the skip box left clear
+        ASSERT_EQ(languageInUse(), language);
+
+        frmSeaded& settings = start->app->window<frmSeaded>();
+        EXPECT_EQ(settings.chkNaitaKeeleValikut.value(), checkstate::kChecked);
+        settings.chkNaitaKeeleValikut.setValue(checkstate::kUnchecked);
+        settings.cmdSalvesta.press();
+        ASSERT_FALSE(start->app->isLoaded<frmSeaded>());
+
+        EXPECT_EQ(startProgramAgain(), nullptr) << "no dialog";
+        EXPECT_EQ(languageInUse(), language);
+        EXPECT_TRUE(start->main().visible());
+
+        // Offered again: the next start asks.
+        frmSeaded& again = start->app->window<frmSeaded>();
+        EXPECT_EQ(again.chkNaitaKeeleValikut.value(), checkstate::kUnchecked);
+        again.chkNaitaKeeleValikut.setValue(checkstate::kChecked);
+        again.cmdSalvesta.press();
+        EXPECT_NE(startProgramAgain(), nullptr);
+        EXPECT_TRUE(start->desktop.messages().empty());
+    }
+}
+
+// Takes the first `writes` files and then fails every write as a full disk does.
+struct DiskFullAfter : FileSink {
+    explicit DiskFullAfter(int writes) : left(writes) {}
+    std::ptrdiff_t write(int fd, const char* data, std::size_t size) override {
+        if (left > 0) return FileSink::write(fd, data, size);
+        errno = ENOSPC;
+        return -1;
+    }
+    int sync(int fd) override {
+        --left;
+        return FileSink::sync(fd);
+    }
+    int left;
+};
+
+TEST_F(LanguageAtStart, TheSkipFlagIsStoredOnlyAfterItsLanguage) {
+    frmKeeleValik* chooser = startProgramAgain();
+    ASSERT_NE(chooser, nullptr);
+    chooser->File1.setFileName("english.keel");
+    chooser->chkSkipNextTime.setValue(checkstate::kChecked);
+    start->desktop.expectMessage(MsgResult::Ok);
+    {
+        DiskFullAfter oneWrite(1);
+        ScopedFileSink sink(oneWrite);
+        chooser->cmdOK.press();
+    }
+    EXPECT_TRUE(start->desktop.lastMessage().text.starts_with(
+        "The language choice could not be remembered"));
+    EXPECT_EQ(languageInUse(), "english.keel");
+    // Half a choice is never remembered as a choice: the next start asks again.
+    EXPECT_NE(startProgramAgain(), nullptr);
 }
 
 // A fresh installation: the shipped content, no preferences stored, the main window loaded and

@@ -18,6 +18,8 @@ namespace {
 
 constexpr const char* kCostsHelp =
     "Please insert average costs to calculate costs for 1 m3 of timber productions.";
+constexpr const char* kBarkHint =
+    "To insert bark yield % please use format 0.00:\r\nExample: 10% = 0.10 and 8% = 0.08";
 constexpr const char* kSettingsFile = "database/LUMBRIX/settings";
 
 class SettingsDialog : public test::MainWindowTest {
@@ -32,10 +34,22 @@ class SettingsDialog : public test::MainWindowTest {
         for (char c : text)
             field.typeKey(static_cast<unsigned char>(c));
     }
-    // The focus leaves `from` for `to`; the box a check asked for shows once it settled.
+    // The focus leaves `from` for `to` (by Tab, or a click on a field); the box a check asked
+    // for shows once it settled.
     void leave(TextBox& from, Control& to) {
         from.LostFocus.raise();
         to.setFocus();
+        desktop.advanceClock(10);
+    }
+    // The mouse takes the focus from `from` to `button`: pressed, the focus settles, then
+    // released on the button (a click) or off it (no click).
+    void clickAway(TextBox& from, CommandButton& button, bool releasedOnIt = true) {
+        from.LostFocus.raise();
+        button.setFocus();
+        button.MouseDown.raise(mouse::kLeft, 0, 0, 0);
+        desktop.advanceClock(10);
+        button.MouseUp.raise(mouse::kLeft, 0, 0, 0);
+        if (releasedOnIt) button.press();
         desktop.advanceClock(10);
     }
     static constexpr const char* kTypicalCosts =
@@ -264,6 +278,14 @@ TEST_F(SettingsDialog, StepsStayWithinTheirBounds) {
          "0.01"},
         {&frmSeaded::cmdPalgikoefpluss, &frmSeaded::txtPalgimahukoefitsent, "1.99", "2.00", "2.00"},
         {&frmSeaded::cmdPalgikoefpluss, &frmSeaded::txtPalgimahukoefitsent, "2.5", "2.5", "2.5"},
+        // Values off the hundredths grid stop at the bound instead of stepping past it.
+        {&frmSeaded::cmdHakeMiinus, &frmSeaded::txtKoefitsentHake, "0.005", "0.00", "0.00"},
+        {&frmSeaded::cmdKoorMiinus, &frmSeaded::txtKoefitsentKoor, "0.009", "0.00", "0.00"},
+        {&frmSeaded::cmdPuruPluss, &frmSeaded::txtKoefitsentPuru, "9.996", "10.00", "10.00"},
+        {&frmSeaded::cmdPalgikoefmiinus, &frmSeaded::txtPalgimahukoefitsent, "0.014", "0.01",
+         "0.01"},
+        {&frmSeaded::cmdPalgikoefpluss, &frmSeaded::txtPalgimahukoefitsent, "1.996", "2.00",
+         "2.00"},
     };
     frmSeaded& d = dialog();
     for (const auto& c : cases) {
@@ -372,8 +394,6 @@ TEST_F(SettingsDialog, LeavingAMonthlyCostLiftsZeroAndRecomputes) {
 
 TEST_F(SettingsDialog, AFocusLossBoxWaitsForTheButtonThatTookTheFocus) {
     writeSettings(kTypicalCosts);
-    const std::string hint =
-        "To insert bark yield % please use format 0.00:\r\nExample: 10% = 0.10 and 8% = 0.08";
     frmSeaded& d = dialog();
     d.txtKoefitsentKoorPalgist.setText("1");
     leave(d.txtKoefitsentKoorPalgist, d.txtHakehind);
@@ -382,35 +402,82 @@ TEST_F(SettingsDialog, AFocusLossBoxWaitsForTheButtonThatTookTheFocus) {
     d.txtKoefitsentKoorPalgist.setText("1.5");
     desktop.expectMessage(MsgResult::Ok);
     leave(d.txtKoefitsentKoorPalgist, d.txtHakehind);
-    EXPECT_EQ(desktop.lastMessage().text, hint);
+    EXPECT_EQ(desktop.lastMessage().text, kBarkHint);
 
-    // The focus went to a help button: its click shows its box first, then the hint.
+    // A click on a help button: its box first, then the hint.
     desktop.clearMessages();
-    leave(d.txtKoefitsentKoorPalgist, d.Command1);
-    EXPECT_TRUE(desktop.messages().empty());
     desktop.expectMessage(MsgResult::Ok);
     desktop.expectMessage(MsgResult::Ok);
-    d.Command1.press();
+    clickAway(d.txtKoefitsentKoorPalgist, d.Command1);
     ASSERT_EQ(desktop.messages().size(), 2U);
-    EXPECT_EQ(desktop.messages()[1].text, hint);
+    EXPECT_TRUE(desktop.messages()[0].text.starts_with("Please insert converting factors"));
+    EXPECT_EQ(desktop.messages()[1].text, kBarkHint);
 
     // Save takes its click and checks the costs again; the empty field is refused once.
     desktop.clearMessages();
+    d.txtKoefitsentKoorPalgist.setText("0.15");
     d.txtYhikuMuutuvkulud.setText("");
-    leave(d.txtYhikuMuutuvkulud, d.cmdSalvesta);
     desktop.expectMessage(MsgResult::Ok);
-    d.cmdSalvesta.press();
-    desktop.advanceClock(10);
+    clickAway(d.txtYhikuMuutuvkulud, d.cmdSalvesta);
     ASSERT_EQ(desktop.messages().size(), 1U);
     EXPECT_EQ(desktop.lastMessage().text, kCostsHelp);
 
     // A typed 0 is lifted on the way to Save, which then goes through.
     d.txtYhikuMuutuvkulud.setText("0");
-    leave(d.txtYhikuMuutuvkulud, d.cmdSalvesta);
-    d.cmdSalvesta.press();
+    clickAway(d.txtYhikuMuutuvkulud, d.cmdSalvesta);
+    EXPECT_FALSE(app->isLoaded<frmSeaded>());
     EXPECT_EQ(readProfileString(folder / kSettingsFile, "SEADED", "YhikuMuutuvkulud", ""), "0.1");
     EXPECT_EQ(readProfileString(folder / kSettingsFile, "SEADED", "KoefitsentKoorPalgist", ""),
-              "1.5");
+              "0.15");
+}
+
+TEST_F(SettingsDialog, AFocusLossBoxShowsWhereNoClickClosesTheDialog) {
+    writeSettings(kTypicalCosts);
+    enum class Way { Click, ClickReleasedOff, Tab, LogPriceNo };
+    const struct {
+        const char* what;
+        CommandButton frmSeaded::*button;
+        Way way;
+        bool barkShare;  // the hint on the bark share, else the costs box
+        std::vector<std::string> boxes;
+    } cases[] = {
+        {"a stepper", &frmSeaded::cmdHakePluss, Way::Click, false, {kCostsHelp}},
+        {"a stepper, bark share", &frmSeaded::cmdPalgikoefpluss, Way::Click, true, {kBarkHint}},
+        {"Tab onto a help button", &frmSeaded::Command1, Way::Tab, true, {kBarkHint}},
+        {"Tab onto the costs help", &frmSeaded::Command4, Way::Tab, false, {kCostsHelp}},
+        {"Tab onto Save", &frmSeaded::cmdSalvesta, Way::Tab, false, {kCostsHelp}},
+        {"released off Back", &frmSeaded::cmdOK, Way::ClickReleasedOff, true, {kBarkHint}},
+        {"the log price door, No",
+         &frmSeaded::cmdLogPrice,
+         Way::LogPriceNo,
+         false,
+         {"All changed settings will not be saved! Open logprices?", kCostsHelp}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        desktop.clearMessages();
+        frmSeaded& d = dialog();
+        TextBox& field = c.barkShare ? d.txtKoefitsentKoorPalgist : d.txtKuineTootmismaht;
+        field.setText(c.barkShare ? "8" : "");
+        CommandButton& button = d.*c.button;
+        if (c.way == Way::LogPriceNo) desktop.expectMessage(MsgResult::No);
+        desktop.expectMessage(MsgResult::Ok);
+        if (c.way == Way::Tab) {
+            leave(field, button);
+        } else {
+            clickAway(field, button, c.way != Way::ClickReleasedOff);
+        }
+        std::vector<std::string> shown;
+        for (const auto& box : desktop.messages())
+            shown.push_back(box.text);
+        EXPECT_EQ(shown, c.boxes);
+        ASSERT_TRUE(app->isLoaded<frmSeaded>());
+        EXPECT_EQ(field.text(), c.barkShare ? "8" : "");
+        if (c.button == &frmSeaded::cmdHakePluss) {
+            EXPECT_EQ(d.txtKoefitsentHake.text(), "0.01");  // the step is done first
+        }
+        d.cmdOK.press();
+    }
 }
 
 TEST_F(SettingsDialog, TheLogPriceDoorAsksInTheCurrentLanguage) {

@@ -3,6 +3,7 @@
 // the check that runs when the field is left.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -133,6 +134,80 @@ TEST_F(SettingsDialogView, AnEmptyCostLeftForSaveShowsOneBoxAndKeepsTheDialog) {
     EXPECT_TRUE(boxes.front().startsWith("Please insert average costs"));
     EXPECT_TRUE(app->isLoaded<frmSeaded>());
     EXPECT_EQ(stored("YhikuMuutuvkulud"), "20");
+}
+
+TEST_F(SettingsDialogView, AFocusLossBoxIsShownWhenTheFocusGoesWhereNoClickClosesTheDialog) {
+    // Every box that shows is read and answered: No to a question, OK to anything else.
+    QStringList boxes;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&boxes] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            if (!box || !box->isVisible()) continue;
+            boxes << box->text();
+            if (QAbstractButton* no = box->button(QMessageBox::No)) {
+                no->click();
+            } else {
+                box->accept();
+            }
+        }
+    });
+    closer.start(20);
+    const QString costsHelp =
+        "Please insert average costs to calculate costs for 1 m3 of timber "
+        "productions.";
+    const QString barkHint =
+        "To insert bark yield % please use format 0.00:\r\nExample: 10% = 0.10 and 8% = 0.08";
+    auto* variable = widget<QLineEdit>(d->txtYhikuMuutuvkulud);
+    // The dialog's window is active again once a box has closed, so focus moves as it does.
+    auto activateDialog = [&] {
+        qt::FormWindow* window = desktop->windowOf(*d);
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    };
+    auto emptyVariableCost = [&] {
+        QTest::mouseClick(variable, Qt::LeftButton);
+        QTest::keyClick(variable, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(variable, Qt::Key_Backspace);
+    };
+
+    // A click on a stepper: the step, then the box.
+    emptyVariableCost();
+    QTest::mouseClick(widget<QPushButton>(d->cmdHakePluss), Qt::LeftButton);
+    test::runEventLoop(100);
+    EXPECT_EQ(boxes, QStringList{costsHelp});
+    EXPECT_EQ(d->txtKoefitsentHake.text(), "0.01");
+
+    // Tab from the bark share lands on the "?" beside it: the hint shows without a click.
+    boxes.clear();
+    activateDialog();
+    typeAtEnd(d->txtKoefitsentKoorPalgist, "8");
+    QTest::keyClick(widget<QLineEdit>(d->txtKoefitsentKoorPalgist), Qt::Key_Tab);
+    EXPECT_EQ(d->activeControl(), &d->Command1);
+    test::runEventLoop(100);
+    EXPECT_EQ(boxes, QStringList{barkHint});
+
+    // The log price door answered No: the dialog stays, and the box waiting comes.
+    boxes.clear();
+    activateDialog();
+    emptyVariableCost();
+    QTest::mouseClick(widget<QPushButton>(d->cmdLogPrice), Qt::LeftButton);
+    test::runEventLoop(100);
+    EXPECT_EQ(boxes,
+              (QStringList{"All changed settings will not be saved! Open logprices?", costsHelp}));
+    EXPECT_TRUE(app->isLoaded<frmSeaded>());
+
+    // Save straight from a bark share above 1 shows the hint and keeps the dialog.
+    boxes.clear();
+    activateDialog();
+    QTest::mouseClick(variable, Qt::LeftButton);
+    QTest::keyClicks(variable, "20");
+    typeAtEnd(d->txtKoefitsentKoorPalgist, "");
+    QTest::mouseClick(widget<QPushButton>(d->cmdSalvesta), Qt::LeftButton);
+    test::runEventLoop(100);
+    EXPECT_EQ(boxes, QStringList{barkHint});
+    EXPECT_TRUE(app->isLoaded<frmSeaded>());
+    EXPECT_EQ(stored("KoefitsentKoorPalgist"), "none");
 }
 
 }  // namespace
