@@ -97,7 +97,9 @@ TEST_F(Sheet, CopiesTheHeaderFiguresListsAndDrawingOfTheMainWindowAtItsZoom) {
     EXPECT_FALSE(app->isLoaded<frmPrintPreview>()) << "closed and discarded";
 }
 
-TEST_F(Sheet, AnUnnamedPatternPrintsAsUnnamedWithTheWorkOrderLabelOfItsLanguage) {
+// The name as the sheet shows it, and the work-order label in the sheet's language whether the
+// pattern is named or not.
+TEST_F(Sheet, ThePatternNameAndTheWorkOrderLabelOfTheSheetsLanguage) {
     buildPattern(1);
     const struct {
         const char* name;
@@ -108,7 +110,11 @@ TEST_F(Sheet, AnUnnamedPatternPrintsAsUnnamedWithTheWorkOrderLabelOfItsLanguage)
         {" ", false, "  UNNAMED", "WORKORDER NR:"},
         {"", true, "  NIMETU", "TÖÖKÄSK NR:"},
         {"4", true, "  NIMETU", "TÖÖKÄSK NR:"},  // a comparison slot's digit
-        {"Kuusk", true, "Kuusk", "WORKORDER NR:"},
+        {"Kuusk", true, "Kuusk", "TÖÖKÄSK NR:"},
+        {"Kuusk", false, "Kuusk", "WORKORDER NR:"},
+        // A proposed name, whole: the blank after the sizes cuts nothing off.
+        {"LUMBRIX_200_50.000x125.00 _2ex.kava", true, "LUMBRIX_200_50.000x125.00 _2ex.kava",
+         "TÖÖKÄSK NR:"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -116,6 +122,7 @@ TEST_F(Sheet, AnUnnamedPatternPrintsAsUnnamedWithTheWorkOrderLabelOfItsLanguage)
         main().lblValitudKeel.setCaption(c.estonian ? "eesti.keel" : "english.keel");
         openPreview([&](frmPrintPreview& s) {
             EXPECT_EQ(s.lblPPLabelSaekavanimi.caption(), c.shown);
+            EXPECT_FALSE(s.lblPPLabelSaekavanimi.wordWrap()) << "the name on one line";
             EXPECT_EQ(s.lblKKLabelTookask.caption(), c.workOrder);
         });
     }
@@ -123,7 +130,10 @@ TEST_F(Sheet, AnUnnamedPatternPrintsAsUnnamedWithTheWorkOrderLabelOfItsLanguage)
 
 TEST_F(Sheet, TheMoneyFiguresToggleMovesTheNotesAndStyleButtons) {
     buildPattern();
-    openPreview([](frmPrintPreview& s) {
+    frmMain& m = main();
+    // A row whose tail has moved (a three-digit length) loses its price as well.
+    m.lstKylgVasak.addItem("22.000x100.00  24.000x104.00   480     0.001     180.0");
+    openPreview([&m](frmPrintPreview& s) {
         struct Layout {
             bool money;
             double notesWidth, bold, italic, underline;
@@ -143,6 +153,23 @@ TEST_F(Sheet, TheMoneyFiguresToggleMovesTheNotesAndStyleButtons) {
             EXPECT_EQ(s.cmdBold.left(), l.bold);
             EXPECT_EQ(s.cmdItalic.left(), l.italic);
             EXPECT_EQ(s.cmdUnderline.left(), l.underline);
+            // Hidden, the board lists hold no price at all, not one under the blank box.
+            const std::vector<std::string> pricesLeftOut = {
+                "50.000x150.00  52.000x156.00   4800     0.039",
+                "50.000x150.00  52.000x156.00   4800     0.039",
+                "50.000x150.00  52.000x156.00   4800     0.039"};
+            EXPECT_EQ(s.lstSyda.rows(), l.money ? m.lstSyda.rows() : pricesLeftOut);
+            EXPECT_EQ(s.lstKylgVasak.rows(),
+                      l.money ? m.lstKylgVasak.rows()
+                              : (std::vector<std::string>{
+                                    "22.000x100.00  24.000x104.00   4800     0.012",
+                                    "22.000x100.00  24.000x104.00   480     0.001"}));
+            EXPECT_EQ(
+                s.lstSeimerYleval.rows(),
+                l.money
+                    ? m.lstSeimerYleval.rows()
+                    : (std::vector<std::string>{"25.000x75.000  27.000x79.000   4800     0.010"}));
+            EXPECT_EQ(s.lstKylgParem.listCount(), 0);
         }
         for (const auto& [shown, top] : {std::pair{true, 1575.0}, std::pair{false, 1365.0}}) {
             s.cmdWordOrder.press();

@@ -4,15 +4,21 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
+#include <QListWidget>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <memory>
+#include <set>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/application.h"
 #include "mainwindow/frm_main.h"
@@ -48,6 +54,16 @@ std::string pdfText(const QString& file) {
 
 long pages(const std::string& text) {
     return static_cast<long>(std::count(text.begin(), text.end(), '\f'));
+}
+
+// The blank-separated words of a text: a figure is on the page when one of them is the figure
+// (a price "0.00" must not be found inside a size "100.00").
+std::set<std::string> words(const std::string& text) {
+    std::set<std::string> found;
+    std::istringstream in(text);
+    for (std::string word; in >> word;)
+        found.insert(word);
+    return found;
 }
 
 class PrintToPdf : public ::testing::Test {
@@ -123,6 +139,94 @@ TEST_F(PrintToPdf, TheReportPrintsOnOnePageWithItsResultAndWithoutItsButtons) {
     EXPECT_NE(text.find(report.txtKuluTotal.text()), std::string::npos) << "the cost total";
     EXPECT_EQ(text.find(report.cmdExit.caption()), std::string::npos) << "a button on paper";
     report.unload();
+}
+
+// The money figures of the sheet's margin frame and the prices of the board rows.
+std::vector<std::string> moneyFigures(const frmPrintPreview& s) {
+    std::vector<std::string> figures = {"210.0", "180.0", "160.0"};
+    for (const Label* l :
+         {&s.lblsaekavahind, &s.lblMarginPuru, &s.lblMarginHake, &s.lblMarginKoor,
+          &s.lblPalgikuluHind, &s.lblmargintotal, &s.lblmargintotalEBITDA, &s.lblrawmaterialATP,
+          &s.lblNETrawmaterial, &s.lbltootmiskulu, &s.lblamordikulu})
+        figures.push_back(l->caption());
+    return figures;
+}
+
+// Printed from the preview with the money figures shown and then hidden: shown, every figure is
+// on the page; hidden, none is, not even under the blank box over the price column, while the
+// boards' sizes, lengths and volumes still are.
+TEST_F(PrintToPdf, HiddenMoneyFiguresAreLeftOffThePrintedPage) {
+    for (bool hidden : {false, true}) {
+        SCOPED_TRACE(hidden ? "hidden" : "shown");
+        frmPrintPreview& sheet = app->window<frmPrintPreview>();
+        const std::vector<std::string> figures = moneyFigures(sheet);
+        if (hidden) sheet.cmdHide.press();
+        const QString file = printInto(hidden ? "hidden.pdf" : "shown.pdf");
+        sheet.cmdPrindi.press();
+        ASSERT_FALSE(app->isLoaded<frmPrintPreview>());
+        const std::string text = pdfText(file);
+        const std::set<std::string> onPage = words(text);
+        for (const std::string& figure : figures) {
+            ASSERT_FALSE(figure.empty());
+            EXPECT_EQ(onPage.count(figure), hidden ? 0u : 1u) << figure << "\n" << text;
+        }
+        for (const char* kept : {"32.000x100.00", "19.000x75.000", "4800", "0.017"})
+            EXPECT_EQ(onPage.count(kept), 1u) << kept;
+    }
+}
+
+// On screen the preview's lists lose the prices when the figures are hidden and get them
+// back when they are shown again.
+TEST_F(PrintToPdf, ThePreviewHidesTheBoardPricesOnScreen) {
+    frmPrintPreview& sheet = app->window<frmPrintPreview>();
+    sheet.show();
+    qt::FormWindow* window = desktop->windowOf(sheet);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    auto* centre = qobject_cast<QListWidget*>(window->view()->widgetOf(sheet.lstSyda));
+    auto* edger = qobject_cast<QListWidget*>(window->view()->widgetOf(sheet.lstSeimerYleval));
+    ASSERT_TRUE(centre && edger);
+    for (bool hidden : {true, false}) {
+        QTest::mouseClick(window->view()->widgetOf(sheet.cmdHide), Qt::LeftButton);
+        ASSERT_EQ(centre->count(), 8);
+        ASSERT_EQ(edger->count(), 2);
+        for (const auto& [list, price] : {std::pair{centre, "210.0"}, std::pair{edger, "180.0"}}) {
+            const QString row = list->item(0)->text();
+            EXPECT_EQ(row.contains(price), !hidden) << row.toStdString();
+            EXPECT_TRUE(row.contains("4800")) << row.toStdString();
+        }
+        EXPECT_EQ(window->view()->widgetOf(sheet.frmSaekavaMarginalCaption)->isVisible(), !hidden);
+    }
+    sheet.unload();
+}
+
+// The pattern name prints whole: the proposed names of two patterns of one log differ only
+// after the blank that follows the centre board's sizes.
+TEST_F(PrintToPdf, TheSheetPrintsThePatternNameWhole) {
+    for (const char* name :
+         {"LUMBRIX_200_50.000x125.00 _2ex.kava", "LUMBRIX_200_50.000x125.00 _3ex.kava"}) {
+        SCOPED_TRACE(name);
+        m->lblSaekavanimi.setCaption(name);
+        frmPrintPreview& sheet = app->window<frmPrintPreview>();
+        sheet.show();
+        qt::FormWindow* window = desktop->windowOf(sheet);
+        ASSERT_NE(window, nullptr);
+        auto* label = qobject_cast<QLabel*>(window->view()->widgetOf(sheet.lblPPLabelSaekavanimi));
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->text().toStdString(), name);
+        EXPECT_FALSE(label->wordWrap()) << "one line";
+
+        const QString file = printInto("named.pdf");
+        sheet.cmdPrindi.press();
+        const std::string text = pdfText(file);
+        const std::string tail = Mid(name, 27);  // "_2ex.kava"
+        const std::size_t at = text.find(tail);
+        ASSERT_NE(at, std::string::npos) << text;
+        const std::size_t lineStart = text.rfind('\n', at) + 1;
+        EXPECT_NE(text.substr(lineStart, at - lineStart).find("LUMBRIX_200_50.000x125.00"),
+                  std::string::npos)
+            << "the whole name on one line: " << text;
+    }
 }
 
 // The widget that a click at the middle of `c`'s widget reaches.
