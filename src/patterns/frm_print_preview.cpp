@@ -108,16 +108,21 @@ void frmPrintPreview::cmdSulge_Click() {
     unload();
 }
 
+// Each press leaves the markers showing the style it set: the selection has not moved, so no
+// selection change would mark it.
 void frmPrintPreview::cmdBold_Click() {
     toggle(txtKavaNotes.selBold(), &RichTextBox::setSelBold, txtKavaNotes);
+    txtKavaNotes_SelChange();
 }
 
 void frmPrintPreview::cmdItalic_Click() {
     toggle(txtKavaNotes.selItalic(), &RichTextBox::setSelItalic, txtKavaNotes);
+    txtKavaNotes_SelChange();
 }
 
 void frmPrintPreview::cmdUnderline_Click() {
     toggle(txtKavaNotes.selUnderline(), &RichTextBox::setSelUnderline, txtKavaNotes);
+    txtKavaNotes_SelChange();
 }
 
 void frmPrintPreview::txtKavaNotes_SelChange() {

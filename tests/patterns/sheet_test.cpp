@@ -203,9 +203,24 @@ TEST_F(Sheet, StyleButtonsSetAStyleThroughoutAMixedSelectionAndMarkTheSelections
             EXPECT_EQ(st.button.backColor(), colors::kButtonFace) << "mixed";
             st.button.press();
             EXPECT_EQ((notes.*st.style)(), true) << "throughout";
-            EXPECT_EQ(st.button.backColor(), colors::kButtonFace) << "follows the selection only";
+            EXPECT_EQ(st.button.backColor(), kMarked) << "the style just set";
             st.button.press();
             EXPECT_EQ((notes.*st.style)(), false);
+            EXPECT_EQ(st.button.backColor(), colors::kButtonFace);
+
+            // At the caret: the press marks the style the next letters get.
+            notes.select(12, 0);
+            st.button.press();
+            EXPECT_EQ(st.button.backColor(), kMarked) << "the style at the caret";
+            notes.typeText("s");
+            EXPECT_EQ((notes.*st.style)(), true);
+            EXPECT_EQ(st.button.backColor(), kMarked);
+            notes.select(3, 0);
+            EXPECT_EQ(st.button.backColor(), colors::kButtonFace) << "the caret in plain text";
+            for (const CommandButton* other : {&s.cmdBold, &s.cmdItalic, &s.cmdUnderline}) {
+                if (other == &st.button) continue;
+                EXPECT_EQ(other->backColor(), colors::kButtonFace) << other->name();
+            }
         }
     });
 }

@@ -10,6 +10,8 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <QTimer>
 #include <algorithm>
 #include <array>
@@ -227,6 +229,96 @@ TEST_F(PrintToPdf, TheSheetPrintsThePatternNameWhole) {
                   std::string::npos)
             << "the whole name on one line: " << text;
     }
+}
+
+// The preview's notes on screen: a selection keeps every character's style as it prints, and
+// the B, I and U buttons show the style of the selection or at the caret, also right after
+// one of them was pressed.
+TEST_F(PrintToPdf, ThePreviewsNotesShowTheirStylesAndTheButtonsTheStyleAtTheCaret) {
+    frmPrintPreview& sheet = app->window<frmPrintPreview>();
+    sheet.show();
+    qt::FormWindow* window = desktop->windowOf(sheet);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    auto* notes = qobject_cast<QTextEdit*>(window->view()->widgetOf(sheet.txtKavaNotes));
+    ASSERT_NE(notes, nullptr);
+    RichTextBox& model = sheet.txtKavaNotes;
+    model.setText("saag ja kant");
+    model.select(8, 4);
+    model.setSelBold(true);
+    model.setSelUnderline(true);
+    model.select(0, 0);
+    qt::FormView::refreshAll();
+
+    // The bold and underline of each character as the screen shows it.
+    const auto shown = [notes] {
+        std::string styles;
+        for (int i = 1; i <= notes->document()->characterCount() - 1; ++i) {
+            QTextCursor at(notes->document());
+            at.setPosition(i);  // the format of the character before the position
+            const QTextCharFormat f = at.charFormat();
+            styles += f.fontWeight() == QFont::Bold ? (f.fontUnderline() ? 'X' : 'B')
+                                                    : (f.fontUnderline() ? 'U' : '.');
+        }
+        return styles;
+    };
+    const auto marked = [&](const CommandButton& b) {
+        const QWidget* w = window->view()->widgetOf(b);
+        const QColor colour = w->palette().color(QPalette::Active, QPalette::Button);
+        if (colour == QColor(255, 128, 0)) return true;
+        EXPECT_EQ(colour, QApplication::palette(w).color(QPalette::Active, QPalette::Button))
+            << b.name() << ": neither marked nor the button face";
+        return false;
+    };
+    const auto click = [&](const CommandButton& b) {
+        QTest::mouseClick(window->view()->widgetOf(b), Qt::LeftButton);
+    };
+    ASSERT_EQ(shown(), "........XXXX");
+
+    // The planner selects the whole text from its start: the styles stay as they print.
+    notes->setFocus();
+    QTest::keyClick(notes, Qt::Key_Home);
+    QTest::keyClick(notes, Qt::Key_End, Qt::ShiftModifier);
+    ASSERT_EQ(model.selLength(), 12);
+    EXPECT_EQ(shown(), "........XXXX") << "a selection shows every character's own style";
+    EXPECT_FALSE(marked(sheet.cmdBold)) << "a mixed selection";
+
+    const struct {
+        const CommandButton& button;
+        const char* after;
+        bool bold, underline;  // the buttons marked
+    } presses[] = {
+        {sheet.cmdBold, "BBBBBBBBXXXX", true, false},
+        {sheet.cmdUnderline, "XXXXXXXXXXXX", true, true},
+        {sheet.cmdBold, "UUUUUUUUUUUU", false, true},
+        {sheet.cmdUnderline, "............", false, false},
+    };
+    for (const auto& p : presses) {
+        SCOPED_TRACE(p.after);
+        click(p.button);
+        EXPECT_EQ(shown(), p.after);
+        std::string held;
+        for (const CharFormat& f : model.formats())
+            held += f.bold ? (f.underline ? 'X' : 'B') : (f.underline ? 'U' : '.');
+        EXPECT_EQ(held, p.after) << "the model, which prints, holds what the screen shows";
+        EXPECT_EQ(marked(sheet.cmdBold), p.bold);
+        EXPECT_EQ(marked(sheet.cmdUnderline), p.underline);
+        EXPECT_FALSE(marked(sheet.cmdItalic));
+    }
+
+    // At the caret: B pressed marks it at once, the next letter is typed bold, and the caret
+    // moved into plain text unmarks it.
+    QTest::keyClick(notes, Qt::Key_End);
+    ASSERT_EQ(model.selLength(), 0);
+    click(sheet.cmdBold);
+    EXPECT_TRUE(marked(sheet.cmdBold)) << "the style at the caret";
+    notes->setFocus();
+    QTest::keyClicks(notes, "x");
+    EXPECT_EQ(shown(), "............B");
+    EXPECT_TRUE(marked(sheet.cmdBold));
+    QTest::keyClick(notes, Qt::Key_Home);
+    EXPECT_FALSE(marked(sheet.cmdBold)) << "the caret in plain text";
+    sheet.unload();
 }
 
 // The widget that a click at the middle of `c`'s widget reaches.
