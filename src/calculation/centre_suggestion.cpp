@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "catalogue/product_row.h"
+#include "platform/text.h"
 #include "platform/vb_error.h"
 #include "store/board_row.h"
 #include "store/numbers.h"
@@ -12,8 +13,8 @@ namespace lumbrix {
 
 namespace {
 
-// The size format of the product row; a value too large for six characters (never reached
-// by a log the program accepts) keeps the format's decimals.
+// The size format of the product row; a value too large for six characters keeps the
+// format's decimals, so the dialog shows it as it is, and such boards are not written.
 std::string sizeText(double mm) {
     if (std::optional<std::string> text = productSizeText(mm)) return *text;
     return FormatNumber(mm, mm > 99.9 ? "0.00" : mm < 10 ? "0.0000" : "0.000");
@@ -29,6 +30,14 @@ double oneDecimal(double value) {
 bool CentreSuggestion::sawable() const {
     return Val(sawingThickness) > 0 && Val(sawingWidth) > 0 && Val(nominalThickness) > 0 &&
            Val(nominalWidth) > 0;
+}
+
+bool CentreSuggestion::fitsBoardRow() const {
+    for (const std::string* size :
+         {&nominalThickness, &nominalWidth, &sawingThickness, &sawingWidth}) {
+        if (Len(*size) != boardrow::kSizeWidth) return false;
+    }
+    return true;
 }
 
 CentreSuggestion suggestCentreBoards(double diameterMm, int count, double kerfMm,

@@ -36,6 +36,10 @@ struct CentreSuggestion {
     // A board can be sawn only with a thickness and a width above zero (a small log with
     // many boards and wide kerfs leaves none).
     bool sawable() const;
+    // Every size fills its six-character column of the board row exactly: a size that the
+    // size format cannot write in six characters (a log of 14143 mm or more) would move the
+    // row's columns, and its readers would take other sizes than these.
+    bool fitsBoardRow() const;
 };
 
 // `diameterMm`: the log's top diameter; `count`: boards side by side (1 or more); `kerfMm`:

@@ -6,6 +6,7 @@
 #include "localisation/message_language.h"
 #include "mainwindow/board_lists.h"
 #include "mainwindow/frm_main.h"
+#include "platform/vb_error.h"
 #include "store/frm_main_sub.h"
 #include "store/numbers.h"
 
@@ -149,7 +150,19 @@ void frmSoovita::Arvuta_soovitus() {
     suggestion_ = suggestCentreBoards(diameter, boardCount_, kerf, oversize);
     lblParimRistloige.setCaption(suggestion_.nominal());
     lblparimristloigesaag.setCaption(suggestion_.sawn());
-    cmdJoonistaKava.setEnabled(suggestion_.sawable());
+    cmdJoonistaKava.setEnabled(canShowPattern());
+}
+
+bool frmSoovita::canShowPattern() const {
+    if (!suggestion_.sawable() || !suggestion_.fitsBoardRow()) return false;
+    // The drawing takes a diameter that is a number whose whole value its scroll bar holds;
+    // a pattern on any other would be fitted and drawn from a log the main window refuses.
+    const frmMain& m = main();
+    try {
+        return m.scrDiameeter.holds(CInt(ToDoubleStrict(m.txtPalk.text())));
+    } catch (const VbError&) {
+        return false;  // no number, or one beyond the whole numbers
+    }
 }
 
 void frmSoovita::stepDiameter(double step) {
@@ -202,7 +215,7 @@ void frmSoovita::cmdYlemootPluss_Click() {
 void frmSoovita::cmdJoonistaKava_Click() {
     // The rows are those of the fields as they stand, also when one was typed just now.
     Arvuta_soovitus();
-    if (!suggestion_.sawable()) return;
+    if (!canShowPattern()) return;
     frmMain& m = main();
     const double length =
         RegionCompVal(m.txtPikkus.text()) - RegionCompVal(m.store().txtKappimineSydmat);

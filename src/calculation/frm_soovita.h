@@ -62,6 +62,9 @@ class frmSoovita : public Form {
     void stepDiameter(double step);
     void stepBoardCount(int step);
     void stepOversize(double step);
+    // The suggestion can become rows of the centre list: boards with a thickness and a width,
+    // sizes that fill their columns, and a diameter that the main window's drawing takes.
+    bool canShowPattern() const;
 
     Application& app_;
     CentreSuggestion suggestion_;

@@ -5,7 +5,9 @@
 #include "app/application.h"
 #include "mainwindow/frm_main.h"
 #include "patterns/print_texts.h"
+#include "platform/text.h"
 #include "platform/vb_error.h"
+#include "store/board_row.h"
 
 namespace lumbrix {
 
@@ -30,6 +32,21 @@ void toggle(std::optional<bool> current, void (RichTextBox::*set)(bool), RichTex
 
 Color markerFor(std::optional<bool> style) {
     return style == true ? kStyleInForce : colors::kButtonFace;
+}
+
+// A board row without its price: the sizes, then of the tail (read as words, as the row's
+// readers do) the length and the volume with the blanks between them.
+std::string withoutPrice(const std::string& row) {
+    const std::string head = Left(row, boardrow::kHeadWidth);
+    const std::string tail = Mid(row, boardrow::kHeadWidth + 1);
+    std::size_t end = 0;
+    for (int word = 0; word < 2; ++word) {
+        end = tail.find_first_not_of(' ', end);
+        if (end == std::string::npos) return row;  // no price to leave out
+        end = tail.find(' ', end);
+        if (end == std::string::npos) return row;
+    }
+    return head + tail.substr(0, end);
 }
 
 }  // namespace
@@ -91,16 +108,21 @@ void frmPrintPreview::cmdSulge_Click() {
     unload();
 }
 
+// Each press leaves the markers showing the style it set: the selection has not moved, so no
+// selection change would mark it.
 void frmPrintPreview::cmdBold_Click() {
     toggle(txtKavaNotes.selBold(), &RichTextBox::setSelBold, txtKavaNotes);
+    txtKavaNotes_SelChange();
 }
 
 void frmPrintPreview::cmdItalic_Click() {
     toggle(txtKavaNotes.selItalic(), &RichTextBox::setSelItalic, txtKavaNotes);
+    txtKavaNotes_SelChange();
 }
 
 void frmPrintPreview::cmdUnderline_Click() {
     toggle(txtKavaNotes.selUnderline(), &RichTextBox::setSelUnderline, txtKavaNotes);
+    txtKavaNotes_SelChange();
 }
 
 void frmPrintPreview::txtKavaNotes_SelChange() {
@@ -109,8 +131,34 @@ void frmPrintPreview::txtKavaNotes_SelChange() {
     cmdUnderline.setBackColor(markerFor(txtKavaNotes.selUnderline()));
 }
 
+std::array<ListBox*, 5> frmPrintPreview::boardLists() {
+    return {&lstSyda, &lstKylgVasak, &lstKylgParem, &lstSeimerAll, &lstSeimerYleval};
+}
+
+void frmPrintPreview::showBoardPrices(bool shown) {
+    const std::array<ListBox*, 5> lists = boardLists();
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        ListBox& list = *lists[i];
+        std::vector<std::string> rows;
+        if (shown) {
+            rows = std::move(pricedRows_[i]);
+            pricedRows_[i].clear();
+        } else {
+            pricedRows_[i] = list.rows();
+            for (const std::string& row : pricedRows_[i])
+                rows.push_back(withoutPrice(row));
+        }
+        list.clear();
+        for (const std::string& row : rows)
+            list.addItem(row);
+    }
+}
+
 void frmPrintPreview::cmdHide_Click() {
     const bool hiding = frmSaekavaMarginalCaption.visible();
+    // Hidden figures are left off the page, not only covered: a cover hides them from the
+    // eye but a printed page's text would still carry them.
+    showBoardPrices(!hiding);
     frmSaekavaMarginalCaption.setVisible(!hiding);
     frmPrices.setVisible(hiding);
     lblKKLabelSaematHind.setVisible(!hiding);

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <array>
+#include <string>
+#include <vector>
+
 #include "platform/controls.h"
 
 namespace lumbrix {
@@ -152,8 +156,14 @@ class frmPrintPreview : public Form {
     // Copies the rows of `source` and the geometry of their boxes into `list` and `boxes`.
     void copyBoardList(ListBox& source, const ControlArray<PictureBox>& sourceBoxes, ListBox& list,
                        ControlArray<PictureBox>& boxes);
+    // The five board lists of the sheet.
+    std::array<ListBox*, 5> boardLists();
+    // Takes every board's price out of the sheet's lists, or puts the prices back.
+    void showBoardPrices(bool shown);
 
     Application& app_;
+    // The rows of the board lists with their prices, kept while the prices are left out.
+    std::array<std::vector<std::string>, 5> pricedRows_;
 };
 
 }  // namespace lumbrix

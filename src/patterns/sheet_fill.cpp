@@ -30,10 +30,12 @@ void frmPrintPreview::Lae_eelvaade() {
     lblProgramNameVer.setCaption(m.caption());
     copyCaption(lblPPLabelSaekava, m.lblKKLabelSaekava);
     copyCaption(lblProfiil, m.lblValitudProfiil);
+    // The name on one line: a blank in it (the proposed names have one after the centre
+    // board's sizes) must not push the rest onto a line the label has no room for.
+    lblPPLabelSaekavanimi.setWordWrap(false);
     lblPPLabelSaekavanimi.setCaption(printedPatternName(m));
-    if (printsAsUnnamed(m)) {
-        lblKKLabelTookask.setCaption(bilingual(m, "TÖÖKÄSK NR:", "WORKORDER NR:"));
-    }
+    // The work-order label speaks the sheet's language, named pattern or not.
+    lblKKLabelTookask.setCaption(bilingual(m, "TÖÖKÄSK NR:", "WORKORDER NR:"));
     if (m.lstSyda.listCount() == 0) return;
 
     // The drawing at the main window's scale: boxes copied in its units land where they are

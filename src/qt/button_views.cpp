@@ -14,7 +14,11 @@ namespace {
 
 // Buttons keep the style's face unless the program gives them a colour of their own.
 void applyButtonColors(QWidget* w, const Control& c) {
-    if (!colors::isSystem(c.backColor())) setRoleColor(w, QPalette::Button, c.backColor());
+    // A system colour leaves the desktop's own button face, unless the program gave the
+    // button a colour before: then the face is put back (a style marker turned off).
+    if (!colors::isSystem(c.backColor()) ||
+        w->palette().isBrushSet(QPalette::Active, QPalette::Button))
+        setRoleColor(w, QPalette::Button, c.backColor());
     setRoleColor(w, QPalette::ButtonText, c.foreColor());
 }
 

@@ -162,8 +162,10 @@ void RichTextBoxView::refreshContent() {
         if (end > start) cursor.setPosition(end, QTextCursor::KeepAnchor);
         setTextCursor(cursor);
     }
-    // What is typed next shows in the model's typing format.
-    setCurrentCharFormat(toQFormat(box_.typingFormat()));
+    // What is typed next shows in the model's typing format. Only at a caret: with a
+    // selection the widget would put that format on every selected character, and the
+    // screen would show styles the model (and the printed page) does not have.
+    if (!textCursor().hasSelection()) setCurrentCharFormat(toQFormat(box_.typingFormat()));
 }
 
 }  // namespace lumbrix::qt

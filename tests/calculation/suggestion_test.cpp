@@ -204,6 +204,51 @@ TEST_F(Suggestion, BoardsWithoutThicknessCannotBeShown) {
     EXPECT_TRUE(d.isLoaded());
 }
 
+// Show pattern writes only rows the centre list takes as they are: every size fills its
+// six-character column, and the log is one the main window's drawing takes (a number whose
+// whole value its diameter scroll bar holds, 10 to 600 mm).
+TEST_F(Suggestion, ShowPatternIsOnlyForRowsTheListsAndTheDrawingTake) {
+    const struct {
+        const char* diameter;
+        int largestDiameter;  // of the drawing's scroll bar
+        const char* sawn;
+        bool shown;
+    } cases[] = {
+        {"600", 600, "424.30 x 424.30", true},
+        {"601", 600, "425.00 x 425.00", false},
+        {"9.6", 600, "6.8000 x 6.8000", true},  // made whole: 10
+        {"9.4", 600, "6.6000 x 6.6000", false},
+        {"abc", 600, "0.0000 x 0.0000", false},
+        {"1e9", 600, "707106781.20 x 707106781.20", false},
+        // With a drawing that took them, the size columns decide.
+        {"14142", 32767, "9999.9 x 9999.9", true},
+        {"14143", 32767, "10000.60 x 10000.60", false},
+        {"32767", 32767, "23169.80 x 23169.80", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.diameter);
+        frmMain& m = main();
+        m.lstSyda.clear();
+        m.scrDiameeter.setMax(c.largestDiameter);
+        frmSoovita& d = computed(c.diameter, "1", "0", "3");
+        EXPECT_EQ(d.lblparimristloigesaag.caption(), c.sawn);
+        EXPECT_EQ(d.cmdJoonistaKava.enabled(), c.shown);
+        d.cmdJoonistaKava.press();
+        if (c.shown) {
+            ASSERT_EQ(m.lstSyda.listCount(), 1);
+            const BoardRow row(m.lstSyda.list(0));
+            EXPECT_EQ(row.sawingThicknessText() + " x " + row.sawingWidthText(), c.sawn);
+            EXPECT_EQ(row.priceText(), "0.000");
+            m.tmr_reload.setEnabled(false);
+        } else {
+            EXPECT_EQ(m.lstSyda.listCount(), 0) << "no row written";
+            EXPECT_TRUE(d.isLoaded()) << "the dialog stays open";
+            EXPECT_FALSE(desktop.isArmed(m.tmr_reload));
+            d.unload();
+        }
+    }
+}
+
 TEST_F(Suggestion, HelpExplainsTheSuggestionInTheCurrentLanguage) {
     const struct {
         const char *language, *text;

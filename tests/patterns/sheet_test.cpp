@@ -47,7 +47,7 @@ TEST_F(Sheet, CopiesTheHeaderFiguresListsAndDrawingOfTheMainWindowAtItsZoom) {
         EXPECT_EQ(s.lblKKLabelTookask.caption(), "WORKORDER NR:");
         EXPECT_EQ(s.lblProfiil.caption(), "LUMBRIX");
         EXPECT_EQ(s.txtPalk.text(), "400");
-        EXPECT_EQ(s.lblPalgimaht.caption(), m.lblPalgimaht.caption());
+        EXPECT_EQ(s.lblPalgimaht.caption(), "0.702");
         EXPECT_EQ(s.txtKavaKuupaev.text(), "01.02.26");
         EXPECT_EQ(s.txtKavaKoostaja.text(), "Mari");
         EXPECT_EQ(s.txtKavaNotes.text(), "Kuivatada enne");
@@ -70,14 +70,21 @@ TEST_F(Sheet, CopiesTheHeaderFiguresListsAndDrawingOfTheMainWindowAtItsZoom) {
 
         EXPECT_DOUBLE_EQ(s.picBack.scaleWidth(), m.picBack.scaleWidth());
         EXPECT_DOUBLE_EQ(s.picBack.scaleHeight(), m.picBack.scaleHeight());
-        EXPECT_LT(s.picBack.scaleHeight(), 465.772) << "the zoom came over";
+        // One zoom step of 50 in from the drawing's design scale of 465.772.
+        EXPECT_DOUBLE_EQ(s.picBack.scaleHeight(), 415.772) << "the zoom came over";
         EXPECT_TRUE(sameGeometry(s.picLatv, m.picLatv));
         EXPECT_TRUE(sameGeometry(s.picTyygas, m.picTyygas));
         for (int i = 0; i < 8; ++i) {
             SCOPED_TRACE(i);
             EXPECT_EQ(s.picsyda[i].visible(), i < 3);
-            EXPECT_EQ(i < 3 && sameGeometry(s.picsyda[i], m.picsyda[i]), i < 3);
+            EXPECT_TRUE(i >= 3 || sameGeometry(s.picsyda[i], m.picsyda[i]));
         }
+        // The middle one of three centre boards, sawn 52 x 156, stands at the drawing's
+        // centre (415.772 / 2), whatever the kerf between the boards.
+        EXPECT_DOUBLE_EQ(s.picsyda[1].left(), 207.886 - 26);
+        EXPECT_DOUBLE_EQ(s.picsyda[1].top(), 207.886 - 78);
+        EXPECT_DOUBLE_EQ(s.picsyda[1].width(), 52);
+        EXPECT_DOUBLE_EQ(s.picsyda[1].height(), 156);
         EXPECT_TRUE(s.pickylgvasak[0].visible() && !s.pickylgvasak[1].visible());
         EXPECT_TRUE(sameGeometry(s.pickylgvasak[0], m.pickylgvasak[0]));
         EXPECT_FALSE(s.pickylgparem[0].visible() || s.picseimerall[0].visible());
@@ -97,7 +104,9 @@ TEST_F(Sheet, CopiesTheHeaderFiguresListsAndDrawingOfTheMainWindowAtItsZoom) {
     EXPECT_FALSE(app->isLoaded<frmPrintPreview>()) << "closed and discarded";
 }
 
-TEST_F(Sheet, AnUnnamedPatternPrintsAsUnnamedWithTheWorkOrderLabelOfItsLanguage) {
+// The name as the sheet shows it, and the work-order label in the sheet's language whether the
+// pattern is named or not.
+TEST_F(Sheet, ThePatternNameAndTheWorkOrderLabelOfTheSheetsLanguage) {
     buildPattern(1);
     const struct {
         const char* name;
@@ -108,7 +117,11 @@ TEST_F(Sheet, AnUnnamedPatternPrintsAsUnnamedWithTheWorkOrderLabelOfItsLanguage)
         {" ", false, "  UNNAMED", "WORKORDER NR:"},
         {"", true, "  NIMETU", "TÖÖKÄSK NR:"},
         {"4", true, "  NIMETU", "TÖÖKÄSK NR:"},  // a comparison slot's digit
-        {"Kuusk", true, "Kuusk", "WORKORDER NR:"},
+        {"Kuusk", true, "Kuusk", "TÖÖKÄSK NR:"},
+        {"Kuusk", false, "Kuusk", "WORKORDER NR:"},
+        // A proposed name, whole: the blank after the sizes cuts nothing off.
+        {"LUMBRIX_200_50.000x125.00 _2ex.kava", true, "LUMBRIX_200_50.000x125.00 _2ex.kava",
+         "TÖÖKÄSK NR:"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -116,6 +129,7 @@ TEST_F(Sheet, AnUnnamedPatternPrintsAsUnnamedWithTheWorkOrderLabelOfItsLanguage)
         main().lblValitudKeel.setCaption(c.estonian ? "eesti.keel" : "english.keel");
         openPreview([&](frmPrintPreview& s) {
             EXPECT_EQ(s.lblPPLabelSaekavanimi.caption(), c.shown);
+            EXPECT_FALSE(s.lblPPLabelSaekavanimi.wordWrap()) << "the name on one line";
             EXPECT_EQ(s.lblKKLabelTookask.caption(), c.workOrder);
         });
     }
@@ -123,7 +137,10 @@ TEST_F(Sheet, AnUnnamedPatternPrintsAsUnnamedWithTheWorkOrderLabelOfItsLanguage)
 
 TEST_F(Sheet, TheMoneyFiguresToggleMovesTheNotesAndStyleButtons) {
     buildPattern();
-    openPreview([](frmPrintPreview& s) {
+    frmMain& m = main();
+    // A row whose tail has moved (a three-digit length) loses its price as well.
+    m.lstKylgVasak.addItem("22.000x100.00  24.000x104.00   480     0.001     180.0");
+    openPreview([&m](frmPrintPreview& s) {
         struct Layout {
             bool money;
             double notesWidth, bold, italic, underline;
@@ -143,6 +160,23 @@ TEST_F(Sheet, TheMoneyFiguresToggleMovesTheNotesAndStyleButtons) {
             EXPECT_EQ(s.cmdBold.left(), l.bold);
             EXPECT_EQ(s.cmdItalic.left(), l.italic);
             EXPECT_EQ(s.cmdUnderline.left(), l.underline);
+            // Hidden, the board lists hold no price at all, not one under the blank box.
+            const std::vector<std::string> pricesLeftOut = {
+                "50.000x150.00  52.000x156.00   4800     0.039",
+                "50.000x150.00  52.000x156.00   4800     0.039",
+                "50.000x150.00  52.000x156.00   4800     0.039"};
+            EXPECT_EQ(s.lstSyda.rows(), l.money ? m.lstSyda.rows() : pricesLeftOut);
+            EXPECT_EQ(s.lstKylgVasak.rows(),
+                      l.money ? m.lstKylgVasak.rows()
+                              : (std::vector<std::string>{
+                                    "22.000x100.00  24.000x104.00   4800     0.012",
+                                    "22.000x100.00  24.000x104.00   480     0.001"}));
+            EXPECT_EQ(
+                s.lstSeimerYleval.rows(),
+                l.money
+                    ? m.lstSeimerYleval.rows()
+                    : (std::vector<std::string>{"25.000x75.000  27.000x79.000   4800     0.010"}));
+            EXPECT_EQ(s.lstKylgParem.listCount(), 0);
         }
         for (const auto& [shown, top] : {std::pair{true, 1575.0}, std::pair{false, 1365.0}}) {
             s.cmdWordOrder.press();
@@ -176,9 +210,24 @@ TEST_F(Sheet, StyleButtonsSetAStyleThroughoutAMixedSelectionAndMarkTheSelections
             EXPECT_EQ(st.button.backColor(), colors::kButtonFace) << "mixed";
             st.button.press();
             EXPECT_EQ((notes.*st.style)(), true) << "throughout";
-            EXPECT_EQ(st.button.backColor(), colors::kButtonFace) << "follows the selection only";
+            EXPECT_EQ(st.button.backColor(), kMarked) << "the style just set";
             st.button.press();
             EXPECT_EQ((notes.*st.style)(), false);
+            EXPECT_EQ(st.button.backColor(), colors::kButtonFace);
+
+            // At the caret: the press marks the style the next letters get.
+            notes.select(12, 0);
+            st.button.press();
+            EXPECT_EQ(st.button.backColor(), kMarked) << "the style at the caret";
+            notes.typeText("s");
+            EXPECT_EQ((notes.*st.style)(), true);
+            EXPECT_EQ(st.button.backColor(), kMarked);
+            notes.select(3, 0);
+            EXPECT_EQ(st.button.backColor(), colors::kButtonFace) << "the caret in plain text";
+            for (const CommandButton* other : {&s.cmdBold, &s.cmdItalic, &s.cmdUnderline}) {
+                if (other == &st.button) continue;
+                EXPECT_EQ(other->backColor(), colors::kButtonFace) << other->name();
+            }
         }
     });
 }

@@ -109,6 +109,28 @@ TEST_F(SuggestionDialogView, SteppersReachTheirHandlersAndShowPatternDrawsTheFit
     EXPECT_EQ(widget<QLabel>(*mainWindow, m->lblSaematerjalMaht)->text(), "0.084");
 }
 
+// A diameter typed on an empty pattern that the drawing refuses: the suggestion is shown, but
+// show pattern is greyed out on screen and a click on it writes nothing.
+TEST_F(SuggestionDialogView, ShowPatternIsGreyedOutForALogTheDrawingRefuses) {
+    for (const char* diameter : {"14143", "601"}) {
+        SCOPED_TRACE(diameter);
+        m->lstSyda.clear();
+        auto* field = widget<QLineEdit>(*mainWindow, m->txtPalk);
+        field->selectAll();
+        QTest::keyClicks(field, diameter);
+        ASSERT_EQ(m->txtPalk.text(), diameter);
+        suggest([this](qt::FormWindow& w, frmSoovita& d) {
+            auto* show = widget<QAbstractButton>(w, d.cmdJoonistaKava);
+            EXPECT_FALSE(show->isEnabled());
+            QTest::mouseClick(show, Qt::LeftButton);
+            ASSERT_TRUE(app->isLoaded<frmSoovita>()) << "still open";
+            QTest::mouseClick(widget(w, d.cmdTagasi), Qt::LeftButton);
+        });
+        EXPECT_EQ(m->lstSyda.listCount(), 0);
+        EXPECT_EQ(widget<QListWidget>(*mainWindow, m->lstSyda)->count(), 0);
+    }
+}
+
 // Right after the dialog has closed, the update may ask the planner something (a profile
 // without log prices, say) while the desktop still counts the dialog's hidden window as the
 // active one, as it does when the focus comes back to it. The box stands over the main window:

@@ -91,23 +91,32 @@ TEST_F(View3dWindow, ThePlannerTurnsZoomsAndCentresTheWireframe) {
             ASSERT_NE(canvas, nullptr);
             EXPECT_EQ(canvas->size(), QSize(589, 589));
 
+            // Where a point of the view lands, worked out from the window's own geometry and
+            // not from the canvas's mapping: 1000 scale units from -500 across the picture's
+            // 585 client pixels, inside a border of 2 pixels.
+            const auto pixel = [](double x, double y) {
+                return QPointF(2 + (x + 500) * 0.585, 2 + (y + 500) * 0.585);
+            };
+            const QPointF corner = pixel(-75, -75);  // the centre block's corner 1
+            const QPointF centre = pixel(0, 0);
+
             // Looking along the log: black ground, the orange back faces over the fronts,
             // the white cross axes; the log-end labels left of and above corner 1.
             QImage image = canvas->grab().toImage();
             EXPECT_EQ(image.pixelColor(20, 20), QColor(Qt::black));
-            const QPointF corner = canvas->toWidget(-75, -75);
             EXPECT_TRUE(colourNear(image, corner.toPoint(), QColor(255, 190, 0)));
-            EXPECT_TRUE(colourNear(image, canvas->toWidget(-300, 0).toPoint(), Qt::white));
+            EXPECT_FALSE(colourNear(image, pixel(-95, -75).toPoint(), QColor(255, 190, 0)))
+                << "nothing orange left of the block";
+            EXPECT_TRUE(colourNear(image, pixel(-300, 0).toPoint(), Qt::white));
+            EXPECT_TRUE(colourNear(image, pixel(0, 300).toPoint(), Qt::white));
             const QRect end = window.view()->widgetOf(v.lblPalkLopp)->geometry();
             EXPECT_NEAR(end.right(), corner.x() - 5 * 0.585, 2);
             EXPECT_NEAR(end.bottom(), corner.y() - 5 * 0.585, 2);
 
             // Dragging with the left button: the pointer's offset from the centre is the angle,
             // and the picture keeps the mouse while the button is held, also outside it.
-            const QPointF centre = canvas->toWidget(0, 0);
             mouse(canvas, QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton);
-            mouse(canvas, QEvent::MouseMove, canvas->toWidget(100, -40), Qt::NoButton,
-                  Qt::LeftButton);
+            mouse(canvas, QEvent::MouseMove, pixel(100, -40), Qt::NoButton, Qt::LeftButton);
             EXPECT_EQ(v.HScroll1.value(), 100);
             EXPECT_EQ(v.VScroll1.value(), -40);
             const QImage turned = canvas->grab().toImage();
