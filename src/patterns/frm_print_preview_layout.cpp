@@ -72,9 +72,9 @@ void frmPrintPreview::layOutControls() {
     cmdPrindi.move(9735, 120, kButtonWidth, 255);
     cmdPrindi.setCaption("Print");
     text(lblPPLabelSaekava, "Sawing pattern", 390, 570, 1500);
-    text(lblPPLabelSaekavanimi, "", 1980, 555, 4000, nullptr, Font{"Arial", 9.75, true});
+    text(lblPPLabelSaekavanimi, "", 1980, 555, 4900, nullptr, Font{"Arial", 9.75, true});
     text(lblPPLabelProfiil, "Profile", 390, 810, 1500);
-    text(lblProfiil, "", 1980, 825, 4000);
+    text(lblProfiil, "", 1980, 825, 4900);
     const struct {
         Label& caption;
         const char* heading;
@@ -85,7 +85,7 @@ void frmPrintPreview::layOutControls() {
                    {lblKKPalgiKoverus, "Curvature", txtKoverus, 1455},
                    {lblKKPalgiPikkus, "Length, mm", txtPikkus, 1860}};
     for (const auto& row : logRows) {
-        text(row.caption, row.heading, 6130, row.top, 3000);
+        text(row.caption, row.heading, 6960, row.top, 2250);
         field(row.box, 9240, row.top - 30, 1500);
         row.box.setAlignment(Alignment::Right);
     }

@@ -56,8 +56,8 @@ std::string boardRow(const char* nominal, const char* sawing, double volume, con
 // with its sign.
 constexpr const char* kLongestFigure = "-0.123456789012345";
 constexpr const char* kLongMoney = "-1234.56";
-// A long pattern name as the save dialog proposes it, with underscores below the line.
-constexpr const char* kLongName = "LUMBRIX_400_32.000x100.00 _8ex";
+// A long pattern name as the open dialog gives it, with underscores below the line.
+constexpr const char* kLongName = "LUMBRIX_400_32.000x100.00 _8ex.kava";
 
 // The text of a PDF file as the distribution's PDF text tool reads it, laid out as printed.
 std::string pdfText(const QString& file) {
