@@ -97,19 +97,20 @@ SavedListRead parseRows(std::string_view bytes, const fs::path& path,
     result.path = path;
     std::size_t pos = savedlist::kHeaderSize;
     for (std::int32_t i = 0; i < count; ++i) {
-        const std::string row = std::to_string(i + 1);
-        const std::string rows = std::to_string(count);
+        // Only a file that ends early needs the row's number in words.
+        const auto row = [i] { return std::to_string(i + 1); };
+        const auto rows = [count] { return std::to_string(count); };
         if (pos >= bytes.size()) {
             return refused(Outcome::Invalid, vberr::kInvalidFileFormat, path,
-                           "the file ends before row " + row + " of " + rows,
-                           "fail lõpeb enne rida " + row + ", kuigi ridu peab olema " + rows);
+                           "the file ends before row " + row() + " of " + rows(),
+                           "fail lõpeb enne rida " + row() + ", kuigi ridu peab olema " + rows());
         }
         const std::size_t length = static_cast<unsigned char>(bytes[pos]);
         ++pos;
         if (bytes.size() - pos < length) {
             return refused(Outcome::Invalid, vberr::kInvalidFileFormat, path,
-                           "the file ends inside row " + row + " of " + rows,
-                           "fail lõpeb keset rida " + row + ", kuigi ridu peab olema " + rows);
+                           "the file ends inside row " + row() + " of " + rows(),
+                           "fail lõpeb keset rida " + row() + ", kuigi ridu peab olema " + rows());
         }
         const std::string_view text = bytes.substr(pos, length);
         result.rows.push_back(decodeRow(text));
