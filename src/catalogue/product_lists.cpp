@@ -32,7 +32,7 @@ std::optional<SavedListRead> readProductRows(frmMain& main, const std::string& t
     if (!folder) return std::nullopt;
     chooseProductListFile(main, type, *folder);
     SavedListRead read = readSavedList(main.Loendifail);
-    if (!read.ok()) reportListFileProblem(read, title, kSeparator);
+    if (!read.ok()) reportListFileProblem(main, read, title, kSeparator);
     return read;
 }
 

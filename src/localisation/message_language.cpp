@@ -1,5 +1,6 @@
 #include "localisation/message_language.h"
 
+#include <filesystem>
 #include <optional>
 
 #include "mainwindow/frm_main.h"
@@ -25,10 +26,13 @@ std::string fileFailureText(const frmMain& main, const FileResult& failure) {
     const std::optional<std::string> known =
         estonian ? estonianFileReason(failure.reason) : std::nullopt;
     const std::string reason = known ? *known : fileFailureReason(failure.number, estonian);
-    // A reason about the file names it; one about a typed name (a refused pattern name) does
-    // not need the path it would have made.
+    // A reason about the file names it or its folder (one that cannot be made); one about a
+    // typed name (a refused pattern name) does not need the path it would have made.
+    const auto names = [&](const std::filesystem::path& path) {
+        return !path.empty() && failure.reason.find(path.string()) != std::string::npos;
+    };
     const bool aboutTheFile =
-        failure.reason.empty() || failure.reason.find(failure.path.string()) != std::string::npos;
+        failure.reason.empty() || names(failure.path) || names(failure.path.parent_path());
     if (failure.path.empty() || !aboutTheFile) return reason;
     return failure.path.string() + ": " + reason;
 }

@@ -88,12 +88,9 @@ void frmMain::mnuAutoFit_Click() {
         // The tick shows what the next start will use: the value that is still stored.
         mnuAutoFit.setChecked(settings.get(preference::kAutofit, preference::kAutofitDefault) ==
                               "1");
-        const std::string why =
-            saved.reason.empty() ? saved.path.string() + " (" + std::to_string(saved.number) + ")"
-                                 : saved.reason;
         runtime::msgBox(bilingual(*this, "Automaatse sobitamise seadet ei saanud salvestada: ",
                                   "The automatic fit setting could not be saved: ") +
-                            why,
+                            fileFailureText(*this, saved),
                         mb::kExclamation, preference::kAutofit);
     }
 }

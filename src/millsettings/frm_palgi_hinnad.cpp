@@ -124,7 +124,7 @@ void frmPalgiHinnad::Form_Load() {
     const SavedListRead read = appendLogPriceRows(main(), lstPalgiHinnad);
     if (!read.ok()) {
         lstPalgiHinnad.clear();
-        reportListFileProblem(read, kLogPricesFileErrorTitle, " - ", kInvalidLogPricesMessage);
+        reportLogPriceFileProblem(main(), read);
     }
     Lae_keel();
 }

@@ -9,6 +9,7 @@
 #include "millsettings/profile_name.h"
 #include "millsettings/profile_settings.h"
 #include "millsettings/user_preferences.h"
+#include "platform/estonian_file_reasons.h"
 #include "platform/ini_file.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"
@@ -87,7 +88,7 @@ void frmProfiil::Form_Load() {
         ownCaption_ = caption();
         Filelist.setPath(databaseFolder(app_.installFolder()).string());
     } catch (const VbError& e) {
-        runtime::showErrorBox(e.number(), e.description(), "frmProfiil/formload");
+        showFileErrorBox(e, "frmProfiil/formload");
     }
 }
 
@@ -169,7 +170,7 @@ void frmProfiil::cmdKustuta_Click() {
         const std::filesystem::path folder(Filelist.path());
         deleteProfileFiles(folder / file, profileFolder(app_.installFolder(), name));
     } catch (const VbError& e) {
-        runtime::showErrorBox(e.number(), e.description(), "frmProfiil\\cmdKustuta");
+        showFileErrorBox(e, "frmProfiil\\cmdKustuta");
     }
     Filelist.refresh();
     txtfailinimi.setText("");
@@ -182,41 +183,57 @@ void frmProfiil::cmdUus_Click() {
     fraUusProfiil.setVisible(true);
 }
 
-void frmProfiil::saveProfile(const std::string& name) {
+FileResult frmProfiil::saveProfile(const std::string& name) {
     const std::filesystem::path& install = app_.installFolder();
-    ensureProfileFolder(profileFolder(install, name));
+    const std::filesystem::path folder = databaseFolder(install) / name;
+    try {
+        ensureProfileFolder(profileFolder(install, name));
+    } catch (const VbError& e) {
+        return FileResult::failure(e.number(), folder, "");
+    }
     const FileResult marked = writeProfileString(
         profileMarkerPath(install, name), profilemarker::kSection, profilemarker::kNameKey, name);
-    if (!marked) throw marked.toVbError();
-    Salvesta_seaded(name);
+    if (!marked) return marked;
+    return Salvesta_seaded(name);
 }
 
-void frmProfiil::Salvesta_seaded(const std::string& name) {
+FileResult frmProfiil::Salvesta_seaded(const std::string& name) {
     const std::filesystem::path file = settingsFilePath(profileFolder(app_.installFolder(), name));
-    const FileResult written =
-        writeSettingsFile(file, settingsEntries(main().store(), txtaeg.text()));
-    if (!written) throw written.toVbError();
+    return writeSettingsFile(file, settingsEntries(main().store(), txtaeg.text()));
+}
+
+void frmProfiil::showFileErrorBox(const VbError& error, const std::string& title) const {
+    const bool estonian = messagesInEstonian(main());
+    runtime::showErrorBox(error.number(),
+                          estonian ? estonianErrorDescription(error.number()) : error.description(),
+                          title);
+}
+
+void frmProfiil::showFileErrorBox(const FileResult& failure, const std::string& title) const {
+    if (!messagesInEstonian(main())) return showFileErrorBox(failure.toVbError(), title);
+    runtime::showErrorBox(
+        failure.number,
+        estonianErrorDescription(failure.number) + " (" + fileFailureText(main(), failure) + ")",
+        title);
 }
 
 void frmProfiil::cmdSalvesta_Click() {
     txtaeg.setText(generalDateText(app_.desktop().now()));
-    try {
-        if (fraUusProfiil.visible()) {
-            const std::string name = txtUueProfiiliNimi.text();
-            if (name.empty() || refuseProfileName(name) || replacingIsRefused(name)) return;
-            saveProfile(name);
-            Filelist.refresh();
-            txtUueProfiiliNimi.setText("");
-            fraUusProfiil.setVisible(false);
-        } else {
-            // The current profile's name as it stands: the field holds at most 20 characters.
-            const std::string name = main().lblValitudProfiil.caption();
-            txtUueProfiiliNimi.setText(name);
-            if (name.empty() || refuseProfileName(name)) return;
-            saveProfile(name);
-        }
-    } catch (const VbError& e) {
-        runtime::showErrorBox(e.number(), e.description(), "frmProfiil\\cmdSalvesta");
+    const std::string title = "frmProfiil\\cmdSalvesta";
+    if (fraUusProfiil.visible()) {
+        const std::string name = txtUueProfiiliNimi.text();
+        if (name.empty() || refuseProfileName(name) || replacingIsRefused(name)) return;
+        const FileResult saved = saveProfile(name);
+        if (!saved) return showFileErrorBox(saved, title);
+        Filelist.refresh();
+        txtUueProfiiliNimi.setText("");
+        fraUusProfiil.setVisible(false);
+    } else {
+        // The current profile's name as it stands: the field holds at most 20 characters.
+        const std::string name = main().lblValitudProfiil.caption();
+        txtUueProfiiliNimi.setText(name);
+        if (name.empty() || refuseProfileName(name)) return;
+        if (const FileResult saved = saveProfile(name); !saved) showFileErrorBox(saved, title);
     }
 }
 

@@ -2,11 +2,13 @@
 
 #include <string>
 
+#include "platform/atomic_file.h"
 #include "platform/controls.h"
 
 namespace lumbrix {
 
 class Application;
+class VbError;
 class frmMain;
 
 // The profiles dialog: lists the profiles (their NAME.set files in the database folder) and
@@ -36,8 +38,9 @@ class frmProfiil : public Form {
     void cmdUus_Click();
     void cmdSalvesta_Click();
     void cmdTagasi_Click();
-    // Writes the store's settings into the settings file of the profile `name`.
-    void Salvesta_seaded(const std::string& name);
+    // Writes the store's settings into the settings file of the profile `name`; the result
+    // says why when it could not.
+    FileResult Salvesta_seaded(const std::string& name);
     // Captions from the language file's section "PR".
     void Lae_keel();
 
@@ -49,8 +52,13 @@ class frmProfiil : public Form {
     // True when the profile `name` exists (its marker or its folder) and the planner, asked,
     // does not want its settings replaced.
     bool replacingIsRefused(const std::string& name);
-    // Creates the profile's folder when missing, writes its NAME.set file and its settings.
-    void saveProfile(const std::string& name);
+    // Creates the profile's folder when missing, writes its NAME.set file and its settings;
+    // the first failure stops it and is returned.
+    FileResult saveProfile(const std::string& name);
+    // Shows the "number - description" box of a failure in the message language, under
+    // `title`; a failed write names its file and reason.
+    void showFileErrorBox(const VbError& error, const std::string& title) const;
+    void showFileErrorBox(const FileResult& failure, const std::string& title) const;
     frmMain& main() const;
 
     Application& app_;

@@ -21,8 +21,9 @@ SavedListRead appendLogPriceRows(const frmMain& main, ListBox& list) {
         refused.outcome = SavedListRead::Outcome::FileError;
         refused.number = e.number();
         refused.description = e.description();
-        refused.reason =
-            "the profile name \"" + main.lblValitudProfiil.caption() + "\" cannot be a folder name";
+        const std::string& name = main.lblValitudProfiil.caption();
+        refused.reason = "the profile name \"" + name + "\" cannot be a folder name";
+        refused.estonianReason = "profiili nime \"" + name + "\" ei saa kausta nimeks panna";
         return refused;
     }
     return appendSavedListRows(file, list);
@@ -41,14 +42,13 @@ FileResult saveLogPriceRows(const frmMain& main, const ListBox& list) {
 }
 
 // The main window's log price list always shows the file's rows alone. A file that cannot be
-// read, or one refused as invalid, gives the same message in every language.
+// read, or one refused as invalid, is reported in the message language.
 void frmMain::Lae_palgihinnad(ListBox& list) {
     list.clear();
     const SavedListRead read = appendLogPriceRows(*this, list);
     // The message names the file, what is wrong with it and, for a damaged one, where it is
     // kept; once per event, however often the event reads the file.
-    if (!read.ok())
-        reportListFileProblem(read, kLogPricesFileErrorTitle, " - ", kInvalidLogPricesMessage);
+    if (!read.ok()) reportLogPriceFileProblem(*this, read);
 }
 
 }  // namespace lumbrix

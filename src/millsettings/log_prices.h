@@ -14,8 +14,8 @@ class ListBox;
 // price row (`Palgihinnarida`) per item, in the order of the editor's sorted list.
 inline constexpr const char* kLogPricesFileName = "logprices";
 
-// What the planner is told when the log price file cannot be read (the same English text in
-// every language), and the box's title.
+// What the planner is told when the log price file cannot be read, and the box's title, in
+// English; an Estonian program says them in Estonian.
 inline constexpr const char* kInvalidLogPricesMessage = "File logprices is missing or invalid!";
 inline constexpr const char* kLogPricesFileErrorTitle = "File error";
 

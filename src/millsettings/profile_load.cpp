@@ -12,6 +12,7 @@
 #include "millsettings/profile_folder.h"
 #include "millsettings/profile_problems.h"
 #include "millsettings/profile_settings.h"
+#include "platform/estonian_file_reasons.h"
 #include "platform/file_reports.h"
 #include "platform/ini_file.h"
 #include "platform/vb_error.h"
@@ -43,14 +44,20 @@ std::string joined(const std::vector<std::string>& items) {
     return text;
 }
 
-// What is wrong with the settings file as it was read; empty when nothing is.
+// What is wrong with the settings file as it was read, in the message language; empty when
+// nothing is.
 std::vector<std::string> settingsFileProblems(const frmMain& main, const fs::path& file,
                                               const FileResult& loaded,
                                               const IniDocument& settings) {
     std::vector<std::string> problems;
     std::error_code ec;
     if (!loaded) {
-        problems.push_back(loaded.reason + ". Its values count 0.");
+        // The box names the file first; the Estonian line gives the reason alone.
+        problems.push_back(
+            bilingual(main,
+                      "Seda ei saa lugeda: " + estonianFailureReason(loaded.reason, loaded.number) +
+                          ". Selle väärtused loetakse 0-ks.",
+                      loaded.reason + ". Its values count 0."));
     } else if (fs::exists(file, ec)) {
         if (!settings.isText()) {
             const std::string kept = damagedListCopyPath(file).string();
@@ -62,8 +69,10 @@ std::vector<std::string> settingsFileProblems(const frmMain& main, const fs::pat
                 "It is not a text file. Its values count 0. Saving the settings keeps it as " +
                     kept + " and writes a new file."));
         } else if (!settings.hasSection(settingsfile::kSection)) {
-            problems.push_back("It holds no [" + std::string(settingsfile::kSection) +
-                               "] section. Its values count 0.");
+            const std::string section = "[" + std::string(settingsfile::kSection) + "]";
+            problems.push_back(bilingual(
+                main, "Selles ei ole jaotist " + section + ". Selle väärtused loetakse 0-ks.",
+                "It holds no " + section + " section. Its values count 0."));
         }
     }
     return problems;
@@ -88,9 +97,12 @@ void frmMain::cmdLaeprofiil_Click() {
     std::vector<std::string> problems = settingsFileProblems(*this, settingsFile, loaded, settings);
     if (!settings.isText()) settings = IniDocument();  // damaged: its values count 0
     const std::vector<std::string> unreadable = readSettingsIntoStore(settings, s);
+    const bool estonian = messagesInEstonian(*this);
     if (!unreadable.empty()) {
-        problems.push_back(
-            "These values lie beyond the number range and count 0: " + joined(unreadable) + ".");
+        problems.push_back((estonian
+                                ? "Need väärtused on väljaspool arvude vahemikku ja loetakse 0-ks: "
+                                : "These values lie beyond the number range and count 0: ") +
+                           joined(unreadable) + ".");
     }
     bool failed = false;
     std::string failure;
@@ -98,16 +110,24 @@ void frmMain::cmdLaeprofiil_Click() {
         updateDerivedCosts(s);
     } catch (const VbError& e) {
         failed = true;
-        failure = e.boxText() +
-                  "\nThe costs per m3 cannot be computed from the monthly costs and the monthly "
-                  "production volume.";
+        failure = estonian
+                      ? std::to_string(e.number()) + " - " + estonianErrorDescription(e.number()) +
+                            "\nKulusid m3 kohta ei saa arvutada kuistest kuludest ja kuisest "
+                            "tootmismahust."
+                      : e.boxText() +
+                            "\nThe costs per m3 cannot be computed from the monthly costs "
+                            "and the monthly production volume.";
     }
     if (!problems.empty() || failed) {
         std::string text = failed ? failure + "\n" : std::string();
-        text += "The settings file " + settingsFile.string() + ":";
+        text += (estonian ? "Seadete fail " : "The settings file ") + settingsFile.string() + ":";
         for (const std::string& problem : problems)
             text += "\n" + problem;
-        if (failed) text += "\nThe profile was not loaded; the values and lists in use stay.";
+        if (failed) {
+            text += estonian ? "\nProfiili ei laaditud; kasutusel olevad väärtused ja nimekirjad "
+                               "jäävad alles."
+                             : "\nThe profile was not loaded; the values and lists in use stay.";
+        }
         reportFileProblem(settingsFile, text, failed ? mb::kCritical : mb::kExclamation,
                           failed ? kLoadTitle : "");
     }
@@ -119,8 +139,7 @@ void frmMain::cmdLaeprofiil_Click() {
     if (!failed) {
         prices = readSavedList(logPricesFilePath(*folder));
         if (!prices.ok()) {
-            reportListFileProblem(prices, kLogPricesFileErrorTitle, " - ",
-                                  kInvalidLogPricesMessage);
+            reportLogPriceFileProblem(*this, prices);
         }
         products = readProductRows(*this, Lauatyyp, "frmmain\\openlist");
         failed = !products;

@@ -1,9 +1,12 @@
 #include "millsettings/profile_problems.h"
 
 #include "app/application.h"
+#include "localisation/message_language.h"
 #include "mainwindow/frm_main.h"
+#include "millsettings/log_prices.h"
 #include "millsettings/profile_folder.h"
 #include "platform/desktop.h"
+#include "platform/estonian_file_reasons.h"
 #include "platform/file_reports.h"
 #include "platform/vb_error.h"
 #include "store/saved_list.h"
@@ -11,6 +14,17 @@
 namespace lumbrix {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// The "number separator description" line of a failure, in the message language.
+std::string errorLine(bool estonian, int number, const std::string& separator,
+                      const std::string& description) {
+    return std::to_string(number) + separator +
+           (estonian ? estonianErrorDescription(number) : description);
+}
+
+}  // namespace
 
 std::optional<fs::path> profileFolderOrReport(const frmMain& main, const std::string& title,
                                               const std::string& separator) {
@@ -22,27 +36,41 @@ std::optional<fs::path> profileFolderOrReport(const frmMain& main, const std::st
         ensureProfileFolder(folder);
         return folder;
     } catch (const VbError& e) {
+        const bool estonian = messagesInEstonian(main);
         std::string why;
         if (e.number() == vberr::kBadFileName) {
-            why = "The profile name \"" + name + "\" cannot be a folder name.";
+            why = estonian ? "Profiili nime \"" + name + "\" ei saa kausta nimeks panna."
+                           : "The profile name \"" + name + "\" cannot be a folder name.";
         } else if (!fs::is_directory(database)) {
-            why = "The profile folder " + folder.string() + " cannot be made: the folder " +
-                  database.string() + " does not exist.";
+            why = estonian
+                      ? "Profiili kausta " + folder.string() + " ei saa luua: kausta " +
+                            database.string() + " ei ole."
+                      : "The profile folder " + folder.string() + " cannot be made: the folder " +
+                            database.string() + " does not exist.";
         } else {
-            why = "The profile folder " + folder.string() + " cannot be made.";
+            why = estonian ? "Profiili kausta " + folder.string() + " ei saa luua."
+                           : "The profile folder " + folder.string() + " cannot be made.";
         }
         reportFileProblem(folder,
-                          std::to_string(e.number()) + separator + e.description() + "\n" + why,
+                          errorLine(estonian, e.number(), separator, e.description()) + "\n" + why,
                           mb::kCritical, title);
         return std::nullopt;
     }
 }
 
-void reportListFileProblem(const SavedListRead& read, const std::string& title,
+void reportListFileProblem(const frmMain& main, const SavedListRead& read, const std::string& title,
                            const std::string& separator, const std::string& heading) {
+    const bool estonian = messagesInEstonian(main);
     std::string text = heading.empty() ? heading : heading + "\n";
-    if (read.number != 0) text += std::to_string(read.number) + separator + read.description + "\n";
-    reportFileProblem(read.path, text + read.message(), mb::kCritical, title);
+    if (read.number != 0)
+        text += errorLine(estonian, read.number, separator, read.description) + "\n";
+    reportFileProblem(read.path, text + read.message(estonian), mb::kCritical, title);
+}
+
+void reportLogPriceFileProblem(const frmMain& main, const SavedListRead& read) {
+    reportListFileProblem(main, read, bilingual(main, "Failiviga", kLogPricesFileErrorTitle), " - ",
+                          bilingual(main, "Palgihindade fail logprices puudub või on vigane!",
+                                    kInvalidLogPricesMessage));
 }
 
 }  // namespace lumbrix

@@ -3,6 +3,9 @@
 #include <array>
 #include <utility>
 
+#include "platform/file_reports.h"
+#include "platform/vb_error.h"
+
 namespace lumbrix {
 
 namespace {
@@ -32,6 +35,9 @@ constexpr std::array kPhrases{
     Phrase{"is larger than", "fail on liiga suur"},
     Phrase{"is too large", "fail on liiga suur"},
     Phrase{"is not a file", "see ei ole fail"},
+    Phrase{"a list row holds at most 255", "nimekirja rida mahutab kuni 255 baiti"},
+    Phrase{"do not fit a list file", "nimekirjafaili mahub kuni 32767 rida"},
+    Phrase{"holds a line break or is too long", "väärtus sisaldab reavahetust või on liiga pikk"},
     Phrase{"The name is empty.", "Nimi on tühi."},
     Phrase{"The name cannot consist of blanks only.", "Nimi ei tohi koosneda ainult tühikutest."},
     Phrase{"The name cannot be \".\" or \"..\".", "Nimi ei tohi olla \".\" ega \"..\"."},
@@ -48,6 +54,54 @@ std::optional<std::string> estonianFileReason(std::string_view englishReason) {
         if (englishReason.find(english) != std::string_view::npos) return std::string(estonian);
     }
     return std::nullopt;
+}
+
+std::string estonianFailureReason(std::string_view englishReason, int number) {
+    if (auto known = estonianFileReason(englishReason)) return *known;
+    return fileFailureReason(number, true);
+}
+
+std::string estonianErrorDescription(int number) {
+    switch (number) {
+        case vberr::kInvalidProcedureCall:
+            return "Vigane protseduurikutse või argument";
+        case vberr::kOverflow:
+            return "Ületäitumine";
+        case vberr::kSubscriptOutOfRange:
+            return "Indeks on vahemikust väljas";
+        case vberr::kDivisionByZero:
+            return "Nulliga jagamine";
+        case vberr::kTypeMismatch:
+            return "Tüübid ei sobi";
+        case vberr::kInternalError:
+            return "Sisemine viga";
+        case vberr::kBadFileName:
+            return "Vigane failinimi või -number";
+        case vberr::kFileNotFound:
+            return "Faili ei leitud";
+        case vberr::kDiskFull:
+            return "Ketas on täis";
+        case vberr::kDeviceUnavailable:
+            return "Seade ei ole kättesaadav";
+        case vberr::kPermissionDenied:
+            return "Juurdepääs on keelatud";
+        case vberr::kPathFileAccessError:
+            return "Tee või faili juurdepääsu viga";
+        case vberr::kPathNotFound:
+            return "Teed ei leitud";
+        case vberr::kInvalidFileFormat:
+            return "Vigane failivorming";
+        case vberr::kControlArrayElementMissing:
+            return "Juhtelementide massiivi elementi ei ole";
+        case vberr::kInvalidPropertyValue:
+            return "Vigane omaduse väärtus";
+        case vberr::kInvalidPropertyArrayIndex:
+            return "Vigane omaduse massiivi indeks";
+        case vberr::kCancelSelected:
+            return "Valiti Loobu.";
+        default:
+            return "Rakenduse või objekti määratud viga";
+    }
 }
 
 }  // namespace lumbrix

@@ -11,4 +11,12 @@ namespace lumbrix {
 // name checks write. Nothing when the text holds no reason this table knows.
 std::optional<std::string> estonianFileReason(std::string_view englishReason);
 
+// The reason of a failed file operation in Estonian: the words for its English text when the
+// table knows them, else the program's own words for its run-time error number.
+std::string estonianFailureReason(std::string_view englishReason, int number);
+
+// The Estonian words for a run-time error's standard description ("Overflow", "Path not
+// found"), as the "number - description" line of a box shows it.
+std::string estonianErrorDescription(int number);
+
 }  // namespace lumbrix

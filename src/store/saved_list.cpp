@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "platform/codec.h"
+#include "platform/estonian_file_reasons.h"
 #include "platform/list_box.h"
 #include "platform/vb_error.h"
 
@@ -18,22 +19,25 @@ namespace {
 
 namespace fs = std::filesystem;
 
-SavedListRead refused(SavedListRead::Outcome outcome, int number, fs::path path,
-                      std::string reason) {
+SavedListRead refused(SavedListRead::Outcome outcome, int number, fs::path path, std::string reason,
+                      std::string estonianReason = {}) {
     SavedListRead result;
     result.outcome = outcome;
     result.number = number;
     result.description = VbError::standardDescription(number);
     result.path = std::move(path);
     result.reason = std::move(reason);
+    result.estonianReason = std::move(estonianReason);
     return result;
 }
 
-SavedListRead withoutRows(SavedListRead::Outcome outcome, fs::path path, std::string reason = {}) {
+SavedListRead withoutRows(SavedListRead::Outcome outcome, fs::path path, std::string reason = {},
+                          std::string estonianReason = {}) {
     SavedListRead result;
     result.outcome = outcome;
     result.path = std::move(path);
     result.reason = std::move(reason);
+    result.estonianReason = std::move(estonianReason);
     return result;
 }
 
@@ -67,13 +71,15 @@ SavedListRead parseRows(std::string_view bytes, const fs::path& path,
     using Outcome = SavedListRead::Outcome;
     if (bytes.empty()) return withoutRows(Outcome::Empty, path);
     if (bytes.substr(0, savedlist::kSignature.size()) != savedlist::kSignature) {
-        return withoutRows(Outcome::NotASavedList, path,
-                           "it does not start with \"" + std::string(savedlist::kSignature) +
-                               "\", so it is not a list file");
+        const std::string signature = "\"" + std::string(savedlist::kSignature) + "\"";
+        return withoutRows(
+            Outcome::NotASavedList, path,
+            "it does not start with " + signature + ", so it is not a list file",
+            "see ei alga märkidega " + signature + ", seega ei ole see nimekirjafail");
     }
     if (bytes.size() < savedlist::kHeaderSize) {
         return refused(Outcome::Invalid, vberr::kInvalidFileFormat, path,
-                       "the file ends inside its row count");
+                       "the file ends inside its row count", "fail lõpeb keset ridade arvu");
     }
     const std::int32_t count = readCount(bytes);
     // The readers' loop bound count - 1 is a 16-bit integer: beyond it the original reader
@@ -82,28 +88,33 @@ SavedListRead parseRows(std::string_view bytes, const fs::path& path,
     if (bound > savedlist::kMaxRows - 1 || bound < -32768) {
         return refused(
             Outcome::Invalid, vberr::kOverflow, path,
-            "the file counts " + std::to_string(count) + " rows; a list holds at most 32767");
+            "the file counts " + std::to_string(count) + " rows; a list holds at most 32767",
+            "fail loeb ridu " + std::to_string(count) +
+                ", aga nimekirjas saab olla kuni 32767 rida");
     }
 
     SavedListRead result;
     result.path = path;
     std::size_t pos = savedlist::kHeaderSize;
     for (std::int32_t i = 0; i < count; ++i) {
+        // Only a file that ends early needs the row's number in words.
+        const auto row = [i] { return std::to_string(i + 1); };
+        const auto rows = [count] { return std::to_string(count); };
         if (pos >= bytes.size()) {
             return refused(Outcome::Invalid, vberr::kInvalidFileFormat, path,
-                           "the file ends before row " + std::to_string(i + 1) + " of " +
-                               std::to_string(count));
+                           "the file ends before row " + row() + " of " + rows(),
+                           "fail lõpeb enne rida " + row() + ", kuigi ridu peab olema " + rows());
         }
         const std::size_t length = static_cast<unsigned char>(bytes[pos]);
         ++pos;
         if (bytes.size() - pos < length) {
             return refused(Outcome::Invalid, vberr::kInvalidFileFormat, path,
-                           "the file ends inside row " + std::to_string(i + 1) + " of " +
-                               std::to_string(count));
+                           "the file ends inside row " + row() + " of " + rows(),
+                           "fail lõpeb keset rida " + row() + ", kuigi ridu peab olema " + rows());
         }
-        const std::string_view row = bytes.substr(pos, length);
-        result.rows.push_back(decodeRow(row));
-        if (raw) raw->push_back(row);
+        const std::string_view text = bytes.substr(pos, length);
+        result.rows.push_back(decodeRow(text));
+        if (raw) raw->push_back(text);
         pos += length;
     }
     return result;
@@ -133,22 +144,30 @@ SavedListRead withKeptPlace(SavedListRead read) {
 
 }  // namespace
 
-std::string SavedListRead::message() const {
-    const std::string file =
-        path.empty() ? std::string("The list file") : "The list file " + path.string();
-    switch (outcome) {
-        case Outcome::Rows:
-        case Outcome::Empty:
-            return {};
-        case Outcome::FileError:
-            // The reasons of the file functions name the file themselves.
-            if (!path.empty() && reason.find(path.string()) != std::string::npos) {
-                return reason + ".";
-            }
-            return file + " cannot be read: " + reason + ".";
-        case Outcome::NotASavedList:
-        case Outcome::Invalid:
-            break;
+std::string SavedListRead::message(bool estonian) const {
+    if (ok()) return {};
+    const std::string name = path.empty() ? std::string() : " " + path.string();
+    if (estonian) {
+        const std::string why =
+            estonianReason.empty() ? estonianFailureReason(reason, number) : estonianReason;
+        if (outcome == Outcome::FileError) {
+            return "Nimekirjafaili" + name + " ei saa lugeda: " + why + ".";
+        }
+        std::string text =
+            "Nimekirjafail" + name + " on vigane: " + why + ". Selle ridu ei näidata.";
+        if (!keptAs.empty()) {
+            text +=
+                " Fail jääb muutmata, kuni nimekiri salvestatakse; siis hoitakse see alles "
+                "nimega " +
+                keptAs.string() + ".";
+        }
+        return text;
+    }
+    const std::string file = "The list file" + name;
+    if (outcome == Outcome::FileError) {
+        // The reasons of the file functions name the file themselves.
+        if (!path.empty() && reason.find(path.string()) != std::string::npos) return reason + ".";
+        return file + " cannot be read: " + reason + ".";
     }
     std::string text = file + " is damaged: " + reason + ". Its rows are not shown.";
     if (!keptAs.empty()) {

@@ -51,6 +51,9 @@ struct SavedListRead {
     std::string description;
     std::filesystem::path path;
     std::string reason;
+    // The same reason in Estonian, where the reader or its caller wrote it; otherwise the
+    // Estonian message tells `reason` in Estonian words.
+    std::string estonianReason;
     // NotASavedList and Invalid: where the next save keeps the damaged file.
     std::filesystem::path keptAs;
 
@@ -61,9 +64,9 @@ struct SavedListRead {
         return outcome == Outcome::NotASavedList || outcome == Outcome::Invalid;
     }
 
-    // What the planner is told when the read is not ok(), in English: the file's name, what
-    // is wrong with it, and for a damaged file where it is kept.
-    std::string message() const;
+    // What the planner is told when the read is not ok(), in Estonian or English: the file's
+    // name, what is wrong with it, and for a damaged file where it is kept.
+    std::string message(bool estonian = false) const;
 };
 
 // The rows of a list file's bytes (path is only recorded in the result). Rows are decoded

@@ -54,14 +54,25 @@ TEST_F(MainWindowShell, AnAutofitThatCannotBeSavedIsReportedInTheCurrentLanguage
     desktop.setUserSettingsPath(folder / "blocked" / "settings.ini");
     app = std::make_unique<Application>(desktop, folder.path());
     frmMain& m = main();
-    for (const auto& [language, text] :
-         {std::pair{"eesti.keel", "Automaatse sobitamise seadet ei saanud salvestada: "},
-          std::pair{"english.keel", "The automatic fit setting could not be saved: "}}) {
-        SCOPED_TRACE(language);
-        m.lblValitudKeel.setCaption(language);
+    const std::string file = (folder / "blocked" / "settings.ini").string();
+    const struct {
+        const char *language, *text, *reason, *notSaid;
+    } cases[] = {
+        {"eesti.keel", "Automaatse sobitamise seadet ei saanud salvestada: ",
+         ": tee osa ei ole kaust", "directory"},
+        {"english.keel", "The automatic fit setting could not be saved: ", ": Not a directory",
+         "kaust"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language);
+        m.lblValitudKeel.setCaption(c.language);
         desktop.expectMessage(MsgResult::Ok);
         m.mnuAutoFit.click();
-        EXPECT_EQ(desktop.lastMessage().text.rfind(text, 0), 0u) << desktop.lastMessage().text;
+        const std::string& text = desktop.lastMessage().text;
+        EXPECT_EQ(text.rfind(c.text, 0), 0u) << text;
+        EXPECT_NE(text.find(c.reason), std::string::npos) << text;
+        EXPECT_EQ(text.find(c.notSaid), std::string::npos) << text;
+        EXPECT_NE(text.find((folder / "blocked").string()), std::string::npos) << text;
         EXPECT_EQ(desktop.lastMessage().title, "Autofit");
     }
 }

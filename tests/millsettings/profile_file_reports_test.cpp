@@ -5,13 +5,17 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <functional>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "main_window_fixture.h"
 #include "millsettings/frm_palgi_hinnad.h"
+#include "millsettings/frm_profiil.h"
 #include "millsettings/frm_seaded.h"
 #include "millsettings/profile_settings.h"
 #include "platform/ini_file.h"
@@ -236,6 +240,189 @@ TEST_F(ProfileFileReports, AStoredDefaultProfileWhoseFolderIsGoneGivesOneBoxAndT
         EXPECT_EQ(m.lblValitudProfiil.caption(), c.current);
         EXPECT_EQ(store().txtKetas1saag, c.kerf);
         EXPECT_EQ(app->userSettings().get("DefaultProfile", "?"), c.stored) << "left as stored";
+    }
+}
+
+// The words of a text longer than four letters (a letter outside ASCII counts as a letter).
+std::set<std::string> longWords(const std::string& text) {
+    std::set<std::string> words;
+    std::string word;
+    for (const char c : text + " ") {
+        const auto u = static_cast<unsigned char>(c);
+        if (u >= 0x80 || std::isalpha(u)) {
+            word += c;
+            continue;
+        }
+        if (word.size() > 4) words.insert(word);
+        word.clear();
+    }
+    return words;
+}
+
+TEST_F(ProfileFileReports, EveryBoxAboutAProfileFileIsInTheProgramsLanguage) {
+    const fs::path prices = profile() / "logprices";
+    const fs::path centre = profile() / "center";
+    const fs::path settings = profile() / "settings";
+    struct Case {
+        const char* what;
+        fs::path file;  // the file the box names
+        std::function<void()> make;
+        std::string estonian, english;  // the reason in each language
+        std::string names = "";         // further names the box gives in both languages
+        bool viaProfilesDialog = true;  // the dialog lists the profiles of the database folder
+    };
+    std::vector<Case> cases = {
+        {"a log price file that is no list", prices,
+         [&] { folder.writeFile("database/LUMBRIX/logprices", "not a list"); },
+         "Palgihindade fail logprices puudub või on vigane!\nNimekirjafail " + prices.string() +
+             " on vigane: see ei alga märkidega \"SavedList\", seega ei ole see nimekirjafail. "
+             "Selle ridu ei näidata.",
+         "File logprices is missing or invalid!\nThe list file " + prices.string() +
+             " is damaged: it does not start with \"SavedList\", so it is not a list file.",
+         (profile() / "logprices.damaged").string() + " SavedList"},
+        {"a centre list that ends early", centre,
+         [&] {
+             folder.writeFile("database/LUMBRIX/center",
+                              std::string("SavedList\x03\0\0\0\x02", 14) + "ab");
+         },
+         "321 = Vigane failivorming\nNimekirjafail " + centre.string() +
+             " on vigane: fail lõpeb enne rida 2, kuigi ridu peab olema 3.",
+         "321 = Invalid file format\nThe list file " + centre.string() +
+             " is damaged: the file ends before row 2 of 3.",
+         (profile() / "center.damaged").string()},
+        {"a centre list counting too many rows", centre,
+         [&] {
+             folder.writeFile("database/LUMBRIX/center", std::string("SavedList\xFF\xFF\0\0", 13));
+         },
+         "6 = Ületäitumine\nNimekirjafail " + centre.string() +
+             " on vigane: fail loeb ridu 65535, aga nimekirjas saab olla kuni 32767 rida.",
+         "6 = Overflow\nThe list file " + centre.string() +
+             " is damaged: the file counts 65535 rows; a list holds at most 32767.",
+         (profile() / "center.damaged").string()},
+        {"a log price file that is a folder", prices,
+         [&] {
+             fs::remove(prices);
+             fs::create_directory(prices);
+         },
+         "75 - Tee või faili juurdepääsu viga\nNimekirjafaili " + prices.string() +
+             " ei saa lugeda: see on kaust.",
+         "75 - Path/File access error\nCannot read " + prices.string() + ": it is a folder."},
+        {"a log price file that is a named pipe", prices,
+         [&] {
+             fs::remove(prices);
+             ASSERT_EQ(::mkfifo(prices.c_str(), 0644), 0);
+         },
+         "ei saa lugeda: see on nimega toru.", ": it is a named pipe."},
+        {"a log price file of 17 MB", prices,
+         [&] { folder.writeFile("database/LUMBRIX/logprices", bigList()); },
+         "ei saa lugeda: fail on liiga suur.", ": the file is larger than 16 MB."},
+        {"a settings file without its section", settings,
+         [&] { folder.writeFile("database/LUMBRIX/settings", "Ketas1saag=7\r\n"); },
+         "Seadete fail " + settings.string() +
+             ":\nSelles ei ole jaotist [SEADED]. Selle väärtused loetakse 0-ks.",
+         "The settings file " + settings.string() +
+             ":\nIt holds no [SEADED] section. Its values count 0.",
+         "SEADED"},
+        {"a settings file that is no text", settings,
+         [&] { folder.writeFile("database/LUMBRIX/settings", std::string("[SEADED]\0\x01", 10)); },
+         "See ei ole tekstifail. Selle väärtused loetakse 0-ks.",
+         "It is not a text file. Its values count 0.", (profile() / "settings.damaged").string()},
+        {"a settings file that is a named pipe", settings,
+         [&] {
+             fs::remove(settings);
+             ASSERT_EQ(::mkfifo(settings.c_str(), 0644), 0);
+         },
+         ":\nSeda ei saa lugeda: see on nimega toru. Selle väärtused loetakse 0-ks.",
+         ": it is a named pipe. Its values count 0."},
+        {"a settings value beyond the range", settings,
+         [&] { folder.writeFile("database/LUMBRIX/settings", "[SEADED]\r\nKetas2saag=1E999\r\n"); },
+         ":\nNeed väärtused on väljaspool arvude vahemikku ja loetakse 0-ks: Ketas2saag.",
+         ":\nThese values lie beyond the number range and count 0: Ketas2saag.", "Ketas2saag"},
+        {"costs that cannot be computed", settings,
+         [&] {
+             folder.writeFile(
+                 "database/LUMBRIX/settings",
+                 "[SEADED]\r\nKuisedPysikuludKokku=1E308\r\nKuineTootmismaht=1E-300\r\n");
+         },
+         "6 - Ületäitumine\nKulusid m3 kohta ei saa arvutada kuistest kuludest ja kuisest "
+         "tootmismahust.\nSeadete fail " +
+             settings.string() +
+             ":\nProfiili ei laaditud; kasutusel olevad väärtused ja "
+             "nimekirjad jäävad alles.",
+         "6 - Overflow\nThe costs per m3 cannot be computed"},
+        {"no database folder", profile(), [&] { fs::remove_all(folder / "database"); },
+         "Profiili kausta " + profile().string() + " ei saa luua: kausta " +
+             (folder / "database").string() + " ei ole.",
+         "The profile folder " + profile().string() + " cannot be made", "", false},
+    };
+    if (::geteuid() != 0) {  // file permissions do not stop the superuser
+        cases.push_back({"a log price file without permission", prices,
+                         [&] { fs::permissions(prices, fs::perms::none); },
+                         "70 - Juurdepääs on keelatud\nNimekirjafaili " + prices.string() +
+                             " ei saa lugeda: juurdepääs on keelatud.",
+                         "70 - Permission denied\n"});
+    }
+    // What each case's English box says (English runs first), for the Estonian box to hold
+    // none of its words.
+    std::vector<std::string> english(cases.size());
+    for (const char* language : {"english.keel", "eesti.keel"}) {
+        ASSERT_TRUE(app->userSettings().save("DefaultLanguage", language));
+        app = std::make_unique<Application>(desktop, folder.path());
+        main();  // loads the planner's preferences and arms the start-up timer
+        const bool estonian = std::string(language) == "eesti.keel";
+        for (std::size_t i = 0; i < cases.size(); ++i) {
+            const Case& c = cases[i];
+            for (const bool dialog : {false, true}) {
+                if (dialog && !c.viaProfilesDialog) continue;
+                SCOPED_TRACE(std::string(c.what) + ", " + language +
+                             (dialog ? ", Use in the profiles dialog" : ", start-up"));
+                desktop.clearMessages();
+                c.make();
+                desktop.expectMessage(MsgResult::Ok);
+                if (dialog) {
+                    frmProfiil& profiles = app->window<frmProfiil>();
+                    profiles.txtfailinimi.setText("LUMBRIX");
+                    profiles.cmdLae.press();
+                } else {
+                    desktop.advanceClock(500);
+                }
+                ASSERT_EQ(desktop.messages().size(), 1u);
+                const std::string& text = desktop.lastMessage().text;
+                EXPECT_NE(text.find(c.file.string()), std::string::npos) << text;
+                EXPECT_NE(text.find(estonian ? c.estonian : c.english), std::string::npos) << text;
+                std::istringstream given(c.names);
+                for (std::string name; given >> name;)
+                    EXPECT_NE(text.find(name), std::string::npos) << name << " in\n" << text;
+                if (!estonian) {
+                    english[i] = text;
+                    EXPECT_EQ(text.find(c.estonian), std::string::npos) << text;
+                } else {
+                    // No English sentence: none of the English box's longer words but names.
+                    const std::set<std::string> names =
+                        longWords(c.file.string() + " " + profile().string() + " " + c.names);
+                    for (const std::string& word : longWords(english[i])) {
+                        if (names.contains(word)) continue;
+                        EXPECT_EQ(longWords(text).count(word), 0u) << word << " in\n" << text;
+                    }
+                }
+                if (c.file == prices && !dialog) {
+                    // The log price editor, opened on the same file, says the same.
+                    const test::ShownMessage atLoad = desktop.lastMessage();
+                    EXPECT_EQ(atLoad.title, estonian ? "Failiviga" : "File error");
+                    desktop.expectMessage(MsgResult::Ok);
+                    app->window<frmPalgiHinnad>().unload();
+                    ASSERT_EQ(desktop.messages().size(), 2u);
+                    EXPECT_EQ(desktop.lastMessage().text, atLoad.text);
+                    EXPECT_EQ(desktop.lastMessage().title, atLoad.title);
+                }
+                // Back to the shipped profile for the next case.
+                std::error_code ec;
+                fs::permissions(c.file, fs::perms::owner_all, ec);
+                fs::remove_all(c.file);
+                folder.copyShippedData();
+                main().tmr_Startup.setEnabled(true);
+            }
+        }
     }
 }
 

@@ -297,14 +297,51 @@ TEST_F(ProfilesDialog, ARefusedNameIsRefusedForTheSameReasonInBothLanguages) {
     EXPECT_TRUE(fs::exists(folder / "database" / (longest + ".set")));
 }
 
-TEST_F(ProfilesDialog, AFailedSaveIsReportedUnderTheSaveButtonsName) {
-    test::DiskFullSink failing;
-    ScopedFileSink sink(failing);
-    desktop.expectMessage(MsgResult::Ok);
-    main().mnusalvestaprofiil.click();
-    EXPECT_EQ(desktop.lastMessage().title, "frmProfiil\\cmdSalvesta");
-    EXPECT_TRUE(desktop.lastMessage().text.starts_with("61 - Disk full"));
-    EXPECT_EQ(folder.readFile("database/Mill1/settings"), "[SEADED]\r\nKuineTootmismaht=100\r\n");
+TEST_F(ProfilesDialog, AFailedSaveIsReportedUnderTheSaveButtonsNameInTheProgramsLanguage) {
+    const std::string marker = (folder / "database/Mill1.set").string();
+    const struct {
+        const char *language, *says;
+        std::string file;  // what the box names ("" where the box names none)
+    } cases[] = {
+        {"english.keel", "61 - Disk full (", marker + ": No space left on device"},
+        {"eesti.keel", "61 - Ketas on täis (", marker + ": kettal ei ole ruumi)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language);
+        main().lblValitudKeel.setCaption(c.language);
+        test::DiskFullSink failing;
+        ScopedFileSink sink(failing);
+        desktop.clearMessages();
+        desktop.expectMessage(MsgResult::Ok);
+        main().mnusalvestaprofiil.click();
+        ASSERT_EQ(desktop.messages().size(), 1u);
+        const std::string& text = desktop.lastMessage().text;
+        EXPECT_EQ(desktop.lastMessage().title, "frmProfiil\\cmdSalvesta");
+        EXPECT_TRUE(text.starts_with(c.says)) << text;
+        EXPECT_NE(text.find(c.file), std::string::npos) << text;
+        EXPECT_EQ(folder.readFile("database/Mill1/settings"),
+                  "[SEADED]\r\nKuineTootmismaht=100\r\n");
+    }
+}
+
+TEST_F(ProfilesDialog, AProfileWhoseMarkerIsGoneBeforeTheDeleteIsReportedInTheProgramsLanguage) {
+    for (const auto& [language, says] : {std::pair{"english.keel", "53 - File not found"},
+                                         std::pair{"eesti.keel", "53 - Faili ei leitud"}}) {
+        SCOPED_TRACE(language);
+        main().lblValitudKeel.setCaption(language);
+        frmProfiil& p = profiles();
+        click(p, "Mill1.set");
+        fs::remove(folder / "database/Mill1.set");  // gone behind the dialog's back
+        desktop.clearMessages();
+        desktop.expectMessage(MsgResult::Yes);
+        desktop.expectMessage(MsgResult::Ok);
+        p.cmdKustuta.press();
+        ASSERT_EQ(desktop.messages().size(), 2u);
+        EXPECT_EQ(desktop.lastMessage().text, says);
+        EXPECT_EQ(desktop.lastMessage().title, "frmProfiil\\cmdKustuta");
+        EXPECT_TRUE(fs::exists(folder / "database/Mill1/settings")) << "the folder stays";
+        folder.writeFile("database/Mill1.set", "[PROFIIL]\r\nNIMI=Mill1\r\n");
+    }
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/estonian_file_reasons.h"
 #include "temp_install.h"
 #include "test_paths.h"
 
@@ -130,16 +131,21 @@ TEST(SavedList, WritesExactlyTheNewListOrRefusesRowsThatCannotBeStored) {
     struct Case {
         const char* what;
         std::vector<std::string> rows;
-        std::size_t size;  // 0: refused
+        std::size_t size;           // 0: refused
+        const char* estonian = "";  // a refusal's reason told in Estonian
     };
     const Case cases[] = {
         {"two rows over five", {"005 - 049  40.00  11", "050 - 099  45.50  12"}, 55},
         {"no rows: signature and count 0", {}, 13},
         {"a row of 255 characters", {std::string(255, 'x')}, 13 + 256},
-        {"a row of 256 characters", {"ok", std::string(256, 'x')}, 0},
+        {"a row of 256 characters",
+         {"ok", std::string(256, 'x')},
+         0,
+         "nimekirja rida mahutab kuni 255 baiti"},
         {"200 letters: 400 bytes in memory, 200 on disk", {zh}, 13 + 201},
         {"32767 rows", std::vector<std::string>(32767, ""), 13 + 32767},
-        {"32768 rows", std::vector<std::string>(32768, ""), 0},
+        {"32768 rows", std::vector<std::string>(32768, ""), 0,
+         "nimekirjafaili mahub kuni 32767 rida"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -154,6 +160,8 @@ TEST(SavedList, WritesExactlyTheNewListOrRefusesRowsThatCannotBeStored) {
         } else {
             EXPECT_EQ(result.number, 6);
             EXPECT_EQ(folder.readFile("center"), old);
+            EXPECT_EQ(estonianFailureReason(result.reason, result.number), c.estonian)
+                << result.reason;
         }
     }
 }
