@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "command_output.h"
 #include "localisation/language_file.h"
 #include "test_paths.h"
 
@@ -27,22 +28,12 @@ fs::path guidePath() {
     return fs::path(test::kBuildDir) / "abi.PDF";
 }
 
-// What a command writes to its standard output.
-std::string outputOf(const std::string& command) {
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(command.c_str(), "r"), ::pclose);
-    std::string text;
-    std::array<char, 4096> buffer{};
-    while (pipe && std::fgets(buffer.data(), buffer.size(), pipe.get()))
-        text += buffer.data();
-    return text;
-}
-
 // The guide's text in reading order with every run of blanks, line and page breaks made one
 // blank, and without the page numbers (lines holding only digits), so that a phrase broken
 // over two lines or two pages reads whole.
 std::string guideText() {
     const std::string raw =
-        outputOf("pdftotext -enc UTF-8 '" + guidePath().string() + "' - 2>/dev/null");
+        test::commandOutput("pdftotext -enc UTF-8 '" + guidePath().string() + "' - 2>/dev/null");
     std::string text;
     std::string line;
     auto flush = [&] {
@@ -322,8 +313,8 @@ struct Word {
 };
 
 std::vector<Word> guideWords() {
-    const std::string xml =
-        outputOf("pdftotext -bbox -enc UTF-8 '" + guidePath().string() + "' - 2>/dev/null");
+    const std::string xml = test::commandOutput("pdftotext -bbox -enc UTF-8 '" +
+                                                guidePath().string() + "' - 2>/dev/null");
     const std::regex pageTag(R"re(<page width="([0-9.]+)" height="([0-9.]+)">)re");
     const std::regex wordTag(
         R"re(<word xMin="([0-9.-]+)" yMin="([0-9.-]+)" xMax="([0-9.-]+)" yMax="([0-9.-]+)">([^<]*)</word>)re");

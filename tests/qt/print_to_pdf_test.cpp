@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "app/application.h"
+#include "command_output.h"
 #include "mainwindow/frm_main.h"
 #include "patterns/frm_arvutused.h"
 #include "patterns/frm_print_preview.h"
@@ -43,15 +44,8 @@ std::string boardRow(const char* nominal, const char* sawing, double volume, con
         volume, price);
 }
 
-// The text of a PDF file as the distribution's PDF text tool reads it; pages end in "\f".
 std::string pdfText(const QString& file) {
-    const std::string command = "pdftotext -layout '" + file.toStdString() + "' - 2>&1";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(command.c_str(), "r"), ::pclose);
-    std::string text;
-    std::array<char, 4096> buffer{};
-    while (pipe && std::fgets(buffer.data(), buffer.size(), pipe.get()))
-        text += buffer.data();
-    return text;
+    return test::pdfText(file.toStdString(), true);
 }
 
 long pages(const std::string& text) {

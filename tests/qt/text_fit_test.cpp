@@ -21,6 +21,7 @@
 
 #include "app/application.h"
 #include "calculation/frm_soovita.h"
+#include "command_output.h"
 #include "localisation/frm_info.h"
 #include "localisation/frm_keele_valik.h"
 #include "localisation/main_caption_table.h"
@@ -59,21 +60,8 @@ constexpr const char* kLongMoney = "-1234.56";
 // A long pattern name as the open dialog gives it, with underscores below the line.
 constexpr const char* kLongName = "LUMBRIX_400_32.000x100.00 _8ex.kava";
 
-// The text of a PDF file as the distribution's PDF text tool reads it, laid out as printed.
 std::string pdfText(const QString& file) {
-    const std::string command = "pdftotext -layout '" + file.toStdString() + "' - 2>&1";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(command.c_str(), "r"), ::pclose);
-    std::string text;
-    std::array<char, 4096> buffer{};
-    while (pipe && std::fgets(buffer.data(), buffer.size(), pipe.get()))
-        text += buffer.data();
-    // The PDF joins "f" and "i" (or "l") into one ligature glyph.
-    for (const auto& [ligature, letters] :
-         {std::pair{"\xEF\xAC\x81", "fi"}, {"\xEF\xAC\x82", "fl"}}) {
-        for (auto at = text.find(ligature); at != std::string::npos; at = text.find(ligature, at))
-            text.replace(at, 3, letters);
-    }
-    return text;
+    return test::pdfText(file.toStdString(), true);
 }
 
 // True when the control and every frame that holds it are visible.
