@@ -188,7 +188,10 @@ TEST_F(DialogCaptionsTest, TheReportNamesAnUnnamedPatternInTheMessageLanguage) {
 }
 
 TEST_F(DialogCaptionsTest, AnUnreadableFileIsNamedAndTheDialogKeepsItsOwnTexts) {
-    writeLanguage("binary.keel", std::string("[SE]\0\0\x01cmdOKCaption=x\n", 24));
+    constexpr char kBinary[] =
+        "[SE]\0\0\x01"
+        "cmdOKCaption=x\n";
+    writeLanguage("binary.keel", std::string(kBinary, sizeof kBinary - 1));
     main().lblValitudKeel.setCaption("binary.keel");
     desktop.expectMessage(MsgResult::Ok);
     frmSeaded& settings = app->window<frmSeaded>();

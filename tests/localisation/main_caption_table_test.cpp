@@ -180,7 +180,11 @@ TEST_F(CaptionTableTest, AnUnreadableFileIsNamedOnceAndTheCaptionsKeepTheirTexts
     };
     const Case cases[] = {
         {"eesti.keel", utf16, "binaarne või UTF-16"},
-        {"english.keel", std::string("[KK]\0\x01\x02cmdSobita=x\n", 18), "binary or UTF-16"},
+        {"english.keel",
+         std::string("[KK]\0\x01\x02"
+                     "cmdSobita=x\n",
+                     19),
+         "binary or UTF-16"},
         {"english.keel", "[KK]\ncmdSobita=" + std::string(16u * 1024 * 1024, 'x') + "\n",
          "larger than 16 MB"},
     };
