@@ -147,6 +147,40 @@ TEST_F(OpenRefusals, TheReasonFollowsTheMessageLanguageUnderTheEstonianHeading) 
     EXPECT_EQ(screen(), before);
 }
 
+TEST_F(OpenRefusals, EveryFormThePatternsTakeOpens) {
+    const auto rowOf = [](const char* t, const char* w, const char* length, const char* volume,
+                          const char* price) {
+        return composeBoardRowText(boardRowHead(t, w, "52.000", "156.00"), length, volume, price);
+    };
+    const struct {
+        const char* what;
+        std::string row;
+        std::string log;
+    } cases[] = {
+        {"decimal commas", rowOf("50,000", "150,00", "4800", "0,036", "247,8"),
+         logSection("250", "5", "4900")},
+        {"a short length and a price with blanks",
+         rowOf("50.000", "150.00", "900", "0.007", "  450"), logSection("250", "5", "4900")},
+        {"a price of 0 and the smallest volume",
+         rowOf("8.0000", "10.000", "4800", "0.001", "0.000"), logSection("250", "5", "4900")},
+        {"the log at its limits", rowOf("50.000", "150.00", "6000", "0.045", "247.8"),
+         logSection("600", "10", "6100")},
+        {"the log at its other limits", rowOf("50.000", "150.00", "2700", "0.020", "247.8"),
+         logSection("10", "0", "2800")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        folder.writeFile("my_patterns/B.kava", "[Saekava]\r\nsyda0=" + c.row + "\r\n" + c.log);
+        main().lblSaekavanimi.setCaption("Mine");
+        openFile("B.kava");
+        EXPECT_EQ(main().lblSaekavanimi.caption(), "B.kava");
+        ASSERT_EQ(main().lstSyda.listCount(), 1);
+        EXPECT_EQ(main().lstSyda.list(0).substr(0, 31), c.row.substr(0, 31));
+        EXPECT_NE(main().lblvaljatulek.caption(), "");
+        EXPECT_TRUE(desktop.messages().empty());
+    }
+}
+
 // A sink whose every write fails, as a full disk does.
 class FullDisk : public FileSink {
   public:
