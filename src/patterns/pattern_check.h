@@ -29,8 +29,8 @@ inline constexpr double kLargestBoardVolume = 1000;
 inline constexpr int kBoardPriceWidth = 5;
 
 // Why a pattern that was read is not one the program writes, or nothing when it is one:
-// a log key missing; a diameter, taper or length that the drawing refuses (not a number, or
-// a whole value beyond its scroll bar); a log volume that is not a number; a board row
+// a diameter, taper or length missing; a diameter, taper or length that the drawing refuses (not a
+// number, or a whole value beyond its scroll bar); a log volume that is not a number; a board row
 // without the board row's columns, with a size that is not a number above 0, a length
 // that is not a number above 0 up to the longest log, a volume that is not a number from 0
 // to kLargestBoardVolume, a price that is not a number of at most five characters, or more

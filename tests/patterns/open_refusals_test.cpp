@@ -165,6 +165,9 @@ TEST_F(OpenRefusals, EveryFormThePatternsTakeOpens) {
          rowOf("8.0000", "10.000", "4800", "0.001", "0.000"), logSection("250", "5", "4900")},
         {"the log at its limits", rowOf("50.000", "150.00", "6000", "0.045", "247.8"),
          logSection("600", "10", "6100")},
+        {"no log volume, which the drawing computes",
+         rowOf("50.000", "150.00", "4800", "0.036", "247.8"),
+         "[Palk]\r\npalgidiameeter=250\r\npalgikoone=5\r\npalgipikkus=4900\r\n"},
         {"the log at its other limits", rowOf("50.000", "150.00", "2700", "0.020", "247.8"),
          logSection("10", "0", "2800")},
     };
