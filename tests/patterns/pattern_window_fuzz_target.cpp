@@ -93,6 +93,13 @@ struct Window {
         m.lstPalgiHinnad.clear();
         m.lstPalgiHinnad.addItem("010 - 600  50.00  1");
     }
+    ~Window() {
+        app.reset();
+        std::error_code ec;
+        fs::remove_all(installFolder(), ec);
+    }
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
     frmMain& main() { return app->window<frmMain>(); }
 
     // A computed pattern with notes that is being worked on.
