@@ -18,9 +18,7 @@ void frmMain::Uus_kava() {
     txtPikkus.setText("5200");
     scrPikkus.setValue(5200);
 
-    hideBoardBoxes();
-    frmMainSub& sub = store();
-    sub.clearAllBoardResults();
+    blankResults();
 
     optSydmat.setValue(true);
 
@@ -29,6 +27,20 @@ void frmMain::Uus_kava() {
         list->clear();
     }
 
+    txtKavaKuupaev.setText("");
+    txtKavaKoostaja.setText("");
+    txtKavaNotes.setText("");
+    cmdShowCalculations.setEnabled(false);
+    lblPalgiHinnaInfo.setBackColor(colors::kButtonFace);
+    lblSaekavanimi.setCaption("");
+
+    Joonista_palk();
+}
+
+void frmMain::blankResults() {
+    hideBoardBoxes();
+    frmMainSub& sub = store();
+    sub.clearAllBoardResults();
     for (Label* label :
          {&lblSaematerjalMaht, &lblvaljatulek, &lblvaljatulekpuru, &lblvaljatulekpuruprotsent,
           &lblvaljatulekkoorprotsent, &lblsydmatosakaal, &lblkyljelauaosakaal,
@@ -40,23 +52,13 @@ void frmMain::Uus_kava() {
     sub.lblpuistekoorkant.clear();
     for (Label* label : {&lblmargintotal, &lblmargintotalEBITDA, &lblpalgikulutm, &lblPalgikuluHind,
                          &lblMuudkuludHind, &lblMarginPuru, &lblMarginHake, &lblMarginKoor,
-                         &lblvaljatulek2, &lblTulud, &lblKulud}) {
+                         &lblvaljatulek2, &lblTulud, &lblKulud, &lblsaekavahind}) {
         label->setCaption("");
     }
-
-    txtKavaKuupaev.setText("");
-    txtKavaKoostaja.setText("");
-    txtKavaNotes.setText("");
-    lblsaekavahind.setCaption("");
-    cmdShowCalculations.setEnabled(false);
-    lblPalgiHinnaInfo.setBackColor(colors::kButtonFace);
-    lblSaekavanimi.setCaption("");
     for (Label* label : {&lblSydaHind, &lblKyljelauahind, &lblCBBreakEven, &lblRawATPEBIT,
                          &lblRawATPEBITDA, &lblNETrawmaterial, &lblROCE}) {
         label->setCaption("");
     }
-
-    Joonista_palk();
 }
 
 }  // namespace lumbrix

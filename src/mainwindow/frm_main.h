@@ -252,6 +252,10 @@ class frmMain : public Form {
 
     // ---- new pattern
     void Uus_kava();
+    // Blanks every result of the pattern as New does: board boxes hidden, each position's
+    // shares and contributions, and the result labels. Opening a pattern starts from here, so
+    // nothing of the pattern it replaces counts in its figures.
+    void blankResults();
 
     // ---- log geometry and volume
     void Joonista_palk();

@@ -13,6 +13,8 @@
 #include "localisation/message_language.h"
 #include "mainwindow/frm_main.h"
 #include "patterns/hidden_pattern_dialogs.h"
+#include "patterns/pattern_file.h"
+#include "patterns/pattern_opening.h"
 #include "patterns/patterns_folder.h"
 #include "platform/remove_below.h"
 #include "platform/vb_error.h"
@@ -169,12 +171,22 @@ void frmMain::Ava_comparekava() {
 }
 
 // Brings slot `index` back into the editor in place of the pattern there, without asking. A
-// slot whose pattern file is gone leaves the editor as it is.
+// slot whose pattern file is gone leaves the editor as it is. The slot's pair is read and
+// checked before the editor is touched, and its damaged notes kept aside: a slot that cannot
+// be opened is refused by name and leaves the pattern being worked on as it is.
 void frmMain::lblCompare_Click(int index) {
     const std::string slot = std::to_string(index);
+    const fs::path folder = comparisonFolder(app_);
     std::error_code ec;
-    if (!fs::is_regular_file(comparisonFolder(app_) / (slot + ".kava"), ec)) return;
+    if (!fs::is_regular_file(patternFilePath(folder, slot), ec)) return;
     store().lblcompareselected = slot;
+    const fs::path notes = notesFilePath(folder, slot);
+    PatternOpening opening = readPatternForOpening(*this, patternFilePath(folder, slot), notes);
+    keepDamagedNotes(*this, opening, notes);  // the open below tells the planner about them
+    if (opening.refused()) {
+        showOpeningRefusal(opening.refusal);
+        return;
+    }
     Uus_kava();
     uuenda_materjalid();
     Ava_comparekava();

@@ -10,6 +10,7 @@
 #include "localisation/message_language.h"
 #include "mainwindow/frm_main.h"
 #include "patterns/pattern_file.h"
+#include "patterns/pattern_opening.h"
 #include "patterns/pattern_transfer.h"
 #include "patterns/patterns_folder.h"
 #include "platform/text.h"
@@ -151,19 +152,23 @@ void frmAvaKava::cmdAvaKava_Click() {
             return;
         }
     }
-    // The whole pair is read before anything of the main window changes.
+    // The whole pair is read and checked before anything of the main window changes.
     const fs::path folder = File1.path();
-    const PatternRead read =
-        readPatternPair(folder / chosen, notesFilePath(folder, patternNameOf(chosen)));
-    if (!read.ok) {
-        runtime::msgBox("Viga kavafaili avamisel!", mb::kCritical, "Viga");
+    const fs::path notesPath = notesFilePath(folder, patternNameOf(chosen));
+    PatternOpening opening = readPatternForOpening(m, folder / chosen, notesPath);
+    const std::string notesMessage = keepDamagedNotes(m, opening, notesPath);
+    if (opening.refused()) {
+        showOpeningRefusal(opening.refusal);
         return;
     }
-    putPattern(m, read.pattern);
+    putPattern(m, opening.read.pattern);
     m.lblSaekavanimi.setCaption(chosen);
     m.tmr_update.setEnabled(true);
     m.cmdShowCalculations.setEnabled(true);
     opened_ = true;
+    if (!notesMessage.empty()) {
+        runtime::msgBox(notesMessage, mb::kExclamation, bilingual(m, "Märkmed", "Notes"));
+    }
     unload();
 }
 

@@ -126,10 +126,21 @@ FileBytes readRegularFile(const fs::path& path) {
     return readFileBytes(path);
 }
 
-PatternRead failedRead(std::string reason) {
+PatternRead failedRead(std::string reason, std::string reasonEstonian = {}, fs::path file = {}) {
     PatternRead read;
     read.reason = std::move(reason);
+    read.reasonEstonian = std::move(reasonEstonian);
+    read.file = std::move(file);
     return read;
+}
+
+// A file of the pair that could not be read, in both languages.
+PatternRead unreadable(const FileBytes& bytes, const fs::path& path) {
+    if (bytes.number == vberr::kFileNotFound) {
+        return failedRead("The file is not found.", "Faili ei leitud.", path);
+    }
+    return failedRead("The file cannot be read: " + bytes.reason + ".",
+                      "Faili ei saa lugeda: " + bytes.reason + ".", path);
 }
 
 }  // namespace
@@ -161,19 +172,24 @@ std::string patternFileBytes(const PatternFile& pattern, const DecodedText& repl
 }
 
 PatternRead parsePatternFile(std::string_view bytes) {
-    if (bytes.find('\0') != std::string_view::npos) return failedRead("The file is not text.");
+    if (bytes.find('\0') != std::string_view::npos) {
+        return failedRead("The file is not text.", "Fail ei ole tekstifail.");
+    }
     const IniDocument document(decodeFileText(bytes));
     const bool anySection = document.hasSection(kSaekava) || document.hasSection(kPalk) ||
                             document.hasSection(kTulem) || document.hasSection(kInfo);
-    if (!anySection) return failedRead("The file holds no pattern.");
+    if (!anySection) return failedRead("The file holds no pattern.", "Failis ei ole saekava.");
 
     PatternRead read;
     read.ok = true;
     PatternFile& p = read.pattern;
     for (const BoardKeys& keys : kBoardKeys) {
         for (int i = 0; i < keys.count; ++i) {
-            std::string row = document.get(kSaekava, keys.prefix + std::to_string(i), "0");
-            if (Len(row) > 1) (p.*keys.rows).push_back(std::move(row));
+            std::string key = keys.prefix + std::to_string(i);
+            std::string row = document.get(kSaekava, key, "0");
+            if (Len(row) <= 1) continue;
+            (p.*keys.rows).push_back(std::move(row));
+            read.rowKeys.push_back(std::move(key));
         }
     }
     p.palgidiameeter = document.get(kPalk, "palgidiameeter", "0");
@@ -182,6 +198,9 @@ PatternRead parsePatternFile(std::string_view bytes) {
     p.palgimaht = document.get(kPalk, "palgimaht", "0");
     p.Kuupaev = document.get(kInfo, "Kuupaev", "-");
     p.Koostaja = document.get(kInfo, "Koostaja", "-");
+    for (const char* key : {"palgidiameeter", "palgikoone", "palgipikkus", "palgimaht"}) {
+        if (!document.value(kPalk, key)) read.missingKeys.emplace_back(key);
+    }
     return read;
 }
 
@@ -246,18 +265,21 @@ FileResult savePatternPair(const fs::path& folder, const std::string& name,
 
 PatternRead readPatternPair(const fs::path& patternPath, const fs::path& notesPath) {
     const FileBytes kava = readRegularFile(patternPath);
-    if (!kava) return failedRead(kava.reason);
+    if (!kava) return unreadable(kava, patternPath);
     PatternRead read = parsePatternFile(kava.bytes);
-    if (!read.ok) return failedRead(patternPath.string() + ": " + read.reason);
+    if (!read.ok) return failedRead(read.reason, read.reasonEstonian, patternPath);
 
     std::error_code ec;
     if (!fs::exists(fs::status(notesPath, ec))) return read;  // no notes file: no notes
     const FileBytes notes = readRegularFile(notesPath);
-    if (!notes) return failedRead(notes.reason);
+    if (!notes) return unreadable(notes, notesPath);
     try {
         read.pattern.notes = readNotes(notes.bytes);
     } catch (const VbError& e) {
-        return failedRead(notesPath.string() + ": " + e.description());
+        read.notesDamaged = true;
+        read.notesReason = "It is not rich text (RTF): " + e.description() + ".";
+        read.notesReasonEstonian = "See ei ole RTF-vormingus tekst: " + e.description() + ".";
+        read.damagedNotesBytes = notes.bytes;
     }
     return read;
 }

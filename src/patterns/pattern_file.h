@@ -58,7 +58,20 @@ std::string patternFileBytes(const PatternFile& pattern, const DecodedText& repl
 struct PatternRead {
     bool ok = false;
     PatternFile pattern;
-    std::string reason;  // empty when ok
+    std::string reason;          // in English; empty when ok
+    std::string reasonEstonian;  // the same reason in Estonian
+    std::filesystem::path file;  // the file of the pair the reason is about, when known
+    // The key each board row was read from, in read order: the centre rows, then the left,
+    // right, lower and upper ones.
+    std::vector<std::string> rowKeys;
+    // The log keys (section Palk) that the file lacks; they read as their defaults.
+    std::vector<std::string> missingKeys;
+    // Notes that are not rich text: the pattern reads with empty notes, and these say why
+    // and hold the notes file's bytes, to be kept aside before a save writes over them.
+    bool notesDamaged = false;
+    std::string notesReason;
+    std::string notesReasonEstonian;
+    std::string damagedNotesBytes;
 };
 
 // Reads the pattern file's bytes as the open dialog does: up to eight centre rows and two
@@ -66,6 +79,7 @@ struct PatternRead {
 // up; diameter, taper, length and volume with the default "0", date and author with "-".
 // The keys that are not read back (pocket, butt diameter, curvature, results) stay empty.
 // Bytes that hold a NUL (not text) or none of the four sections are not a pattern file.
+// The log keys the file lacks are listed in missingKeys.
 PatternRead parsePatternFile(std::string_view bytes);
 
 // The notes of a notes file's bytes: the RTF document's text and formats, every line break
@@ -85,7 +99,9 @@ FileResult savePatternPair(const std::filesystem::path& folder, const std::strin
                            const PatternFile& pattern);
 
 // Reads the pattern file at `patternPath` and the notes at `notesPath` (no notes file:
-// empty notes). Nothing is applied anywhere: the caller gets all of it or a reason.
+// empty notes). Nothing is applied anywhere: the caller gets all of it or a reason, in both
+// message languages, with the file it is about. A notes file that is not rich text gives the
+// pattern with empty notes and notesDamaged; one that cannot be read at all is a failed read.
 PatternRead readPatternPair(const std::filesystem::path& patternPath,
                             const std::filesystem::path& notesPath);
 

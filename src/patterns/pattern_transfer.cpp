@@ -50,6 +50,8 @@ PatternFile takePattern(frmMain& main) {
 }
 
 void putPattern(frmMain& main, const PatternFile& p) {
+    // Positions the file leaves empty must not keep the shares of the pattern replaced.
+    main.blankResults();
     fill(main.lstSyda, p.syda);
     fill(main.lstKylgVasak, p.vasak);
     fill(main.lstKylgParem, p.parem);

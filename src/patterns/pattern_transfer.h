@@ -13,8 +13,9 @@ class frmMain;
 // store and the notes with their formatting.
 PatternFile takePattern(frmMain& main);
 
-// Puts a read pattern into the main window: the five board lists, diameter, taper, length,
-// log volume, date, author and notes. Nothing else changes; the caller runs the update.
+// Puts a read pattern into the main window as into a new one: every result blanked as New
+// blanks it, then the five board lists, diameter, taper, length, log volume, date, author and
+// notes. Nothing else changes; the caller runs the update.
 void putPattern(frmMain& main, const PatternFile& pattern);
 
 }  // namespace lumbrix

@@ -55,6 +55,28 @@ TEST(PatternFileBytes, ANewFileIsBalticWhenEveryCharacterFitsElseUtf8) {
     }
 }
 
+TEST(PatternFileRead, ListsTheKeysOfItsRowsAndTheLogKeysItLacks) {
+    const struct {
+        const char* file;
+        std::vector<std::string> rowKeys;
+        std::vector<std::string> missing;
+    } cases[] = {
+        {"[Saekava]\r\nsyda1=AB\r\nsyda2=A\r\nall1=CD\r\nvasak0=EF\r\n[Palk]\r\n"
+         "palgidiameeter=200\r\npalgimaht=\r\n",
+         {"syda1", "vasak0", "all1"},
+         {"palgikoone", "palgipikkus"}},
+        {"[Palk]\r\nPALGIDIAMEETER=1\r\npalgikoone=2\r\npalgipikkus=3\r\npalgimaht=4\r\n", {}, {}},
+        {"[Info]\r\n", {}, {"palgidiameeter", "palgikoone", "palgipikkus", "palgimaht"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const PatternRead read = parsePatternFile(c.file);
+        ASSERT_TRUE(read.ok);
+        EXPECT_EQ(read.rowKeys, c.rowKeys);
+        EXPECT_EQ(read.missingKeys, c.missing);
+    }
+}
+
 TEST(PatternFileFuzzTarget, SeedsAndRandomInputsKeepTheRoundTrip) {
     std::vector<std::string> seeds = {
         "[Saekava]\r\nsyda0=50.000x150.00  52.000x156.00   4800     0.039     247.8\r\n"

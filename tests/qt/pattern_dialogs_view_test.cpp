@@ -2,9 +2,11 @@
 // modally over it, Enter in the name box saves, and a double-click in the file list opens.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
@@ -131,6 +133,50 @@ TEST_F(PatternDialogsView, ADoubleClickInTheFileListOpensThePattern) {
     EXPECT_EQ(m->txtPalk.text(), "220");
     EXPECT_EQ(m->lstSyda.listCount(), 1);
     EXPECT_FALSE(app->isLoaded<frmAvaKava>());
+}
+
+TEST_F(PatternDialogsView, ADamagedPatternIsRefusedInABoxThatNamesTheFile) {
+    folder.writeFile(
+        "my_patterns/Broken.kava",
+        "[Saekava]\r\nsyda0=50.000x150.00  52.000x156.00   5100     0.040     247.8\r\n"
+        "[Palk]\r\npalgidiameeter=abc\r\npalgikoone=8\r\npalgipikkus=5200\r\n");
+    const std::string board = "47.000x125.00  49.000x130.00   5100     0.030     230.0";
+    m->lstSyda.addItem(board);
+    m->lblSaekavanimi.setCaption("Named");
+    // Every box shown is answered; the first one is kept.
+    QString shown;
+    QTimer boxes;
+    QObject::connect(&boxes, &QTimer::timeout, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) {
+                if (shown.isEmpty()) shown = box->text();
+                box->button(QMessageBox::Ok)->click();
+            }
+        }
+    });
+    boxes.start(20);
+    QTimer::singleShot(0, [&] {
+        frmAvaKava* dialog = app->loadedWindow<frmAvaKava>();
+        ASSERT_NE(dialog, nullptr);
+        whenShown(*dialog, [&, dialog](qt::FormWindow& w) {
+            auto* files = widget<QListWidget>(w, dialog->File1);
+            ASSERT_NE(files, nullptr);
+            ASSERT_EQ(files->count(), 1);
+            const QRect row = files->visualItemRect(files->item(0));
+            QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, row.center());
+            QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, row.center());
+            EXPECT_TRUE(dialog->isLoaded()) << "the dialog stays open";
+            QTest::mouseClick(widget(w, dialog->cmdTyhista), Qt::LeftButton);
+        });
+    });
+    QTest::mouseClick(widget(*mainWindow, m->cmdAvaKava), Qt::LeftButton);
+    const std::string path = (folder / "my_patterns" / "Broken.kava").string();
+    EXPECT_EQ(shown.toStdString(),
+              "Viga kavafaili avamisel!\n" + path +
+                  "\nThe log diameter (palgidiameeter) \"abc\" is not a number from 10 to 600.");
+    EXPECT_EQ(m->lblSaekavanimi.caption(), "Named");
+    EXPECT_EQ(m->lstSyda.rows(), std::vector<std::string>{board});
+    EXPECT_EQ(m->txtPalk.text(), "200");
 }
 
 }  // namespace

@@ -1,0 +1,112 @@
+// Reading a pattern pair for the main window: everything read and checked before anything on
+// screen changes, and every refusal naming its file and reason.
+#include "patterns/pattern_opening.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "localisation/message_language.h"
+#include "mainwindow/frm_main.h"
+#include "patterns/pattern_check.h"
+#include "platform/atomic_file.h"
+#include "platform/event_runtime.h"
+#include "platform/vb_error.h"
+
+namespace lumbrix {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kMostDamagedCopies = 1000;
+
+std::string refusalText(const frmMain& main, const fs::path& file, const std::string& estonian,
+                        const std::string& english) {
+    return std::string(kOpenErrorText) + "\n" + file.string() + "\n" +
+           bilingual(main, estonian, english);
+}
+
+LogFieldRanges logFieldRanges(const frmMain& main) {
+    const auto range = [](const ScrollBar& bar, int& low, int& high) {
+        low = std::min(bar.min(), bar.max());
+        high = std::max(bar.min(), bar.max());
+    };
+    LogFieldRanges ranges;
+    range(main.scrDiameeter, ranges.diameterLow, ranges.diameterHigh);
+    range(main.scrKoone, ranges.taperLow, ranges.taperHigh);
+    range(main.scrPikkus, ranges.lengthLow, ranges.lengthHigh);
+    return ranges;
+}
+
+}  // namespace
+
+PatternOpening readPatternForOpening(const frmMain& main, const fs::path& patternPath,
+                                     const fs::path& notesPath) {
+    PatternOpening opening;
+    opening.read = readPatternPair(patternPath, notesPath);
+    const PatternRead& read = opening.read;
+    if (!read.ok) {
+        opening.refusal = refusalText(
+            main, read.file.empty() ? patternPath : read.file,
+            read.reasonEstonian.empty() ? read.reason : read.reasonEstonian, read.reason);
+        return opening;
+    }
+    if (const auto problem = patternContentProblem(read, logFieldRanges(main))) {
+        opening.refusal = refusalText(main, patternPath, problem->estonian, problem->english);
+    }
+    return opening;
+}
+
+void showOpeningRefusal(const std::string& text) {
+    runtime::msgBox(text, mb::kCritical, kOpenErrorTitle);
+}
+
+fs::path damagedNotesCopyPath(const fs::path& notesPath, const std::string& bytes) {
+    const std::string base = notesPath.filename().string() + ".damaged";
+    fs::path candidate = notesPath.parent_path() / base;
+    for (int n = 2; n <= kMostDamagedCopies; ++n) {
+        std::error_code ec;
+        const fs::file_status status = fs::symlink_status(candidate, ec);
+        if (!fs::exists(status)) return candidate;
+        if (fs::is_regular_file(status)) {
+            const FileBytes kept = readFileBytes(candidate);
+            if (kept && kept.bytes == bytes) return candidate;
+        }
+        candidate = notesPath.parent_path() / (base + std::to_string(n));
+    }
+    return {};
+}
+
+std::string keepDamagedNotes(const frmMain& main, PatternOpening& opening,
+                             const fs::path& notesPath) {
+    const PatternRead& read = opening.read;
+    if (opening.refused() || !read.notesDamaged) return "";
+    const fs::path copy = damagedNotesCopyPath(notesPath, read.damagedNotesBytes);
+    std::error_code ec;
+    const bool kept = !copy.empty() && fs::exists(fs::symlink_status(copy, ec));
+    if (!kept) {
+        const FileResult written = copy.empty()
+                                       ? FileResult::failure(vberr::kPathFileAccessError, notesPath,
+                                                             "every name for a copy is taken")
+                                       : writeFileAtomically(copy, read.damagedNotesBytes);
+        if (!written) {
+            opening.refusal = refusalText(
+                main, notesPath,
+                "Märkmete fail on vigane ja seda ei saa alles hoida: " + read.notesReasonEstonian +
+                    " " + written.reason + ".",
+                "The notes file is damaged and cannot be kept aside: " + read.notesReason + " " +
+                    written.reason + ".");
+            return "";
+        }
+    }
+    return bilingual(main,
+                     "Märkmete fail " + notesPath.string() + " on vigane. " +
+                         read.notesReasonEstonian +
+                         "\nKava avati tühjade märkmetega. Vigane fail on alles hoitud nimega " +
+                         copy.string() + ".",
+                     "The notes file " + notesPath.string() + " is damaged. " + read.notesReason +
+                         "\nThe pattern is opened with empty notes. The damaged file is kept as " +
+                         copy.string() + ".");
+}
+
+}  // namespace lumbrix

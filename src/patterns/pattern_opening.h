@@ -1,0 +1,46 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "patterns/pattern_file.h"
+
+namespace lumbrix {
+
+class frmMain;
+
+// A pattern pair read and checked for the main window, with what the planner is told.
+struct PatternOpening {
+    PatternRead read;
+    // The text of the refusal box when the pair cannot be opened; empty when it can.
+    std::string refusal;
+    bool refused() const { return !refusal.empty(); }
+};
+
+// The heading of every refusal; the file and what is wrong follow it.
+inline constexpr const char* kOpenErrorText = "Viga kavafaili avamisel!";
+inline constexpr const char* kOpenErrorTitle = "Viga";
+
+// Reads the pair and checks that the pattern is one the program writes, with a log that the
+// main window's log fields take. Nothing on screen or on disk changes: a refusal names the
+// file and what is wrong in the current message language.
+PatternOpening readPatternForOpening(const frmMain& main, const std::filesystem::path& patternPath,
+                                     const std::filesystem::path& notesPath);
+
+// Shows a refusal as the critical box titled "Viga".
+void showOpeningRefusal(const std::string& text);
+
+// Where damaged notes are kept: NAME.rtf.damaged beside them, or the first of
+// NAME.rtf.damaged2, NAME.rtf.damaged3, ... that is free or already holds these very bytes;
+// empty when none of the first thousand is.
+std::filesystem::path damagedNotesCopyPath(const std::filesystem::path& notesPath,
+                                           const std::string& bytes);
+
+// For an opening whose notes file is damaged: keeps a copy of it aside (written atomically,
+// never over another copy) before anything can write over it, and gives the message that
+// tells the planner so. When the copy cannot be made the opening is refused instead, so the
+// notes are never lost. Without damaged notes: nothing, and an empty message.
+std::string keepDamagedNotes(const frmMain& main, PatternOpening& opening,
+                             const std::filesystem::path& notesPath);
+
+}  // namespace lumbrix

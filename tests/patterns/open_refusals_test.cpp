@@ -1,0 +1,256 @@
+// Pattern files the open dialog refuses: each box names the file and what is wrong with it,
+// and nothing on screen changes. Damaged notes beside a good pattern file are kept aside and
+// the pattern opens with empty notes.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+#include "mainwindow/frm_main.h"
+#include "pattern_fixture.h"
+#include "platform/atomic_file.h"
+#include "store/board_row.h"
+
+namespace lumbrix {
+namespace {
+
+namespace fs = std::filesystem;
+using test::PatternDialogTest;
+
+const std::string kHeading = "Viga kavafaili avamisel!\n";
+
+std::string logSection(const std::string& diameter, const std::string& taper,
+                       const std::string& length) {
+    std::string s = "[Palk]\r\n";
+    if (!diameter.empty()) s += "palgidiameeter=" + diameter + "\r\n";
+    if (!taper.empty()) s += "palgikoone=" + taper + "\r\n";
+    if (!length.empty()) s += "palgipikkus=" + length + "\r\n";
+    return s + "palgimaht=0.275\r\n";
+}
+
+class OpenRefusals : public PatternDialogTest {
+  protected:
+    const std::string row =
+        composeBoardRow(boardRowHead("50.000", "150.00", "52.000", "156.00"), 4800, 0.036, "247.8");
+    const std::string good = "[Saekava]\r\nsyda0=" + row + "\r\nsyda1=" + row + "\r\n" +
+                             logSection("250", "5", "4900") + "[Info]\r\nKoostaja=Mari\r\n";
+
+    // Opens B.kava through the main window's Open button, expecting the refusal box; the
+    // dialog stays open until it is cancelled.
+    std::string refusedOpen() {
+        std::string shown;
+        openWith([&](frmAvaKava& d) {
+            d.File1.setFileName("B.kava");
+            desktop.expectMessage(MsgResult::Ok);
+            d.cmdAvaKava.press();
+            shown = desktop.lastMessage().text;
+            EXPECT_EQ(desktop.lastMessage().title, "Viga");
+            EXPECT_EQ(desktop.lastMessage().style, mb::kCritical);
+            EXPECT_TRUE(d.isLoaded());
+            d.cmdTyhista.press();
+        });
+        return shown;
+    }
+    std::string path(const char* file) { return (patterns() / file).string(); }
+};
+
+TEST_F(OpenRefusals, ADamagedPairIsRefusedByNameAndChangesNothing) {
+    buildPattern();
+    main().txtKavaNotes.setText("my notes");
+    main().lblSaekavanimi.setCaption("Mine");
+    // A pattern as the save writes it, cut to 50 bytes.
+    saveAs("Full");
+    main().lblSaekavanimi.setCaption("Mine");
+    const std::string cut = folder.readFile("my_patterns/Full.kava").substr(0, 50);
+    const std::string head = boardRowHead("1E999 ", "1E999 ", "1E999 ", "1E999 ");
+    const struct {
+        const char* what;
+        std::string kava;
+        const char* file;  // the file named
+        std::string reason;
+        const char* notes = nullptr;  // "/": a folder
+    } cases[] = {
+        {"not text", std::string("[Saekava]\r\nsyda0=RO\0W\r\n", 23), "B.kava",
+         "The file is not text."},
+        {"no pattern in it", "[Other]\r\nsyda0=" + row + "\r\n", "B.kava",
+         "The file holds no pattern."},
+        {"empty", "", "B.kava", "The file holds no pattern."},
+        {"cut to 50 bytes", cut, "B.kava", "The key palgidiameeter of section Palk is missing."},
+        {"a missing length", "[Saekava]\r\nsyda0=" + row + "\r\n" + logSection("250", "5", ""),
+         "B.kava", "The key palgipikkus of section Palk is missing."},
+        {"a diameter that is no number",
+         "[Saekava]\r\nsyda0=" + row + "\r\n" + logSection("abc", "5", "4900"), "B.kava",
+         "The log diameter (palgidiameeter) \"abc\" is not a number from 10 to 600."},
+        {"a diameter beyond every number",
+         "[Saekava]\r\nsyda0=" + row + "\r\n" + logSection("1E999", "5", "4900"), "B.kava",
+         "The log diameter (palgidiameeter) \"1E999\" is not a number from 10 to 600."},
+        {"a diameter beyond the scroll bar",
+         "[Saekava]\r\nsyda0=" + row + "\r\n" + logSection("99999999", "5", "4900"), "B.kava",
+         "The log diameter (palgidiameeter) \"99999999\" is not a number from 10 to 600."},
+        {"a taper beyond the scroll bar",
+         "[Saekava]\r\nsyda0=" + row + "\r\n" + logSection("250", "11", "4900"), "B.kava",
+         "The log taper (palgikoone) \"11\" is not a number from 0 to 10."},
+        {"sizes beyond every number",
+         "[Saekava]\r\nsyda0=" + row +
+             "\r\nsyda1=" + composeBoardRowText(head, "4800", "0.036", "247.8") + "\r\n" +
+             logSection("250", "5", "4900"),
+         "B.kava",
+         "The board row syda1 has the nominal thickness \"1E999\", which is not a size above "
+         "0."},
+        {"negative sizes",
+         "[Saekava]\r\nsyda0=" +
+             composeBoardRow(boardRowHead("-50.00", "150.00", "52.000", "156.00"), 4800, 0.036,
+                             "247.8") +
+             "\r\n" + logSection("250", "5", "4900"),
+         "B.kava",
+         "The board row syda0 has the nominal thickness \"-50.00\", which is not a size above 0."},
+        {"a volume of 200 digits",
+         "[Saekava]\r\nsyda2=" +
+             composeBoardRowText(row.substr(0, 31), "4800", std::string(200, '9'), "247.8") +
+             "\r\n" + logSection("250", "5", "4900"),
+         "B.kava",
+         "The board row syda2 has the volume \"" + std::string(200, '9') +
+             "\", which is not a volume from 0 to 1000 m3."},
+        {"a row that is no board row",
+         "[Saekava]\r\nsyda0=" + row + "\r\nall1=ROW-A and more\r\n" +
+             logSection("250", "5", "4900"),
+         "B.kava", "The board row all1 \"ROW-A and more\" is cut short."},
+        {"no centre board", "[Saekava]\r\nvasak0=" + row + "\r\n" + logSection("250", "5", "4900"),
+         "B.kava", "The file holds no centre board."},
+        {"notes that are a folder", good, "B.rtf", "The file cannot be read: ", "/"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(patterns() / "B.rtf");
+        folder.writeFile("my_patterns/B.kava", c.kava);
+        if (c.notes) fs::create_directories(patterns() / "B.rtf");
+        const std::string before = screen();
+        const std::string shown = refusedOpen();
+        EXPECT_TRUE(shown.starts_with(kHeading + path(c.file) + "\n" + c.reason)) << shown;
+        EXPECT_EQ(screen(), before);
+        EXPECT_EQ(main().lblSaekavanimi.caption(), "Mine");
+        EXPECT_EQ(desktop.messages().size(), 1u) << "one box, and none without a file";
+        desktop.clearMessages();
+    }
+}
+
+TEST_F(OpenRefusals, TheReasonFollowsTheMessageLanguageUnderTheEstonianHeading) {
+    buildPattern();
+    main().lblSaekavanimi.setCaption("Mine");
+    main().lblValitudKeel.setCaption("eesti.keel");
+    main().uuenda_materjalid();
+    folder.writeFile("my_patterns/B.kava",
+                     "[Saekava]\r\nsyda0=" + row + "\r\n" + logSection("250", "5", "abc"));
+    const std::string before = screen();
+    EXPECT_EQ(refusedOpen(), kHeading + path("B.kava") +
+                                 "\nPalgi pikkus (palgipikkus) \"abc\" ei ole arv vahemikus 2800 "
+                                 "kuni 6100.");
+    EXPECT_EQ(screen(), before);
+}
+
+TEST_F(OpenRefusals, EveryFormThePatternsTakeOpens) {
+    const auto rowOf = [](const char* t, const char* w, const char* length, const char* volume,
+                          const char* price) {
+        return composeBoardRowText(boardRowHead(t, w, "52.000", "156.00"), length, volume, price);
+    };
+    const struct {
+        const char* what;
+        std::string row;
+        std::string log;
+    } cases[] = {
+        {"decimal commas", rowOf("50,000", "150,00", "4800", "0,036", "247,8"),
+         logSection("250", "5", "4900")},
+        {"a short length and a price with blanks",
+         rowOf("50.000", "150.00", "900", "0.007", "  450"), logSection("250", "5", "4900")},
+        {"a price of 0 and the smallest volume",
+         rowOf("8.0000", "10.000", "4800", "0.001", "0.000"), logSection("250", "5", "4900")},
+        {"the log at its limits", rowOf("50.000", "150.00", "6000", "0.045", "247.8"),
+         logSection("600", "10", "6100")},
+        {"no log volume, which the drawing computes",
+         rowOf("50.000", "150.00", "4800", "0.036", "247.8"),
+         "[Palk]\r\npalgidiameeter=250\r\npalgikoone=5\r\npalgipikkus=4900\r\n"},
+        {"the log at its other limits", rowOf("50.000", "150.00", "2700", "0.020", "247.8"),
+         logSection("10", "0", "2800")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        folder.writeFile("my_patterns/B.kava", "[Saekava]\r\nsyda0=" + c.row + "\r\n" + c.log);
+        main().lblSaekavanimi.setCaption("Mine");
+        openFile("B.kava");
+        EXPECT_EQ(main().lblSaekavanimi.caption(), "B.kava");
+        ASSERT_EQ(main().lstSyda.listCount(), 1);
+        EXPECT_EQ(main().lstSyda.list(0).substr(0, 31), c.row.substr(0, 31));
+        EXPECT_NE(main().lblvaljatulek.caption(), "");
+        EXPECT_TRUE(desktop.messages().empty());
+    }
+}
+
+// A sink whose every write fails, as a full disk does.
+class FullDisk : public FileSink {
+  public:
+    std::ptrdiff_t write(int, const char*, std::size_t) override {
+        errno = ENOSPC;
+        return -1;
+    }
+};
+
+TEST_F(OpenRefusals, DamagedNotesAreKeptAsideAndThePatternOpensWithEmptyNotes) {
+    buildPattern();
+    main().txtKavaNotes.setText("my notes");
+    main().lblSaekavanimi.setCaption("Mine");
+    folder.writeFile("my_patterns/B.kava", good);
+    folder.writeFile("my_patterns/B.rtf", "plain notes");
+    const auto openWithDamagedNotes = [&](const char* keptAs) {
+        desktop.expectMessage(MsgResult::Ok);
+        openFile("B.kava");
+        EXPECT_EQ(
+            desktop.lastMessage().text,
+            "The notes file " + path("B.rtf") +
+                " is damaged. It is not rich text (RTF): Invalid file format: the file is not an "
+                "RTF document.\nThe "
+                "pattern is opened with empty notes. The damaged file is kept as " +
+                path(keptAs) + ".");
+        EXPECT_EQ(desktop.lastMessage().title, "Notes");
+        EXPECT_EQ(main().lstSyda.rows(), (std::vector<std::string>{row, row}));
+        EXPECT_EQ(main().txtKavaKoostaja.text(), "Mari");
+        EXPECT_EQ(main().txtKavaNotes.text(), "");
+        EXPECT_EQ(main().lblSaekavanimi.caption(), "B.kava");
+        EXPECT_NE(main().lblmargintotal.caption(), "");
+        EXPECT_EQ(folder.readFile("my_patterns/" + std::string(keptAs)),
+                  folder.readFile("my_patterns/B.rtf"));
+    };
+    openWithDamagedNotes("B.rtf.damaged");
+    // The same damaged notes again: the copy already kept serves.
+    openWithDamagedNotes("B.rtf.damaged");
+    EXPECT_FALSE(fs::exists(patterns() / "B.rtf.damaged2"));
+    // Other damaged notes never go over the first copy.
+    folder.writeFile("my_patterns/B.rtf", "other plain notes");
+    openWithDamagedNotes("B.rtf.damaged2");
+    EXPECT_EQ(folder.readFile("my_patterns/B.rtf.damaged"), "plain notes");
+
+    // A save over the pattern no longer holds the damaged notes, which stay kept.
+    saveAs("B");
+    EXPECT_FALSE(fs::exists(patterns() / "B.rtf"));
+    EXPECT_EQ(folder.readFile("my_patterns/B.rtf.damaged2"), "other plain notes");
+
+    // Without a place to keep them the notes are not given up: the pattern is refused.
+    folder.writeFile("my_patterns/B.rtf", "third plain notes");
+    main().lblValitudKeel.setCaption("eesti.keel");
+    main().uuenda_materjalid();
+    const std::string before = screen();
+    std::string shown;
+    {
+        FullDisk full;
+        const ScopedFileSink installed(full);
+        shown = refusedOpen();
+    }
+    EXPECT_TRUE(shown.starts_with(kHeading + path("B.rtf") +
+                                  "\nMärkmete fail on vigane ja seda ei saa alles hoida: See ei "
+                                  "ole RTF-vormingus tekst"))
+        << shown;
+    EXPECT_EQ(screen(), before);
+    EXPECT_FALSE(fs::exists(patterns() / "B.rtf.damaged3"));
+    EXPECT_EQ(folder.readFile("my_patterns/B.rtf"), "third plain notes");
+}
+
+}  // namespace
+}  // namespace lumbrix

@@ -1,0 +1,208 @@
+// The pattern pair opened into the main window: the property of a fuzz target. The pattern
+// tests run it over seeds and random inputs; fuzz/targets/pattern_window.cpp calls it from
+// libFuzzer's LLVMFuzzerTestOneInput.
+#include "pattern_window_fuzz_target.h"
+
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <system_error>
+#include <vector>
+
+#include "app/application.h"
+#include "mainwindow/frm_main.h"
+#include "patterns/frm_ava_kava.h"
+#include "platform/atomic_file.h"
+#include "platform/event_runtime.h"
+#include "platform/quiet_desktop.h"
+#include "platform/vb_error.h"
+#include "store/board_row.h"
+#include "store/frm_main_sub.h"
+
+namespace lumbrix::test {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A quiet desktop that keeps every box shown and drives the open dialog when it is shown.
+class RecordingDesktop : public QuietDesktop {
+  public:
+    using QuietDesktop::QuietDesktop;
+
+    MsgResult messageBox(const std::string& text, int, const std::string& title) override {
+        boxes.push_back(title + ": " + text);
+        return MsgResult::Ok;
+    }
+    void runModal(Form& form, Form*) override {
+        if (script) script(form);
+        if (form.isLoaded() && form.visible()) form.hide();
+    }
+
+    std::vector<std::string> boxes;
+    std::function<void(Form&)> script;
+};
+
+fs::path installFolder() {
+    static const fs::path folder = [] {
+        std::error_code ec;
+        const fs::path shm = "/dev/shm";
+        const fs::path base = fs::is_directory(shm, ec) ? shm : fs::temp_directory_path();
+        return base / ("lumbrix-fuzz-window-" + std::to_string(::getpid()));
+    }();
+    return folder;
+}
+
+std::string row(const char* t, const char* w, const char* st, const char* sw, double volume) {
+    return composeBoardRow(boardRowHead(t, w, st, sw), 4800, volume, "210.0");
+}
+
+// The main window of a small installation with a typical profile, loaded once per process.
+struct Window {
+    RecordingDesktop desktop{installFolder() / "settings.ini", {2026, 12, 7}, "planner"};
+    runtime::ScopedDesktop installed{desktop};
+    std::unique_ptr<Application> app;
+
+    Window() {
+        std::error_code ec;
+        fs::remove_all(installFolder(), ec);
+        fs::create_directories(installFolder() / "database" / "LUMBRIX", ec);
+        fs::create_directories(installFolder() / "my_patterns" / "compare", ec);
+        app = std::make_unique<Application>(desktop, installFolder());
+        frmMain& m = main();
+        m.mnuAutoFit.setChecked(false);
+        frmMainSub& sub = m.store();
+        sub.txtKetas1saag = "5";
+        sub.txtKetas2saag = "4";
+        sub.txtKetasSeimer = "5";
+        sub.txtKappimineSydmat = "100";
+        sub.txtKappimineLauad = "100";
+        sub.txtPalgimahukoefitsent = "0.95";
+        sub.txtKoefitsentPuru = "3.4";
+        sub.txtKoefitsentHake = "2.4";
+        sub.txtKoefitsentKoor = "3.4";
+        sub.txtKoefitsentKoorPalgist = "0.08";
+        sub.txtKuluTootmine = "30";
+        sub.txtKuluAmort = "5";
+        sub.txtKuineTootmismaht = "100";
+        sub.txtCE = "2000";
+        m.lstPalgiHinnad.clear();
+        m.lstPalgiHinnad.addItem("010 - 600  50.00  1");
+    }
+    ~Window() {
+        app.reset();
+        std::error_code ec;
+        fs::remove_all(installFolder(), ec);
+    }
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    frmMain& main() { return app->window<frmMain>(); }
+
+    // A computed pattern with notes that is being worked on.
+    void workOnAPattern() {
+        frmMain& m = main();
+        m.Uus_kava();
+        for (int i = 0; i < 3; ++i)
+            m.lstSyda.addItem(row("50.000", "150.00", "52.000", "156.00", 0.036));
+        m.lstKylgVasak.addItem(row("22.000", "100.00", "24.000", "104.00", 0.011));
+        m.lstSeimerAll.addItem(row("19.000", "75.000", "21.000", "79.000", 0.007));
+        m.txtPalk.setText("260");
+        m.txtKoone.setText("6");
+        m.txtPikkus.setText("4900");
+        m.txtKavaNotes.setText("work in progress");
+        m.Joonista_palk();
+        m.uuenda_materjalid();
+        m.lblSaekavanimi.setCaption("Work");
+    }
+
+    // What the planner sees of the pattern: lists, text boxes, notes and every label.
+    std::string screen() {
+        frmMain& m = main();
+        std::string s;
+        for (ListBox* list :
+             {&m.lstSyda, &m.lstKylgVasak, &m.lstKylgParem, &m.lstSeimerAll, &m.lstSeimerYleval}) {
+            for (const std::string& r : list->rows())
+                s += list->name() + ": " + r + "\n";
+        }
+        for (TextBox* box : {&m.txtPalk, &m.txtKoone, &m.txtPikkus, &m.txtKoverus,
+                             &m.txtKavaKuupaev, &m.txtKavaKoostaja}) {
+            s += box->name() + ": " + box->text() + "\n";
+        }
+        s += "notes: " + m.txtKavaNotes.text() + "\n";
+        for (Control* c : m.controls()) {
+            if (c->kind() == ControlKind::Label) s += c->name() + ": " + c->caption() + "\n";
+        }
+        return s;
+    }
+};
+
+Window& window() {
+    static Window w;
+    return w;
+}
+
+void writePair(const fs::path& folder, const std::string& name, std::string_view input) {
+    std::error_code ec;
+    for (const char* extension : {".kava", ".rtf", ".rtf.damaged", ".rtf.damaged2"})
+        fs::remove(folder / (name + extension), ec);
+    const std::size_t nul = input.find('\0');
+    std::ignore = writeFileAtomically(folder / (name + ".kava"), input.substr(0, nul));
+    if (nul != std::string_view::npos) {
+        std::ignore = writeFileAtomically(folder / (name + ".rtf"), input.substr(nul + 1));
+    }
+}
+
+// Opens the pair one way and checks the properties; `name` is the name label after an open.
+std::string openedOneWay(Window& w, const char* way, const fs::path& pairStem,
+                         const std::string& name, const std::function<void()>& open) {
+    w.workOnAPattern();
+    const std::string before = w.screen();
+    w.desktop.boxes.clear();
+    try {
+        open();
+    } catch (const VbError& e) {
+        return std::string(way) + ": an error escaped: " + e.description();
+    }
+    for (const std::string& box : w.desktop.boxes) {
+        if (box.find(pairStem.string() + ".") == std::string::npos) {
+            return std::string(way) + ": a box names no file of the pair: " + box;
+        }
+    }
+    const bool opened = w.main().lblSaekavanimi.caption() == name;
+    if (!opened && w.screen() != before) {
+        return std::string(way) + ": the pair was not opened and the window changed";
+    }
+    return "";
+}
+
+}  // namespace
+
+std::string patternWindowViolation(std::string_view input) {
+    Window& w = window();
+    const runtime::ScopedDesktop installed(w.desktop);
+    const fs::path patterns = installFolder() / "my_patterns";
+    const fs::path compare = patterns / "compare";
+
+    writePair(patterns, "F", input);
+    w.desktop.script = [&](Form& form) {
+        auto& dialog = static_cast<frmAvaKava&>(form);
+        dialog.File1.setPath(patterns.string());
+        dialog.File1.setFileName("F.kava");
+        dialog.cmdAvaKava.press();
+        if (dialog.isLoaded()) dialog.cmdTyhista.press();
+    };
+    std::string violation = openedOneWay(w, "open dialog", patterns / "F", "F.kava",
+                                         [&] { w.main().cmdAvaKava.press(); });
+    w.desktop.script = nullptr;
+    if (!violation.empty()) return violation;
+
+    writePair(compare, "0", input);
+    return openedOneWay(w, "comparison slot", compare / "0", "0.kava",
+                        [&] { w.main().lblCompare[0].Click.raise(); });
+}
+
+}  // namespace lumbrix::test
