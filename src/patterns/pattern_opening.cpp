@@ -9,6 +9,7 @@
 #include "mainwindow/frm_main.h"
 #include "patterns/pattern_check.h"
 #include "platform/atomic_file.h"
+#include "platform/estonian_file_reasons.h"
 #include "platform/event_runtime.h"
 #include "platform/vb_error.h"
 
@@ -93,7 +94,8 @@ std::string keepDamagedNotes(const frmMain& main, PatternOpening& opening,
             opening.refusal = refusalText(
                 main, notesPath,
                 "Märkmete fail on vigane ja seda ei saa alles hoida: " + read.notesReasonEstonian +
-                    " " + written.reason + ".",
+                    " Koopiat ei saa kirjutada: " +
+                    estonianFailureReason(written.reason, written.number) + ".",
                 "The notes file is damaged and cannot be kept aside: " + read.notesReason + " " +
                     written.reason + ".");
             return "";

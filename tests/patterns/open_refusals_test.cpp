@@ -138,13 +138,29 @@ TEST_F(OpenRefusals, TheReasonFollowsTheMessageLanguageUnderTheEstonianHeading) 
     main().lblSaekavanimi.setCaption("Mine");
     main().lblValitudKeel.setCaption("eesti.keel");
     main().uuenda_materjalid();
-    folder.writeFile("my_patterns/B.kava",
-                     "[Saekava]\r\nsyda0=" + row + "\r\n" + logSection("250", "5", "abc"));
-    const std::string before = screen();
-    EXPECT_EQ(refusedOpen(), kHeading + path("B.kava") +
-                                 "\nPalgi pikkus (palgipikkus) \"abc\" ei ole arv vahemikus 2800 "
-                                 "kuni 6100.");
-    EXPECT_EQ(screen(), before);
+    const struct {
+        const char* what;
+        std::string kava;
+        bool notesAFolder;
+        const char* file;
+        std::string reason;
+    } cases[] = {
+        {"a length that is no number",
+         "[Saekava]\r\nsyda0=" + row + "\r\n" + logSection("250", "5", "abc"), false, "B.kava",
+         "Palgi pikkus (palgipikkus) \"abc\" ei ole arv vahemikus 2800 kuni 6100."},
+        // The system's reason for a file it cannot read is told in Estonian too.
+        {"notes that are a folder", good, true, "B.rtf", "Faili ei saa lugeda: see ei ole fail."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(patterns() / "B.rtf");
+        folder.writeFile("my_patterns/B.kava", c.kava);
+        if (c.notesAFolder) fs::create_directories(patterns() / "B.rtf");
+        const std::string before = screen();
+        EXPECT_EQ(refusedOpen(), kHeading + path(c.file) + "\n" + c.reason);
+        EXPECT_EQ(screen(), before);
+        desktop.clearMessages();
+    }
 }
 
 TEST_F(OpenRefusals, EveryFormThePatternsTakeOpens) {
@@ -243,10 +259,11 @@ TEST_F(OpenRefusals, DamagedNotesAreKeptAsideAndThePatternOpensWithEmptyNotes) {
         const ScopedFileSink installed(full);
         shown = refusedOpen();
     }
-    EXPECT_TRUE(shown.starts_with(kHeading + path("B.rtf") +
-                                  "\nMärkmete fail on vigane ja seda ei saa alles hoida: See ei "
-                                  "ole RTF-vormingus tekst"))
-        << shown;
+    EXPECT_EQ(shown, kHeading + path("B.rtf") +
+                         "\nMärkmete fail on vigane ja seda ei saa alles hoida: See ei ole "
+                         "RTF-vormingus tekst: Vigane failivorming. Koopiat ei saa kirjutada: "
+                         "kettal ei ole ruumi.")
+        << "every reason in Estonian";
     EXPECT_EQ(screen(), before);
     EXPECT_FALSE(fs::exists(patterns() / "B.rtf.damaged3"));
     EXPECT_EQ(folder.readFile("my_patterns/B.rtf"), "third plain notes");
