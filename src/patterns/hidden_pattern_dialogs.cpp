@@ -1,8 +1,11 @@
 #include "patterns/hidden_pattern_dialogs.h"
 
 #include "app/application.h"
+#include "localisation/message_language.h"
+#include "mainwindow/frm_main.h"
 #include "patterns/frm_ava_kava.h"
 #include "patterns/frm_salvesta_uus_kava.h"
+#include "platform/atomic_file.h"
 #include "platform/vb_error.h"
 
 namespace lumbrix {
@@ -32,8 +35,11 @@ bool savePatternWithoutShowing(Application& app, const std::filesystem::path& fo
     try {
         dialog.File1.setPath(folder.string());
     } catch (const VbError& e) {
-        // A folder that cannot be saved into fails the save as the dialog reports it.
-        dialog.reportFailedSave(e.number(), e.description());
+        // A folder that cannot be saved into fails the save as the dialog reports it: the
+        // folder named, the reason in the program's language.
+        const FileResult failure = FileResult::failure(
+            e.number(), folder, "Cannot save into " + folder.string() + ": " + e.description());
+        dialog.reportFailedSave(e.number(), fileFailureText(app.window<frmMain>(), failure));
         return false;
     }
     dialog.txtfailinimi.setText(name);

@@ -140,17 +140,29 @@ TEST_F(ComparisonSlots, ParkingKeepsThePatternsName) {
 TEST_F(ComparisonSlots, ASlotThatCannotBeSavedIsGivenUpAndTheDialogDiscarded) {
     folder.writeFile("my_patterns/compare", "not a folder");
     main().lblSaekavanimi.setCaption("Mine");
-    desktop.expectMessage(MsgResult::Ok);
-    park("8.00");
-    // The box of the save dialog, as for any save that fails.
-    EXPECT_EQ(desktop.messages().size(), 1u);
-    EXPECT_EQ(desktop.lastMessage().title, "LUMBRIX: SUB - cmdSave_Click");
-    EXPECT_EQ(desktop.lastMessage().style, mb::kCritical);
-    EXPECT_TRUE(desktop.lastMessage().text.starts_with("76 - ")) << desktop.lastMessage().text;
-    EXPECT_EQ(strip(), "");
-    EXPECT_TRUE(main().lstCompare.rows().empty());
-    EXPECT_EQ(main().lblSaekavanimi.caption(), "Mine");
-    EXPECT_FALSE(app->isLoaded<frmSalvestaUusKava>());
+    const struct {
+        const char* language;
+        std::string text;  // the folder named, the reason in the language
+    } cases[] = {
+        {"english.keel", "76 - Cannot save into " + compare().string() + ": Path not found"},
+        {"eesti.keel", "76 - " + compare().string() + ": kausta ei ole"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language);
+        main().lblValitudKeel.setCaption(c.language);
+        desktop.clearMessages();
+        desktop.expectMessage(MsgResult::Ok);
+        park("8.00");
+        // The box of the save dialog, as for any save that fails.
+        EXPECT_EQ(desktop.messages().size(), 1u);
+        EXPECT_EQ(desktop.lastMessage().title, "LUMBRIX: SUB - cmdSave_Click");
+        EXPECT_EQ(desktop.lastMessage().style, mb::kCritical);
+        EXPECT_EQ(desktop.lastMessage().text, c.text);
+        EXPECT_EQ(strip(), "");
+        EXPECT_TRUE(main().lstCompare.rows().empty());
+        EXPECT_EQ(main().lblSaekavanimi.caption(), "Mine");
+        EXPECT_FALSE(app->isLoaded<frmSalvestaUusKava>());
+    }
 }
 
 TEST_F(ComparisonSlots, HoverSelectsAndDeleteSelectedClosesUpTheStrip) {
