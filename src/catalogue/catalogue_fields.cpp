@@ -52,7 +52,7 @@ void frmMain::txtDimLaius_Change() {
     if (Val(txtDimLaius.text()) > kWidestProduct) {
         runtime::msgBox(
             bilingual(*this, "Laius ei saa ületada 400mm!", "Wideness can't exceed 400mm"),
-            mb::kInformation, "Viga!");
+            mb::kInformation, bilingual(*this, "Viga!", "Error!"));
         return;
     }
     cmdLisaDim.setEnabled(false);

@@ -184,7 +184,7 @@ void frmMain::lblCompare_Click(int index) {
     PatternOpening opening = readPatternForOpening(*this, patternFilePath(folder, slot), notes);
     keepDamagedNotes(*this, opening, notes);  // the open below tells the planner about them
     if (opening.refused()) {
-        showOpeningRefusal(opening.refusal);
+        showOpeningRefusal(*this, opening.refusal);
         return;
     }
     Uus_kava();

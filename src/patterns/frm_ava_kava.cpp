@@ -158,7 +158,7 @@ void frmAvaKava::cmdAvaKava_Click() {
     PatternOpening opening = readPatternForOpening(m, folder / chosen, notesPath);
     const std::string notesMessage = keepDamagedNotes(m, opening, notesPath);
     if (opening.refused()) {
-        showOpeningRefusal(opening.refusal);
+        showOpeningRefusal(m, opening.refusal);
         return;
     }
     putPattern(m, opening.read.pattern);

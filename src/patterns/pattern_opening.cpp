@@ -23,7 +23,7 @@ constexpr int kMostDamagedCopies = 1000;
 
 std::string refusalText(const frmMain& main, const fs::path& file, const std::string& estonian,
                         const std::string& english) {
-    return std::string(kOpenErrorText) + "\n" + file.string() + "\n" +
+    return bilingual(main, kOpenErrorText, kOpenErrorTextEnglish) + "\n" + file.string() + "\n" +
            bilingual(main, estonian, english);
 }
 
@@ -58,8 +58,8 @@ PatternOpening readPatternForOpening(const frmMain& main, const fs::path& patter
     return opening;
 }
 
-void showOpeningRefusal(const std::string& text) {
-    runtime::msgBox(text, mb::kCritical, kOpenErrorTitle);
+void showOpeningRefusal(const frmMain& main, const std::string& text) {
+    runtime::msgBox(text, mb::kCritical, bilingual(main, kOpenErrorTitle, kOpenErrorTitleEnglish));
 }
 
 fs::path damagedNotesCopyPath(const fs::path& notesPath, const std::string& bytes) {

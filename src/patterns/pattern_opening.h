@@ -17,9 +17,12 @@ struct PatternOpening {
     bool refused() const { return !refusal.empty(); }
 };
 
-// The heading of every refusal; the file and what is wrong follow it.
+// The heading of every refusal in each message language; the file and what is wrong follow.
 inline constexpr const char* kOpenErrorText = "Viga kavafaili avamisel!";
+inline constexpr const char* kOpenErrorTextEnglish = "Error opening the pattern file!";
+// The title of the refusal box in each message language.
 inline constexpr const char* kOpenErrorTitle = "Viga";
+inline constexpr const char* kOpenErrorTitleEnglish = "Error";
 
 // Reads the pair and checks that the pattern is one the program writes, with a log that the
 // main window's log fields take. Nothing on screen or on disk changes: a refusal names the
@@ -27,8 +30,8 @@ inline constexpr const char* kOpenErrorTitle = "Viga";
 PatternOpening readPatternForOpening(const frmMain& main, const std::filesystem::path& patternPath,
                                      const std::filesystem::path& notesPath);
 
-// Shows a refusal as the critical box titled "Viga".
-void showOpeningRefusal(const std::string& text);
+// Shows a refusal as the critical box titled "Viga" ("Error" in English).
+void showOpeningRefusal(const frmMain& main, const std::string& text);
 
 // Where damaged notes are kept: NAME.rtf.damaged beside them, or the first of
 // NAME.rtf.damaged2, NAME.rtf.damaged3, ... that is free or already holds these very bytes;

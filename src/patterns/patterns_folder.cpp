@@ -18,9 +18,9 @@ fs::path patternsFolder(const Application& app) {
 }
 
 bool offerToCreatePatternsFolder(frmMain& main, const std::string& question) {
-    const MsgResult answer =
-        runtime::msgBox(bilingual(main, "Ei leia kavade kausta! Teeme kausta?", question),
-                        mb::kYesNo, "Uus kaust?");
+    const std::string title = bilingual(main, "Uus kaust?", "New folder?");
+    const MsgResult answer = runtime::msgBox(
+        bilingual(main, "Ei leia kavade kausta! Teeme kausta?", question), mb::kYesNo, title);
     if (answer != MsgResult::Yes) return false;
     const fs::path folder = patternsFolder(main.app());
     std::error_code ec;
@@ -33,7 +33,7 @@ bool offerToCreatePatternsFolder(frmMain& main, const std::string& question) {
             number,
             bilingual(main, "Kausta ei saa luua: ", "Cannot create the folder: ") +
                 fileFailureText(main, FileResult::failure(number, folder, "")),
-            "Uus kaust?");
+            title);
         return false;
     }
     return true;

@@ -154,6 +154,15 @@ TEST_F(CatalogueEditor, FieldsTakeOnlyTheirKeys) {
     EXPECT_EQ(desktop.beeps(), refused) << "a beep for each refused key";
 }
 
+TEST_F(CatalogueEditor, AnEnglishProgramTellsOfATooWideProductInEnglishThroughout) {
+    frmMain& m = main();
+    pickEditorRow("47.000x100.00");
+    m.lblValitudKeel.setCaption("english.keel");
+    desktop.expectMessage(MsgResult::Ok);
+    m.txtDimLaius.setText("401");
+    expectMessage("Wideness can't exceed 400mm", mb::kInformation, "Error!");
+}
+
 TEST_F(CatalogueEditor, EditsDisableStoringUntilEnterInTheWidthComputesAgain) {
     frmMain& m = main();
     pickEditorRow("47.000x100.00");

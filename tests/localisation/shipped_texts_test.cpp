@@ -118,5 +118,25 @@ TEST_F(ShippedTextsTest, TheSheetsSharesAndLogCostCarryTheirOwnUnits) {
     }
 }
 
+TEST_F(ShippedTextsTest, TheSheetsRawMaterialLineNamesTheLevelOfItsFigure) {
+    for (const Language& l : kLanguages) {
+        SCOPED_TRACE(l.file);
+        frmMain& m = start(l.file);
+        m.lstSyda.addItem(composeBoardRow(boardRowHead("    50", "   150", "    52", "   155"),
+                                          5200, 0.04, "  450"));
+        desktop.onNextModal([&m](Form& form) {
+            auto& sheet = static_cast<frmPrintPreview&>(form);
+            // The sheet shows the ability to pay at EBIT level, under the EBIT margin and
+            // EBITDA: its line says which of the main window's two figures it is.
+            const std::string line = sheet.lblKKLabelLogATP.caption();
+            EXPECT_TRUE(contains(line, "(EBIT)")) << line;
+            EXPECT_FALSE(contains(line, "EBITDA")) << line;
+            EXPECT_EQ(sheet.lblrawmaterialATP.caption(), m.lblRawATPEBIT.caption());
+            form.unload();
+        });
+        m.mnuSaekavaEelvaade.click();
+    }
+}
+
 }  // namespace
 }  // namespace lumbrix

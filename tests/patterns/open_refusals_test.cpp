@@ -16,7 +16,8 @@ namespace {
 namespace fs = std::filesystem;
 using test::PatternDialogTest;
 
-const std::string kHeading = "Viga kavafaili avamisel!\n";
+const std::string kHeading = "Error opening the pattern file!\n";
+const std::string kEstonianHeading = "Viga kavafaili avamisel!\n";
 
 std::string logSection(const std::string& diameter, const std::string& taper,
                        const std::string& length) {
@@ -34,16 +35,16 @@ class OpenRefusals : public PatternDialogTest {
     const std::string good = "[Saekava]\r\nsyda0=" + row + "\r\nsyda1=" + row + "\r\n" +
                              logSection("250", "5", "4900") + "[Info]\r\nKoostaja=Mari\r\n";
 
-    // Opens B.kava through the main window's Open button, expecting the refusal box; the
-    // dialog stays open until it is cancelled.
-    std::string refusedOpen() {
+    // Opens B.kava through the main window's Open button, expecting the refusal box with the
+    // title of the message language; the dialog stays open until it is cancelled.
+    std::string refusedOpen(const char* title = "Error") {
         std::string shown;
         openWith([&](frmAvaKava& d) {
             d.File1.setFileName("B.kava");
             desktop.expectMessage(MsgResult::Ok);
             d.cmdAvaKava.press();
             shown = desktop.lastMessage().text;
-            EXPECT_EQ(desktop.lastMessage().title, "Viga");
+            EXPECT_EQ(desktop.lastMessage().title, title);
             EXPECT_EQ(desktop.lastMessage().style, mb::kCritical);
             EXPECT_TRUE(d.isLoaded());
             d.cmdTyhista.press();
@@ -133,7 +134,7 @@ TEST_F(OpenRefusals, ADamagedPairIsRefusedByNameAndChangesNothing) {
     }
 }
 
-TEST_F(OpenRefusals, TheReasonFollowsTheMessageLanguageUnderTheEstonianHeading) {
+TEST_F(OpenRefusals, AnEstonianProgramRefusesInEstonianThroughout) {
     buildPattern();
     main().lblSaekavanimi.setCaption("Mine");
     main().lblValitudKeel.setCaption("eesti.keel");
@@ -157,7 +158,7 @@ TEST_F(OpenRefusals, TheReasonFollowsTheMessageLanguageUnderTheEstonianHeading) 
         folder.writeFile("my_patterns/B.kava", c.kava);
         if (c.notesAFolder) fs::create_directories(patterns() / "B.rtf");
         const std::string before = screen();
-        EXPECT_EQ(refusedOpen(), kHeading + path(c.file) + "\n" + c.reason);
+        EXPECT_EQ(refusedOpen("Viga"), kEstonianHeading + path(c.file) + "\n" + c.reason);
         EXPECT_EQ(screen(), before);
         desktop.clearMessages();
     }
@@ -257,9 +258,9 @@ TEST_F(OpenRefusals, DamagedNotesAreKeptAsideAndThePatternOpensWithEmptyNotes) {
     {
         FullDisk full;
         const ScopedFileSink installed(full);
-        shown = refusedOpen();
+        shown = refusedOpen("Viga");
     }
-    EXPECT_EQ(shown, kHeading + path("B.rtf") +
+    EXPECT_EQ(shown, kEstonianHeading + path("B.rtf") +
                          "\nMärkmete fail on vigane ja seda ei saa alles hoida: See ei ole "
                          "RTF-vormingus tekst: Vigane failivorming. Koopiat ei saa kirjutada: "
                          "kettal ei ole ruumi.")

@@ -427,12 +427,27 @@ TEST_F(SaveDialog, TheProposedNameAlwaysSaves) {
 TEST_F(SaveDialog, AMissingPatternsFolderIsOfferedOnLoad) {
     fs::remove_all(patterns());
     buildPattern();
-    desktop.expectMessage(MsgResult::No);
-    saveWith([&](frmSalvestaUusKava& d) {
-        expectMessage("Can't find patterns folder! Create the new?", "Uus kaust?", mb::kYesNo);
-        EXPECT_EQ(d.File1.path(), fs::current_path().string()) << "the lists stay where they were";
-        d.cmdTagasi.press();
-    });
+    // The question and its title speak the message language.
+    const struct {
+        const char* language;
+        const char* question;
+        const char* title;
+    } languages[] = {
+        {"english.keel", "Can't find patterns folder! Create the new?", "New folder?"},
+        {"eesti.keel", "Ei leia kavade kausta! Teeme kausta?", "Uus kaust?"},
+    };
+    for (const auto& l : languages) {
+        SCOPED_TRACE(l.language);
+        main().lblValitudKeel.setCaption(l.language);
+        desktop.expectMessage(MsgResult::No);
+        saveWith([&](frmSalvestaUusKava& d) {
+            expectMessage(l.question, l.title, mb::kYesNo);
+            EXPECT_EQ(d.File1.path(), fs::current_path().string())
+                << "the lists stay where they were";
+            d.cmdTagasi.press();
+        });
+    }
+    main().lblValitudKeel.setCaption("english.keel");
     EXPECT_FALSE(fs::exists(patterns()));
     desktop.expectMessage(MsgResult::Yes);
     saveAs("Made");

@@ -53,10 +53,10 @@ TEST_F(SlotRecall, ASlotThatCannotBeOpenedIsRefusedByNameAndTheEditorStaysAsItWa
         const std::string before = screen();
         desktop.expectMessage(MsgResult::Ok);
         click(0);
-        EXPECT_TRUE(desktop.lastMessage().text.starts_with("Viga kavafaili avamisel!\n" +
+        EXPECT_TRUE(desktop.lastMessage().text.starts_with("Error opening the pattern file!\n" +
                                                            slotFile(c.file) + "\n" + c.reason))
             << desktop.lastMessage().text;
-        EXPECT_EQ(desktop.lastMessage().title, "Viga");
+        EXPECT_EQ(desktop.lastMessage().title, "Error");
         EXPECT_EQ(desktop.messages().size(), 1u);
         EXPECT_EQ(screen(), before);
         EXPECT_EQ(main().lblSaekavanimi.caption(), "Work");

@@ -172,7 +172,7 @@ TEST_F(PatternDialogsView, ADamagedPatternIsRefusedInABoxThatNamesTheFile) {
     QTest::mouseClick(widget(*mainWindow, m->cmdAvaKava), Qt::LeftButton);
     const std::string path = (folder / "my_patterns" / "Broken.kava").string();
     EXPECT_EQ(shown.toStdString(),
-              "Viga kavafaili avamisel!\n" + path +
+              "Error opening the pattern file!\n" + path +
                   "\nThe log diameter (palgidiameeter) \"abc\" is not a number from 10 to 600.");
     EXPECT_EQ(m->lblSaekavanimi.caption(), "Named");
     EXPECT_EQ(m->lstSyda.rows(), std::vector<std::string>{board});
