@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "platform/codec.h"
+#include "platform/estonian_file_reasons.h"
 #include "platform/ini_file.h"
 #include "platform/path_names.h"
 #include "platform/text.h"
@@ -139,8 +140,9 @@ PatternRead unreadable(const FileBytes& bytes, const fs::path& path) {
     if (bytes.number == vberr::kFileNotFound) {
         return failedRead("The file is not found.", "Faili ei leitud.", path);
     }
-    return failedRead("The file cannot be read: " + bytes.reason + ".",
-                      "Faili ei saa lugeda: " + bytes.reason + ".", path);
+    return failedRead(
+        "The file cannot be read: " + bytes.reason + ".",
+        "Faili ei saa lugeda: " + estonianFailureReason(bytes.reason, bytes.number) + ".", path);
 }
 
 }  // namespace
@@ -278,7 +280,8 @@ PatternRead readPatternPair(const fs::path& patternPath, const fs::path& notesPa
     } catch (const VbError& e) {
         read.notesDamaged = true;
         read.notesReason = "It is not rich text (RTF): " + e.description() + ".";
-        read.notesReasonEstonian = "See ei ole RTF-vormingus tekst: " + e.description() + ".";
+        read.notesReasonEstonian =
+            "See ei ole RTF-vormingus tekst: " + estonianErrorDescription(e.number()) + ".";
         read.damagedNotesBytes = notes.bytes;
     }
     return read;
