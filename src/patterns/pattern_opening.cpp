@@ -93,7 +93,7 @@ std::string keepDamagedNotes(const frmMain& main, PatternOpening& opening,
             opening.refusal = refusalText(
                 main, notesPath,
                 "Märkmete fail on vigane ja seda ei saa alles hoida: " + read.notesReasonEstonian +
-                    " " + written.reason + ".",
+                    " " + fileFailureText(main, written) + ".",
                 "The notes file is damaged and cannot be kept aside: " + read.notesReason + " " +
                     written.reason + ".");
             return "";

@@ -299,10 +299,10 @@ TEST_F(OpenRefusals, DamagedNotesAreKeptAsideAndThePatternOpensWithEmptyNotes) {
         const ScopedFileSink installed(full);
         shown = refusedOpen();
     }
-    EXPECT_TRUE(shown.starts_with(kHeading + path("B.rtf") +
-                                  "\nMärkmete fail on vigane ja seda ei saa alles hoida: See ei "
-                                  "ole RTF-vormingus tekst"))
-        << shown;
+    EXPECT_EQ(shown, kHeading + path("B.rtf") +
+                         "\nMärkmete fail on vigane ja seda ei saa alles hoida: See ei ole "
+                         "RTF-vormingus tekst: Vigane failivorming. " +
+                         path("B.rtf.damaged3") + ": kettal ei ole ruumi.");
     EXPECT_EQ(screen(), before);
     EXPECT_FALSE(fs::exists(patterns() / "B.rtf.damaged3"));
     EXPECT_EQ(folder.readFile("my_patterns/B.rtf"), "third plain notes");
