@@ -112,7 +112,7 @@ TEST_F(OpenRefusals, ADamagedPairIsRefusedByNameAndChangesNothing) {
              "\r\n" + logSection("250", "5", "4900"),
          "B.kava",
          "The board row syda2 has the volume \"" + std::string(200, '9') +
-             "\", which is not a volume from 0 to 1000 m3."},
+             "\", which is not a volume from 0 to 10000000 m3."},
         {"a row that is no board row",
          "[Saekava]\r\nsyda0=" + row + "\r\nall1=ROW-A and more\r\n" +
              logSection("250", "5", "4900"),
