@@ -1,6 +1,7 @@
 // Fuzz target: a pattern pair (pattern file, NUL, notes) opened into the main window through
-// the open dialog and through a comparison slot. Every box shown names the file, and a pair
-// that is refused leaves the window as it was.
+// the open dialog and through a comparison slot. Every box shown names the file, a pair
+// that is refused leaves the window as it was, and a pair that opens is saved and opens again
+// as it was saved.
 #include <cstddef>
 #include <cstdint>
 

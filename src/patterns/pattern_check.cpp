@@ -134,8 +134,8 @@ Problem boardRowProblem(const std::string& key, const std::string& row, int long
     }
     const std::optional<double> volume = plainNumber(tail[1], false);
     if (!volume || *volume > kLargestBoardVolume) {
-        return rowValueProblem(key, {"mahu", "volume"}, tail[1], "maht 0 kuni 1000 m3",
-                               "a volume from 0 to 1000 m3");
+        return rowValueProblem(key, {"mahu", "volume"}, tail[1], "maht 0 kuni 10000000 m3",
+                               "a volume from 0 to 10000000 m3");
     }
     if (!plainNumber(tail[2], true) || Len(tail[2]) > kBoardPriceWidth) {
         return rowValueProblem(key, {"hinna", "price"}, tail[2], "kuni viiekohaline hind",

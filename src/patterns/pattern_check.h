@@ -23,8 +23,10 @@ struct LogFieldRanges {
     int lengthHigh = 0;
 };
 
-// The largest board volume a row may hold, m3: far above any board a log gives.
-inline constexpr double kLargestBoardVolume = 1000;
+// The largest board volume a row may hold, m3: above the volume the drawing works out for the
+// largest sizes the row's columns hold (999999 mm) on the longest log, so that every pattern
+// the program saves opens again.
+inline constexpr double kLargestBoardVolume = 10000000;
 // A row's price is the five price characters of its product.
 inline constexpr int kBoardPriceWidth = 5;
 

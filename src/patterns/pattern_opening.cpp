@@ -94,8 +94,7 @@ std::string keepDamagedNotes(const frmMain& main, PatternOpening& opening,
             opening.refusal = refusalText(
                 main, notesPath,
                 "Märkmete fail on vigane ja seda ei saa alles hoida: " + read.notesReasonEstonian +
-                    " Koopiat ei saa kirjutada: " +
-                    estonianFailureReason(written.reason, written.number) + ".",
+                    " Koopiat ei saa kirjutada: " + fileFailureText(main, written) + ".",
                 "The notes file is damaged and cannot be kept aside: " + read.notesReason + " " +
                     written.reason + ".");
             return "";

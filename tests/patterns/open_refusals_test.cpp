@@ -3,7 +3,10 @@
 // the pattern opens with empty notes.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cerrno>
+#include <functional>
 
 #include "mainwindow/frm_main.h"
 #include "pattern_fixture.h"
@@ -110,7 +113,7 @@ TEST_F(OpenRefusals, ADamagedPairIsRefusedByNameAndChangesNothing) {
              "\r\n" + logSection("250", "5", "4900"),
          "B.kava",
          "The board row syda2 has the volume \"" + std::string(200, '9') +
-             "\", which is not a volume from 0 to 1000 m3."},
+             "\", which is not a volume from 0 to 10000000 m3."},
         {"a row that is no board row",
          "[Saekava]\r\nsyda0=" + row + "\r\nall1=ROW-A and more\r\n" +
              logSection("250", "5", "4900"),
@@ -149,8 +152,6 @@ TEST_F(OpenRefusals, AnEstonianProgramRefusesInEstonianThroughout) {
         {"a length that is no number",
          "[Saekava]\r\nsyda0=" + row + "\r\n" + logSection("250", "5", "abc"), false, "B.kava",
          "Palgi pikkus (palgipikkus) \"abc\" ei ole arv vahemikus 2800 kuni 6100."},
-        // The system's reason for a file it cannot read is told in Estonian too.
-        {"notes that are a folder", good, true, "B.rtf", "Faili ei saa lugeda: see ei ole fail."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -162,6 +163,59 @@ TEST_F(OpenRefusals, AnEstonianProgramRefusesInEstonianThroughout) {
         EXPECT_EQ(screen(), before);
         desktop.clearMessages();
     }
+}
+
+TEST_F(OpenRefusals, AnUnreadableOrDamagedFileOfThePairIsToldWhollyInEstonian) {
+    buildPattern();
+    main().txtKavaNotes.setText("my notes");
+    main().lblSaekavanimi.setCaption("Mine");
+    main().lblValitudKeel.setCaption("eesti.keel");
+    main().uuenda_materjalid();
+    const struct {
+        const char* what;
+        std::function<void()> plant;
+        const char* file;
+        const char* reason;
+    } cases[] = {
+        {"notes that are a folder",
+         [&] {
+             folder.writeFile("my_patterns/B.kava", good);
+             fs::create_directories(patterns() / "B.rtf");
+         },
+         "B.rtf", "Faili ei saa lugeda: see ei ole fail."},
+        {"notes that are a named pipe",
+         [&] {
+             folder.writeFile("my_patterns/B.kava", good);
+             ASSERT_EQ(::mkfifo((patterns() / "B.rtf").c_str(), 0644), 0);
+         },
+         "B.rtf", "Faili ei saa lugeda: see ei ole fail."},
+        {"a pattern file over 16 MB",
+         [&] { folder.writeFile("my_patterns/B.kava", good + std::string(17 << 20, ' ')); },
+         "B.kava", "Faili ei saa lugeda: fail on liiga suur."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(patterns() / "B.rtf");
+        c.plant();
+        const std::string before = screen();
+        EXPECT_EQ(refusedOpen("Viga"), kEstonianHeading + path(c.file) + "\n" + c.reason);
+        EXPECT_EQ(screen(), before);
+        desktop.clearMessages();
+    }
+
+    // Damaged notes beside a good pattern file: the pattern opens, and the box says why.
+    fs::remove_all(patterns() / "B.rtf");
+    folder.writeFile("my_patterns/B.kava", good);
+    folder.writeFile("my_patterns/B.rtf", "plain notes");
+    desktop.expectMessage(MsgResult::Ok);
+    openFile("B.kava");
+    EXPECT_EQ(desktop.lastMessage().text,
+              "Märkmete fail " + path("B.rtf") +
+                  " on vigane. See ei ole RTF-vormingus tekst: Vigane failivorming.\nKava avati "
+                  "tühjade märkmetega. Vigane fail on alles hoitud nimega " +
+                  path("B.rtf.damaged") + ".");
+    EXPECT_EQ(desktop.lastMessage().title, "Märkmed");
+    EXPECT_EQ(main().lblSaekavanimi.caption(), "B.kava");
 }
 
 TEST_F(OpenRefusals, EveryFormThePatternsTakeOpens) {
@@ -262,8 +316,8 @@ TEST_F(OpenRefusals, DamagedNotesAreKeptAsideAndThePatternOpensWithEmptyNotes) {
     }
     EXPECT_EQ(shown, kEstonianHeading + path("B.rtf") +
                          "\nMärkmete fail on vigane ja seda ei saa alles hoida: See ei ole "
-                         "RTF-vormingus tekst: Vigane failivorming. Koopiat ei saa kirjutada: "
-                         "kettal ei ole ruumi.")
+                         "RTF-vormingus tekst: Vigane failivorming. Koopiat ei saa kirjutada: " +
+                         path("B.rtf.damaged3") + ": kettal ei ole ruumi.")
         << "every reason in Estonian";
     EXPECT_EQ(screen(), before);
     EXPECT_FALSE(fs::exists(patterns() / "B.rtf.damaged3"));

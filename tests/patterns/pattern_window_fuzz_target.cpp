@@ -16,6 +16,7 @@
 #include "app/application.h"
 #include "mainwindow/frm_main.h"
 #include "patterns/frm_ava_kava.h"
+#include "patterns/frm_salvesta_uus_kava.h"
 #include "platform/atomic_file.h"
 #include "platform/event_runtime.h"
 #include "platform/quiet_desktop.h"
@@ -179,6 +180,48 @@ std::string openedOneWay(Window& w, const char* way, const fs::path& pairStem,
     return "";
 }
 
+// The pattern just opened, saved under another name and opened again, shows as it did after
+// the save: what the program writes reads back the same.
+std::string savedAndOpenedAgain(Window& w, const fs::path& patterns) {
+    std::error_code ec;
+    for (const char* file : {"R.kava", "R.rtf"})
+        fs::remove(patterns / file, ec);
+    w.desktop.boxes.clear();
+    w.desktop.script = [&](Form& form) {
+        auto& dialog = static_cast<frmSalvestaUusKava&>(form);
+        dialog.Dir1.setPath(patterns.string());
+        dialog.txtfailinimi.setText("R");
+        dialog.cmdSave.press();
+        if (dialog.isLoaded()) dialog.cmdTagasi.press();
+    };
+    w.main().cmdSalvestaUusKava.press();
+    w.desktop.script = nullptr;
+    if (!w.desktop.boxes.empty()) return "save: a box: " + w.desktop.boxes.front();
+    // The name label shows the name saved under, and after an open the file's name.
+    std::string saved = w.screen();
+    const std::string savedName = "lblSaekavanimi: R\n";
+    const std::size_t name = saved.find(savedName);
+    if (name == std::string::npos) return "save: the name label does not show R";
+    saved.replace(name, savedName.size(), "lblSaekavanimi: R.kava\n");
+    w.workOnAPattern();
+    w.desktop.script = [&](Form& form) {
+        auto& dialog = static_cast<frmAvaKava&>(form);
+        dialog.File1.setPath(patterns.string());
+        dialog.File1.setFileName("R.kava");
+        dialog.cmdAvaKava.press();
+        if (dialog.isLoaded()) dialog.cmdTyhista.press();
+    };
+    w.main().cmdAvaKava.press();
+    w.desktop.script = nullptr;
+    if (!w.desktop.boxes.empty())
+        return "saved pattern opened again: a box: " + w.desktop.boxes.front();
+    if (w.screen() != saved) {
+        return "saved pattern opened again: the window shows\n" + w.screen() + "instead of\n" +
+               saved;
+    }
+    return "";
+}
+
 }  // namespace
 
 std::string patternWindowViolation(std::string_view input) {
@@ -199,6 +242,10 @@ std::string patternWindowViolation(std::string_view input) {
                                          [&] { w.main().cmdAvaKava.press(); });
     w.desktop.script = nullptr;
     if (!violation.empty()) return violation;
+    if (w.main().lblSaekavanimi.caption() == "F.kava") {
+        violation = savedAndOpenedAgain(w, patterns);
+        if (!violation.empty()) return violation;
+    }
 
     writePair(compare, "0", input);
     return openedOneWay(w, "comparison slot", compare / "0", "0.kava",

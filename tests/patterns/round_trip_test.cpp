@@ -6,6 +6,7 @@
 #include "pattern_fixture.h"
 #include "patterns/hidden_pattern_dialogs.h"
 #include "platform/vb_error.h"
+#include "store/board_row.h"
 
 namespace lumbrix {
 namespace {
@@ -46,6 +47,28 @@ TEST_F(PatternRoundTrip, AFullPatternComesBackWithEveryFigureAndItsFormattedNote
     EXPECT_EQ(notes.content().text, notesBefore.text);
     EXPECT_EQ(notes.content().formats, notesBefore.formats);
     EXPECT_EQ(m.lblSaekavanimi.caption(), name + ".kava");
+}
+
+// The largest sizes the row's columns hold on the longest log: the volume the drawing works out
+// for such a board is saved, and the saved pattern opens again as it was saved.
+TEST_F(PatternRoundTrip, APatternOfTheLargestSizesOpensAgainAsSaved) {
+    const std::string row = composeBoardRow(boardRowHead("999999", "999999", "999999", "999999"),
+                                            6100, 999.999, "99999");
+    folder.writeFile("my_patterns/Big.kava",
+                     "[Saekava]\r\nsyda0=" + row + "\r\nvasak0=" + row +
+                         "\r\n[Palk]\r\npalgidiameeter=600\r\npalgikoone=10\r\n"
+                         "palgipikkus=6100\r\n");
+    frmMain& m = main();
+    openFile("Big.kava");
+    ASSERT_EQ(m.lblSaekavanimi.caption(), "Big.kava");
+    saveAs("Again");
+    const std::string saved = screen();
+    m.Uus_kava();
+    openFile("Again.kava");
+    EXPECT_TRUE(desktop.messages().empty()) << desktop.lastMessage().text;
+    EXPECT_EQ(m.lblSaekavanimi.caption(), "Again.kava");
+    m.lblSaekavanimi.setCaption("Again");  // the name the save showed
+    EXPECT_EQ(screen(), saved);
 }
 
 TEST_F(PatternRoundTrip, DialogsDrivenWithoutShowingAreAlwaysDiscarded) {
