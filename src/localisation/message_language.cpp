@@ -1,7 +1,6 @@
 #include "localisation/message_language.h"
 
 #include <filesystem>
-#include <optional>
 
 #include "mainwindow/frm_main.h"
 #include "platform/atomic_file.h"
@@ -23,9 +22,8 @@ std::string fileFailureText(const frmMain& main, const FileResult& failure) {
     // The English reason is the failure's own text: it names the file and keeps the system's
     // words ("Read-only file system"). In Estonian the same reason is told in Estonian.
     if (!estonian && !failure.reason.empty()) return failure.reason;
-    const std::optional<std::string> known =
-        estonian ? estonianFileReason(failure.reason) : std::nullopt;
-    const std::string reason = known ? *known : fileFailureReason(failure.number, estonian);
+    const std::string reason = estonian ? estonianFailureReason(failure.reason, failure.number)
+                                        : fileFailureReason(failure.number, false);
     // A reason about the file names it or its folder (one that cannot be made); one about a
     // typed name (a refused pattern name) does not need the path it would have made.
     const auto names = [&](const std::filesystem::path& path) {
