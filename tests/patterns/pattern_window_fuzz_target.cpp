@@ -5,6 +5,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -182,7 +183,25 @@ std::string openedOneWay(Window& w, const char* way, const fs::path& pairStem,
 
 // The pattern just opened, saved under another name and opened again, shows as it did after
 // the save: what the program writes reads back the same.
+// The pattern file holds one value a line: a CR or LF inside a value is saved as a blank. The
+// window is given those values first, so that what it shows is what the file can hold.
+void lineBreaksAsBlanks(frmMain& m) {
+    const auto blanked = [](std::string text) {
+        std::replace(text.begin(), text.end(), '\r', ' ');
+        std::replace(text.begin(), text.end(), '\n', ' ');
+        return text;
+    };
+    for (TextBox* field : {&m.txtKavaKuupaev, &m.txtKavaKoostaja})
+        field->setText(blanked(field->text()));
+    for (ListBox* list :
+         {&m.lstSyda, &m.lstKylgVasak, &m.lstKylgParem, &m.lstSeimerAll, &m.lstSeimerYleval}) {
+        for (int i = 0; i < list->listCount(); ++i)
+            list->setList(i, blanked(list->list(i)));
+    }
+}
+
 std::string savedAndOpenedAgain(Window& w, const fs::path& patterns) {
+    lineBreaksAsBlanks(w.main());
     std::error_code ec;
     for (const char* file : {"R.kava", "R.rtf"})
         fs::remove(patterns / file, ec);
