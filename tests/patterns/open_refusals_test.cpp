@@ -12,6 +12,7 @@
 #include "pattern_fixture.h"
 #include "platform/atomic_file.h"
 #include "store/board_row.h"
+#include "test_files.h"
 
 namespace lumbrix {
 namespace {
@@ -255,15 +256,6 @@ TEST_F(OpenRefusals, EveryFormThePatternsTakeOpens) {
     }
 }
 
-// A sink whose every write fails, as a full disk does.
-class FullDisk : public FileSink {
-  public:
-    std::ptrdiff_t write(int, const char*, std::size_t) override {
-        errno = ENOSPC;
-        return -1;
-    }
-};
-
 TEST_F(OpenRefusals, DamagedNotesAreKeptAsideAndThePatternOpensWithEmptyNotes) {
     buildPattern();
     main().txtKavaNotes.setText("my notes");
@@ -310,7 +302,7 @@ TEST_F(OpenRefusals, DamagedNotesAreKeptAsideAndThePatternOpensWithEmptyNotes) {
     const std::string before = screen();
     std::string shown;
     {
-        FullDisk full;
+        test::FullDisk full;
         const ScopedFileSink installed(full);
         shown = refusedOpen("Viga");
     }

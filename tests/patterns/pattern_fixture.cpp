@@ -3,6 +3,7 @@
 #include "mainwindow/frm_main.h"
 #include "platform/text.h"
 #include "store/board_row.h"
+#include "window_state.h"
 
 namespace lumbrix::test {
 
@@ -80,24 +81,7 @@ void PatternDialogTest::expectMessage(const std::string& text, const std::string
 }
 
 std::string PatternDialogTest::screen() {
-    frmMain& m = main();
-    std::string s;
-    for (ListBox* list :
-         {&m.lstSyda, &m.lstKylgVasak, &m.lstKylgParem, &m.lstSeimerAll, &m.lstSeimerYleval}) {
-        for (const std::string& row : list->rows())
-            s += list->name() + ": " + row + "\n";
-    }
-    for (TextBox* box : {&m.txtPalk, &m.txtKoone, &m.txtPikkus, &m.txtKoverus, &m.txtKavaKuupaev,
-                         &m.txtKavaKoostaja}) {
-        s += box->name() + ": " + box->text() + "\n";
-    }
-    s += "notes: " + m.txtKavaNotes.text() + "\n";
-    for (Control* c : m.controls()) {
-        if (c->kind() == ControlKind::Label && c != &m.lblSaekavanimi) {
-            s += c->name() + ": " + c->caption() + "\n";
-        }
-    }
-    return s;
+    return patternScreen(main(), false);
 }
 
 }  // namespace lumbrix::test

@@ -23,7 +23,7 @@
 #include "platform/quiet_desktop.h"
 #include "platform/vb_error.h"
 #include "store/board_row.h"
-#include "store/frm_main_sub.h"
+#include "window_state.h"
 
 namespace lumbrix::test {
 
@@ -75,25 +75,8 @@ struct Window {
         fs::create_directories(installFolder() / "database" / "LUMBRIX", ec);
         fs::create_directories(installFolder() / "my_patterns" / "compare", ec);
         app = std::make_unique<Application>(desktop, installFolder());
-        frmMain& m = main();
-        m.mnuAutoFit.setChecked(false);
-        frmMainSub& sub = m.store();
-        sub.txtKetas1saag = "5";
-        sub.txtKetas2saag = "4";
-        sub.txtKetasSeimer = "5";
-        sub.txtKappimineSydmat = "100";
-        sub.txtKappimineLauad = "100";
-        sub.txtPalgimahukoefitsent = "0.95";
-        sub.txtKoefitsentPuru = "3.4";
-        sub.txtKoefitsentHake = "2.4";
-        sub.txtKoefitsentKoor = "3.4";
-        sub.txtKoefitsentKoorPalgist = "0.08";
-        sub.txtKuluTootmine = "30";
-        sub.txtKuluAmort = "5";
-        sub.txtKuineTootmismaht = "100";
-        sub.txtCE = "2000";
-        m.lstPalgiHinnad.clear();
-        m.lstPalgiHinnad.addItem("010 - 600  50.00  1");
+        main().mnuAutoFit.setChecked(false);
+        setTypicalProfile(main());
     }
     ~Window() {
         app.reset();
@@ -121,30 +104,23 @@ struct Window {
         m.lblSaekavanimi.setCaption("Work");
     }
 
-    // What the planner sees of the pattern: lists, text boxes, notes and every label.
-    std::string screen() {
-        frmMain& m = main();
-        std::string s;
-        for (ListBox* list :
-             {&m.lstSyda, &m.lstKylgVasak, &m.lstKylgParem, &m.lstSeimerAll, &m.lstSeimerYleval}) {
-            for (const std::string& r : list->rows())
-                s += list->name() + ": " + r + "\n";
-        }
-        for (TextBox* box : {&m.txtPalk, &m.txtKoone, &m.txtPikkus, &m.txtKoverus,
-                             &m.txtKavaKuupaev, &m.txtKavaKoostaja}) {
-            s += box->name() + ": " + box->text() + "\n";
-        }
-        s += "notes: " + m.txtKavaNotes.text() + "\n";
-        for (Control* c : m.controls()) {
-            if (c->kind() == ControlKind::Label) s += c->name() + ": " + c->caption() + "\n";
-        }
-        return s;
-    }
+    std::string screen() { return patternScreen(main(), true); }
 };
 
 Window& window() {
     static Window w;
     return w;
+}
+
+// The open dialog's part: choose `file` of `folder` and open it (cancel when still shown).
+std::function<void(Form&)> openDialogChoosing(const fs::path& folder, const char* file) {
+    return [folder, file](Form& form) {
+        auto& dialog = static_cast<frmAvaKava&>(form);
+        dialog.File1.setPath(folder.string());
+        dialog.File1.setFileName(file);
+        dialog.cmdAvaKava.press();
+        if (dialog.isLoaded()) dialog.cmdTyhista.press();
+    };
 }
 
 void writePair(const fs::path& folder, const std::string& name, std::string_view input) {
@@ -223,13 +199,7 @@ std::string savedAndOpenedAgain(Window& w, const fs::path& patterns) {
     if (name == std::string::npos) return "save: the name label does not show R";
     saved.replace(name, savedName.size(), "lblSaekavanimi: R.kava\n");
     w.workOnAPattern();
-    w.desktop.script = [&](Form& form) {
-        auto& dialog = static_cast<frmAvaKava&>(form);
-        dialog.File1.setPath(patterns.string());
-        dialog.File1.setFileName("R.kava");
-        dialog.cmdAvaKava.press();
-        if (dialog.isLoaded()) dialog.cmdTyhista.press();
-    };
+    w.desktop.script = openDialogChoosing(patterns, "R.kava");
     w.main().cmdAvaKava.press();
     w.desktop.script = nullptr;
     if (!w.desktop.boxes.empty())
@@ -250,13 +220,7 @@ std::string patternWindowViolation(std::string_view input) {
     const fs::path compare = patterns / "compare";
 
     writePair(patterns, "F", input);
-    w.desktop.script = [&](Form& form) {
-        auto& dialog = static_cast<frmAvaKava&>(form);
-        dialog.File1.setPath(patterns.string());
-        dialog.File1.setFileName("F.kava");
-        dialog.cmdAvaKava.press();
-        if (dialog.isLoaded()) dialog.cmdTyhista.press();
-    };
+    w.desktop.script = openDialogChoosing(patterns, "F.kava");
     std::string violation = openedOneWay(w, "open dialog", patterns / "F", "F.kava",
                                          [&] { w.main().cmdAvaKava.press(); });
     w.desktop.script = nullptr;

@@ -9,6 +9,7 @@
 #include "mainwindow/frm_main.h"
 #include "pattern_fixture.h"
 #include "platform/codec.h"
+#include "test_files.h"
 
 namespace lumbrix {
 namespace {
@@ -17,40 +18,6 @@ namespace fs = std::filesystem;
 using test::PatternDialogTest;
 
 class SaveDialog : public PatternDialogTest {};
-
-// A sink whose writes fail from the n-th on, as a full disk does.
-class FullDiskSink : public FileSink {
-  public:
-    explicit FullDiskSink(int failFrom) : failFrom_(failFrom) {}
-    std::ptrdiff_t write(int fd, const char* data, std::size_t size) override {
-        if (++writes_ >= failFrom_) {
-            errno = ENOSPC;
-            return -1;
-        }
-        return FileSink::write(fd, data, size);
-    }
-
-  private:
-    int failFrom_;
-    int writes_ = 0;
-};
-
-// A sink that cannot move anything to or from a name with this ending, as when the file
-// system refuses to put the notes file in place after the pattern file went in.
-class RefusingRename : public FileSink {
-  public:
-    explicit RefusingRename(std::string ending) : ending_(std::move(ending)) {}
-    int rename(const char* from, const char* to) override {
-        if (std::string_view(from).ends_with(ending_) || std::string_view(to).ends_with(ending_)) {
-            errno = EACCES;
-            return -1;
-        }
-        return FileSink::rename(from, to);
-    }
-
-  private:
-    std::string ending_;
-};
 
 TEST_F(SaveDialog, WritesEverySectionAndKeyInOrderAndLeavesNoEarlierNotes) {
     folder.writeFile("my_patterns/P.kava",
@@ -251,7 +218,7 @@ TEST_F(SaveDialog, AFailedSaveSaysWhyAndLeavesTheOldPairAndTheDialog) {
                  {"full disk on the notes", "P", 2, 61}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        FullDiskSink sink(c.failingWrite > 0 ? c.failingWrite : 1000);
+        test::FullDisk sink(c.failingWrite > 0 ? c.failingWrite : 1000);
         const ScopedFileSink installed(sink);
         saveWith([&](frmSalvestaUusKava& d) {
             d.chkAutoName.setValue(checkstate::kUnchecked);
@@ -302,7 +269,8 @@ TEST_F(SaveDialog, ThePairIsSavedWholeOrTheOldPairStaysByteForByte) {
         main().txtKavaNotes.setText(c.notes);
         main().lblSaekavanimi.setCaption(" ");
         {
-            RefusingRename sink(".rtf");
+            // The file system refuses to put the notes file in place after the pattern file.
+            test::RefusingRename sink(".rtf", EACCES);
             const ScopedFileSink installed(sink);
             saveWith([&](frmSalvestaUusKava& d) {
                 d.txtfailinimi.setText("P");
@@ -318,10 +286,7 @@ TEST_F(SaveDialog, ThePairIsSavedWholeOrTheOldPairStaysByteForByte) {
         EXPECT_EQ(folder.readFile("my_patterns/P.kava"), oldKava);
         EXPECT_EQ(fs::status(patterns() / "P.kava").permissions() & fs::perms::all,
                   fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-        std::vector<std::string> names;
-        for (const fs::directory_entry& e : fs::directory_iterator(patterns()))
-            names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
+        const std::vector<std::string> names = test::namesIn(patterns());
         if (c.oldNotes) {
             EXPECT_EQ(folder.readFile("my_patterns/P.rtf"), oldRtf);
             EXPECT_EQ(names, (std::vector<std::string>{"P.kava", "P.rtf"}));
@@ -385,10 +350,7 @@ TEST_F(SaveDialog, APatternNameIsRefusedOnlyWhenItCannotBeAFileName) {
         EXPECT_TRUE(fs::is_regular_file(patterns() / (c.name + ".kava")));
         EXPECT_EQ(main().lblSaekavanimi.caption(), c.name);
     }
-    std::vector<std::string> files;
-    for (const fs::directory_entry& e : fs::directory_iterator(patterns()))
-        files.push_back(e.path().filename().string());
-    EXPECT_EQ(files.size(), 6u) << "nothing but the six accepted names";
+    EXPECT_EQ(test::namesIn(patterns()).size(), 6u) << "nothing but the six accepted names";
 }
 
 TEST_F(SaveDialog, TheProposedNameAlwaysSaves) {

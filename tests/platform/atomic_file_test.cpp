@@ -12,21 +12,16 @@
 
 #include "platform/vb_error.h"
 #include "temp_install.h"
+#include "test_files.h"
 
 namespace lumbrix {
 namespace {
 
 namespace fs = std::filesystem;
+using test::namesIn;
+using test::RefusingRename;
 using test::TempInstallFolder;
 using Names = std::vector<std::string>;
-
-Names namesIn(const fs::path& folder) {
-    Names names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // Writes the first failAfter bytes for real, in small pieces so that the writer has to loop,
 // then fails with failErrno; or fails the flush.
@@ -187,30 +182,6 @@ TEST(AtomicFile, ReadOnlyTargetsStayAndLinksAreWrittenThroughToTheirTarget) {
     EXPECT_EQ(namesIn(folder / "real"), Names{"settings"}) << "no temporary file is left";
 }
 
-// Refuses every rename to or from a name with this ending, and hard links when told to (as a
-// file system without them does).
-class RefusingRename : public FileSink {
-  public:
-    explicit RefusingRename(std::string ending, bool links = true)
-        : ending_(std::move(ending)), links_(links) {}
-    int link(const char* from, const char* to) override {
-        if (links_) return FileSink::link(from, to);
-        errno = EPERM;
-        return -1;
-    }
-    int rename(const char* from, const char* to) override {
-        if (std::string(from).ends_with(ending_) || std::string(to).ends_with(ending_)) {
-            errno = EIO;
-            return -1;
-        }
-        return FileSink::rename(from, to);
-    }
-
-  private:
-    std::string ending_;
-    bool links_;
-};
-
 TEST(AtomicFile, FilesReplacedTogetherGoAllOrEveryTargetComesBack) {
     struct Case {
         const char* what;
@@ -247,7 +218,7 @@ TEST(AtomicFile, FilesReplacedTogetherGoAllOrEveryTargetComesBack) {
         if (*c.refused) {
             for (const bool links : {true, false}) {
                 SCOPED_TRACE(links ? "old files kept by a link" : "old files kept by a copy");
-                RefusingRename sink(c.refused, links);
+                RefusingRename sink(c.refused, EIO, links);
                 const ScopedFileSink installed(sink);
                 const FileResult result = writeFilesAtomically(writes, removals);
                 EXPECT_FALSE(result.ok);

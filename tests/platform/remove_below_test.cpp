@@ -2,27 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "temp_install.h"
+#include "test_files.h"
 
 namespace lumbrix {
 namespace {
 
 namespace fs = std::filesystem;
+using test::namesIn;
 using test::TempInstallFolder;
 using Names = std::vector<std::string>;
-
-Names namesIn(const fs::path& folder) {
-    Names names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 bool any(std::string_view) {
     return true;

@@ -16,6 +16,7 @@
 #include "platform/vb_error.h"
 #include "temp_install.h"
 #include "test_desktop.h"
+#include "test_files.h"
 #include "test_paths.h"
 
 namespace lumbrix {
@@ -208,15 +209,6 @@ TEST_F(RichTextBoxTest, LoadsNotesWrittenByAnotherRichTextEditor) {
     EXPECT_EQ(styleMap(box.formats()), styles);
 }
 
-// A disk that is full from the first byte.
-class FullDisk : public FileSink {
-  public:
-    std::ptrdiff_t write(int, const char*, std::size_t) override {
-        errno = ENOSPC;
-        return -1;
-    }
-};
-
 TEST_F(RichTextBoxTest, FileErrorsKeepTheNotesAndTheFile) {
     test::TempInstallFolder folder;
     box.setText("keep");
@@ -232,7 +224,7 @@ TEST_F(RichTextBoxTest, FileErrorsKeepTheNotesAndTheFile) {
     EXPECT_EQ(errorNumberOf([&] { box.saveFile(folder / "no/a.rtf"); }),
               vberr::kPathFileAccessError);
     box.setText("second");
-    FullDisk disk;
+    test::FullDisk disk;
     const ScopedFileSink sink(disk);
     EXPECT_EQ(errorNumberOf([&] { box.saveFile(folder / "kava.rtf"); }),
               vberr::kPathFileAccessError);

@@ -4,6 +4,7 @@
 
 #include "store/board_row.h"
 #include "store/numbers.h"
+#include "window_state.h"
 
 namespace lumbrix::test {
 
@@ -23,29 +24,7 @@ MainWindowTest::MainWindowTest() {
 }
 
 void MainWindowTest::useTypicalProfile() {
-    frmMainSub& sub = store();
-    sub.txtKetas1saag = "5";
-    sub.txtKetas2saag = "4";
-    sub.txtKetasSeimer = "5";
-    sub.txtKappimineSydmat = "100";
-    sub.txtKappimineLauad = "100";
-    sub.txtPalgimahukoefitsent = "0.95";
-    sub.txtKoefitsentPuru = "3.4";
-    sub.txtKoefitsentHake = "2.4";
-    sub.txtKoefitsentKoor = "3.4";
-    sub.txtKoefitsentKoorPalgist = "0.08";
-    sub.txtsaepuruHind = "5";
-    sub.txtHakehind = "10";
-    sub.txtkoorhind = "2";
-    sub.txtKuisedPysikuludKokku = "1000";
-    sub.txtKuisedAmordikuludKokku = "500";
-    sub.txtYhikuMuutuvkulud = "20";
-    sub.txtKuineTootmismaht = "100";
-    sub.txtKuluTootmine = "30";
-    sub.txtKuluAmort = "5";
-    sub.txtCE = "2000";
-    main().lstPalgiHinnad.clear();
-    main().lstPalgiHinnad.addItem("010 - 600  50.00  1");
+    setTypicalProfile(main());
 }
 
 MainWindowTest::~MainWindowTest() {

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <algorithm>
+#include <cerrno>
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "platform/atomic_file.h"
+
+namespace lumbrix::test {
+
+// The names in a folder, sorted.
+inline std::vector<std::string> namesIn(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A sink whose writes fail from the failFrom-th on (by default every one), as a full disk does.
+class FullDisk : public FileSink {
+  public:
+    explicit FullDisk(int failFrom = 1) : failFrom_(failFrom) {}
+    std::ptrdiff_t write(int fd, const char* data, std::size_t size) override {
+        if (++writes_ >= failFrom_) {
+            errno = ENOSPC;
+            return -1;
+        }
+        return FileSink::write(fd, data, size);
+    }
+
+  private:
+    int failFrom_;
+    int writes_ = 0;
+};
+
+// A sink that refuses, with errno `error`, every rename to or from a name with this ending,
+// and hard links when links is false (as a file system without them does).
+class RefusingRename : public FileSink {
+  public:
+    explicit RefusingRename(std::string ending, int error = EIO, bool links = true)
+        : ending_(std::move(ending)), error_(error), links_(links) {}
+    int link(const char* from, const char* to) override {
+        if (links_) return FileSink::link(from, to);
+        errno = EPERM;
+        return -1;
+    }
+    int rename(const char* from, const char* to) override {
+        if (std::string_view(from).ends_with(ending_) || std::string_view(to).ends_with(ending_)) {
+            errno = error_;
+            return -1;
+        }
+        return FileSink::rename(from, to);
+    }
+
+  private:
+    std::string ending_;
+    int error_;
+    bool links_;
+};
+
+}  // namespace lumbrix::test
