@@ -39,6 +39,11 @@ class OpenRefusals : public PatternDialogTest {
     const std::string good = "[Saekava]\r\nsyda0=" + row + "\r\nsyda1=" + row + "\r\n" +
                              logSection("250", "5", "4900") + "[Info]\r\nKoostaja=Mari\r\n";
 
+    // A pattern file of one centre board row and this log section.
+    std::string centreRowAnd(const std::string& log) const {
+        return "[Saekava]\r\nsyda0=" + row + "\r\n" + log;
+    }
+
     // Opens B.kava through the main window's Open button, expecting the refusal box with the
     // title of the message language; the dialog stays open until it is cancelled.
     std::string refusedOpen(const char* title = "Error") {
@@ -80,19 +85,16 @@ TEST_F(OpenRefusals, ADamagedPairIsRefusedByNameAndChangesNothing) {
          "The file holds no pattern."},
         {"empty", "", "B.kava", "The file holds no pattern."},
         {"cut to 50 bytes", cut, "B.kava", "The key palgidiameeter of section Palk is missing."},
-        {"a missing length", "[Saekava]\r\nsyda0=" + row + "\r\n" + logSection("250", "5", ""),
-         "B.kava", "The key palgipikkus of section Palk is missing."},
-        {"a diameter that is no number",
-         "[Saekava]\r\nsyda0=" + row + "\r\n" + logSection("abc", "5", "4900"), "B.kava",
+        {"a missing length", centreRowAnd(logSection("250", "5", "")), "B.kava",
+         "The key palgipikkus of section Palk is missing."},
+        {"a diameter that is no number", centreRowAnd(logSection("abc", "5", "4900")), "B.kava",
          "The log diameter (palgidiameeter) \"abc\" is not a number from 10 to 600."},
-        {"a diameter beyond every number",
-         "[Saekava]\r\nsyda0=" + row + "\r\n" + logSection("1E999", "5", "4900"), "B.kava",
+        {"a diameter beyond every number", centreRowAnd(logSection("1E999", "5", "4900")), "B.kava",
          "The log diameter (palgidiameeter) \"1E999\" is not a number from 10 to 600."},
-        {"a diameter beyond the scroll bar",
-         "[Saekava]\r\nsyda0=" + row + "\r\n" + logSection("99999999", "5", "4900"), "B.kava",
+        {"a diameter beyond the scroll bar", centreRowAnd(logSection("99999999", "5", "4900")),
+         "B.kava",
          "The log diameter (palgidiameeter) \"99999999\" is not a number from 10 to 600."},
-        {"a taper beyond the scroll bar",
-         "[Saekava]\r\nsyda0=" + row + "\r\n" + logSection("250", "11", "4900"), "B.kava",
+        {"a taper beyond the scroll bar", centreRowAnd(logSection("250", "11", "4900")), "B.kava",
          "The log taper (palgikoone) \"11\" is not a number from 0 to 10."},
         {"sizes beyond every number",
          "[Saekava]\r\nsyda0=" + row +
@@ -140,34 +142,6 @@ TEST_F(OpenRefusals, ADamagedPairIsRefusedByNameAndChangesNothing) {
 
 TEST_F(OpenRefusals, AnEstonianProgramRefusesInEstonianThroughout) {
     buildPattern();
-    main().lblSaekavanimi.setCaption("Mine");
-    main().lblValitudKeel.setCaption("eesti.keel");
-    main().uuenda_materjalid();
-    const struct {
-        const char* what;
-        std::string kava;
-        bool notesAFolder;
-        const char* file;
-        std::string reason;
-    } cases[] = {
-        {"a length that is no number",
-         "[Saekava]\r\nsyda0=" + row + "\r\n" + logSection("250", "5", "abc"), false, "B.kava",
-         "Palgi pikkus (palgipikkus) \"abc\" ei ole arv vahemikus 2800 kuni 6100."},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        fs::remove_all(patterns() / "B.rtf");
-        folder.writeFile("my_patterns/B.kava", c.kava);
-        if (c.notesAFolder) fs::create_directories(patterns() / "B.rtf");
-        const std::string before = screen();
-        EXPECT_EQ(refusedOpen("Viga"), kEstonianHeading + path(c.file) + "\n" + c.reason);
-        EXPECT_EQ(screen(), before);
-        desktop.clearMessages();
-    }
-}
-
-TEST_F(OpenRefusals, AnUnreadableOrDamagedFileOfThePairIsToldWhollyInEstonian) {
-    buildPattern();
     main().txtKavaNotes.setText("my notes");
     main().lblSaekavanimi.setCaption("Mine");
     main().lblValitudKeel.setCaption("eesti.keel");
@@ -178,6 +152,11 @@ TEST_F(OpenRefusals, AnUnreadableOrDamagedFileOfThePairIsToldWhollyInEstonian) {
         const char* file;
         const char* reason;
     } cases[] = {
+        {"a length that is no number",
+         [&] {
+             folder.writeFile("my_patterns/B.kava", centreRowAnd(logSection("250", "5", "abc")));
+         },
+         "B.kava", "Palgi pikkus (palgipikkus) \"abc\" ei ole arv vahemikus 2800 kuni 6100."},
         {"notes that are a folder",
          [&] {
              folder.writeFile("my_patterns/B.kava", good);
