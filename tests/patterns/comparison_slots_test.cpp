@@ -327,26 +327,26 @@ TEST_P(ClearingTheStrip, DeletesOnlyTheParkedFilesOfTheRealFolder) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ways, ClearingTheStrip,
-    ::testing::Values(ClearingCase{"clear button", ""}, ClearingCase{"delete all", ""},
-                      ClearingCase{"last slot", ""}, ClearingCase{"confirmed close", ""},
-                      ClearingCase{"clear button", "my_patterns"},
-                      ClearingCase{"delete all", "my_patterns"},
-                      ClearingCase{"last slot", "my_patterns"},
-                      ClearingCase{"confirmed close", "my_patterns"},
-                      ClearingCase{"clear button", "my_patterns/compare"},
-                      ClearingCase{"delete all", "my_patterns/compare"},
-                      ClearingCase{"last slot", "my_patterns/compare"},
-                      ClearingCase{"confirmed close", "my_patterns/compare"}),
-    [](const ::testing::TestParamInfo<ClearingCase>& param) {
-        std::string name = std::string(param.param.way) + "_" +
-                           (*param.param.link ? param.param.link : "real_folders");
-        for (char& ch : name) {
-            if (ch == ' ' || ch == '/') ch = '_';
-        }
-        return name;
-    });
+// Every way with every kind of folder.
+std::vector<ClearingCase> clearingCases() {
+    std::vector<ClearingCase> all;
+    for (const char* link : {"", "my_patterns", "my_patterns/compare"}) {
+        for (const char* way : {"clear button", "delete all", "last slot", "confirmed close"})
+            all.push_back({way, link});
+    }
+    return all;
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, ClearingTheStrip, ::testing::ValuesIn(clearingCases()),
+                         [](const ::testing::TestParamInfo<ClearingCase>& param) {
+                             std::string name =
+                                 std::string(param.param.way) + "_" +
+                                 (*param.param.link ? param.param.link : "real_folders");
+                             for (char& ch : name) {
+                                 if (ch == ' ' || ch == '/') ch = '_';
+                             }
+                             return name;
+                         });
 
 TEST_F(ComparisonSlots, ClickingABarBringsItsPatternBackWithItsFigures) {
     frmMain& m = main();

@@ -161,10 +161,8 @@ TEST_F(Sheet, TheMoneyFiguresToggleMovesTheNotesAndStyleButtons) {
             EXPECT_EQ(s.cmdItalic.left(), l.italic);
             EXPECT_EQ(s.cmdUnderline.left(), l.underline);
             // Hidden, the board lists hold no price at all, not one under the blank box.
-            const std::vector<std::string> pricesLeftOut = {
-                "50.000x150.00  52.000x156.00   4800     0.039",
-                "50.000x150.00  52.000x156.00   4800     0.039",
-                "50.000x150.00  52.000x156.00   4800     0.039"};
+            const std::vector<std::string> pricesLeftOut(
+                3, "50.000x150.00  52.000x156.00   4800     0.039");
             EXPECT_EQ(s.lstSyda.rows(), l.money ? m.lstSyda.rows() : pricesLeftOut);
             EXPECT_EQ(s.lstKylgVasak.rows(),
                       l.money ? m.lstKylgVasak.rows()

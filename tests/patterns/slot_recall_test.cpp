@@ -16,6 +16,13 @@ class SlotRecall : public PatternDialogTest {
     fs::path compare() const { return patterns() / "compare"; }
     std::string slotFile(const char* name) const { return (compare() / name).string(); }
     void click(int slot) { main().lblCompare[slot].Click.raise(); }
+    // The planner works on another pattern before clicking a bar.
+    void workOnAnotherPattern() {
+        main().Uus_kava();
+        buildFullPattern();
+        main().txtKavaNotes.setText("work in progress");
+        main().lblSaekavanimi.setCaption("Work");
+    }
 };
 
 TEST_F(SlotRecall, ASlotThatCannotBeOpenedIsRefusedByNameAndTheEditorStaysAsItWas) {
@@ -45,11 +52,7 @@ TEST_F(SlotRecall, ASlotThatCannotBeOpenedIsRefusedByNameAndTheEditorStaysAsItWa
             fs::remove(compare() / "0.rtf");
             fs::create_directories(compare() / "0.rtf");
         }
-        // The planner works on another pattern, then clicks the bar.
-        main().Uus_kava();
-        buildFullPattern();
-        main().txtKavaNotes.setText("work in progress");
-        main().lblSaekavanimi.setCaption("Work");
+        workOnAnotherPattern();
         const std::string before = screen();
         desktop.expectMessage(MsgResult::Ok);
         click(0);
@@ -69,10 +72,7 @@ TEST_F(SlotRecall, DamagedNotesOfASlotAreKeptAsideAndItsPatternComesBack) {
     main().mnupalkaddtocompare.click();
     const std::string margin = main().lblmargintotal.caption();
     folder.writeFile("my_patterns/compare/0.rtf", "not rich text");
-    main().Uus_kava();
-    buildFullPattern();
-    main().txtKavaNotes.setText("work in progress");
-    main().lblSaekavanimi.setCaption("Work");
+    workOnAnotherPattern();
     desktop.expectMessage(MsgResult::Ok);
     click(0);
     EXPECT_EQ(desktop.lastMessage().text,
