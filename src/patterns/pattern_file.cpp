@@ -21,8 +21,6 @@ constexpr const char* kSaekava = "Saekava";
 constexpr const char* kPalk = "Palk";
 constexpr const char* kTulem = "Tulem";
 constexpr const char* kInfo = "Info";
-// A pattern pair is small; anything larger is not one of ours.
-constexpr std::uintmax_t kLargestFile = 16u * 1024u * 1024u;
 // The longer of the pair's two extensions.
 constexpr const char* kPatternExtension = ".kava";
 
@@ -59,26 +57,6 @@ std::string storedValue(std::string value) {
         value.size() >= 2 && isQuote(value.front()) && value.back() == value.front();
     if (blankEnds || quotedEnds) return '"' + value + '"';
     return value;
-}
-
-bool isAscii(std::string_view bytes) {
-    for (char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    }
-    return true;
-}
-
-// The file's bytes in the encoding the file it replaces was read in: a UTF-8 file stays UTF-8
-// (with its byte order mark, if it had one). Otherwise Windows-1257 when it holds every
-// character and cannot be mistaken for UTF-8 on reading, else UTF-8.
-std::string encodedFileBytes(const std::string& utf8, const DecodedText& replaced) {
-    if (replaced.encoding == TextEncoding::Utf8) {
-        return encodeFileText(utf8, TextEncoding::Utf8, replaced.byteOrderMark);
-    }
-    std::string codePage = encodeWindows1257(utf8);
-    if (decodeWindows1257(codePage) != utf8) return utf8;
-    if (!isAscii(codePage) && isValidUtf8(codePage)) return utf8;
-    return codePage;
 }
 
 // How the pattern file that a save replaces was read: its encoding, or none decided when
@@ -119,7 +97,7 @@ FileBytes readRegularFile(const fs::path& path) {
         return result;
     }
     const std::uintmax_t size = fs::file_size(path, ec);
-    if (!ec && size > kLargestFile) {
+    if (!ec && size > kMaxReadFileBytes) {
         static_cast<FileResult&>(result) = FileResult::failure(
             vberr::kPathFileAccessError, path, path.string() + " is too large for a pattern");
         return result;
@@ -170,7 +148,9 @@ std::string patternFileBytes(const PatternFile& pattern, const DecodedText& repl
     put(kTulem, "EBIT", pattern.EBIT);
     put(kInfo, "Kuupaev", pattern.Kuupaev);
     put(kInfo, "Koostaja", pattern.Koostaja);
-    return encodedFileBytes(document.text(), replaced);
+    // In the encoding the replaced file was read in; a new file in Windows-1257 when the text
+    // fits and cannot be mistaken for UTF-8, else in UTF-8.
+    return encodeFileText(document.text(), replaced.encoding, replaced.byteOrderMark);
 }
 
 PatternRead parsePatternFile(std::string_view bytes) {

@@ -54,6 +54,12 @@ bool isContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
+// Bytes that read the same in every encoding the program reads: ASCII only.
+bool isAscii(std::string_view bytes) {
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 }  // namespace
 
 Utf8Char decodeUtf8At(std::string_view text, std::size_t pos) {
@@ -157,9 +163,7 @@ std::string decodeFileText(std::string_view bytes) {
 
 DecodedText decodeFileTextKeepingEncoding(std::string_view bytes) {
     DecodedText result;
-    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii) {
+    if (isAscii(bytes)) {
         result.text = std::string(bytes);
     } else if (isValidUtf8(bytes)) {
         result.encoding = TextEncoding::Utf8;
@@ -189,9 +193,7 @@ TextEncoding encodingForWrite(std::string_view utf8, TextEncoding readIn) {
     // Code page bytes that happen to form UTF-8 ("Õ–" is D5 96, which is "Ֆ" in UTF-8) would
     // be read back as UTF-8 with another meaning: such text is written in UTF-8.
     const std::string bytes = encodeWindows1257(utf8);
-    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    return !ascii && isValidUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::Windows1257;
+    return !isAscii(bytes) && isValidUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::Windows1257;
 }
 
 std::string encodeFileText(std::string_view utf8, TextEncoding readIn, bool byteOrderMark) {
