@@ -3,11 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 
 #include "pattern_window_fuzz_target.h"
+#include "platform/atomic_file.h"
 #include "test_paths.h"
 
 namespace lumbrix {
@@ -19,8 +18,7 @@ std::vector<std::string> seeds() {
     std::vector<std::string> found;
     for (const fs::directory_entry& e :
          fs::directory_iterator(fs::path(test::kSourceDir) / "fuzz/corpus/pattern_window")) {
-        std::ifstream in(e.path(), std::ios::binary);
-        found.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        found.push_back(readFileBytes(e.path()).bytes);
     }
     return found;
 }
