@@ -15,31 +15,22 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/application.h"
-#include "mainwindow/frm_main.h"
 #include "millsettings/frm_seaded.h"
 #include "platform/ini_file.h"
-#include "qt/form_view.h"
-#include "qt/form_window.h"
-#include "qt/qt_desktop.h"
-#include "qt_test_app.h"
-#include "temp_install.h"
+#include "shown_main_window.h"
 
 namespace lumbrix {
 namespace {
 
-class SettingsDialogView : public ::testing::Test {
+class SettingsDialogView : public test::InstalledAppTest {
   protected:
     void SetUp() override {
-        test::qtApp();
-        setenv("XDG_CONFIG_HOME", (folder.path() / "config").c_str(), 1);
-        folder.copyShippedData();
+        prepareFolder();
         folder.writeFile("database/LUMBRIX/settings",
                          "[SEADED]\r\nKetas1saag=5\r\nKuisedPysikuludKokku=1000\r\n"
                          "KuisedAmordikuludKokku=500\r\nYhikuMuutuvkulud=20\r\n"
                          "KuineTootmismaht=100\r\nCE=2000\r\n");
-        desktop = std::make_unique<qt::QtDesktop>();
-        app = std::make_unique<Application>(*desktop, folder.path());
+        startApp();
         app->window<frmMain>().lblValitudProfiil.setCaption("LUMBRIX");
         d = &app->window<frmSeaded>();
         d->show();
@@ -50,9 +41,7 @@ class SettingsDialogView : public ::testing::Test {
     }
     void TearDown() override {
         if (app->isLoaded<frmSeaded>()) d->unload();
-        app.reset();
-        desktop.reset();
-        unsetenv("XDG_CONFIG_HOME");
+        InstalledAppTest::TearDown();
     }
     template <class W>
     W* widget(const Control& c) {
@@ -69,9 +58,6 @@ class SettingsDialogView : public ::testing::Test {
         QTest::keyClicks(edit, keys);
     }
 
-    test::TempInstallFolder folder;
-    std::unique_ptr<qt::QtDesktop> desktop;
-    std::unique_ptr<Application> app;
     frmSeaded* d = nullptr;
     qt::FormView* view = nullptr;
 };
