@@ -25,6 +25,7 @@
 #include "qt_test_app.h"
 #include "store/frm_main_sub.h"
 #include "temp_install.h"
+#include "when_shown.h"
 
 namespace lumbrix {
 namespace {
@@ -145,16 +146,10 @@ TEST_F(PatternDialogsView, ADamagedPatternIsRefusedInABoxThatNamesTheFile) {
     m->lblSaekavanimi.setCaption("Named");
     // Every box shown is answered; the first one is kept.
     QString shown;
-    QTimer boxes;
-    QObject::connect(&boxes, &QTimer::timeout, [&] {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) {
-                if (shown.isEmpty()) shown = box->text();
-                box->button(QMessageBox::Ok)->click();
-            }
-        }
+    const test::BoxAnswerer boxes([&shown](QMessageBox& box) {
+        if (shown.isEmpty()) shown = box.text();
+        box.button(QMessageBox::Ok)->click();
     });
-    boxes.start(20);
     QTimer::singleShot(0, [&] {
         frmAvaKava* dialog = app->loadedWindow<frmAvaKava>();
         ASSERT_NE(dialog, nullptr);

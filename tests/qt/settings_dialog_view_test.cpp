@@ -18,6 +18,7 @@
 #include "millsettings/frm_seaded.h"
 #include "platform/ini_file.h"
 #include "shown_main_window.h"
+#include "when_shown.h"
 
 namespace lumbrix {
 namespace {
@@ -99,17 +100,10 @@ TEST_F(SettingsDialogView, SpinnerKeysAndPastesReachTheFieldsAndSaveKeepsItsClic
 
 TEST_F(SettingsDialogView, AnEmptyCostLeftForSaveShowsOneBoxAndKeepsTheDialog) {
     QStringList boxes;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&boxes] {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            auto* box = qobject_cast<QMessageBox*>(w);
-            if (box && box->isVisible()) {
-                boxes << box->text();
-                box->accept();
-            }
-        }
+    const test::BoxAnswerer closer([&boxes](QMessageBox& box) {
+        boxes << box.text();
+        box.accept();
     });
-    closer.start(20);
     auto* variable = widget<QLineEdit>(d->txtYhikuMuutuvkulud);
     QTest::mouseClick(variable, Qt::LeftButton);
     QTest::keyClick(variable, Qt::Key_A, Qt::ControlModifier);
@@ -125,20 +119,14 @@ TEST_F(SettingsDialogView, AnEmptyCostLeftForSaveShowsOneBoxAndKeepsTheDialog) {
 TEST_F(SettingsDialogView, AFocusLossBoxIsShownWhenTheFocusGoesWhereNoClickClosesTheDialog) {
     // Every box that shows is read and answered: No to a question, OK to anything else.
     QStringList boxes;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&boxes] {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            auto* box = qobject_cast<QMessageBox*>(w);
-            if (!box || !box->isVisible()) continue;
-            boxes << box->text();
-            if (QAbstractButton* no = box->button(QMessageBox::No)) {
-                no->click();
-            } else {
-                box->accept();
-            }
+    const test::BoxAnswerer closer([&boxes](QMessageBox& box) {
+        boxes << box.text();
+        if (QAbstractButton* no = box.button(QMessageBox::No)) {
+            no->click();
+        } else {
+            box.accept();
         }
     });
-    closer.start(20);
     const QString costsHelp =
         "Please insert average costs to calculate costs for 1 m3 of timber "
         "productions.";

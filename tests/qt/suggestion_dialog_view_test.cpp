@@ -20,6 +20,7 @@
 #include "calculation/frm_soovita.h"
 #include "platform/event_runtime.h"
 #include "shown_main_window.h"
+#include "when_shown.h"
 
 namespace lumbrix {
 namespace {
@@ -115,12 +116,10 @@ TEST_F(SuggestionDialogView, ShowPatternIsGreyedOutForALogTheDrawingRefuses) {
 TEST_F(SuggestionDialogView, ABoxAsTheDialogClosesStandsOverTheMainWindow) {
     QWidget* owner = nullptr;
     QTimer::singleShot(50, [&] {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-                owner = box->parentWidget();
-                box->button(QMessageBox::Ok)->click();
-            }
-        }
+        test::forEachShownBox([&](QMessageBox& box) {
+            owner = box.parentWidget();
+            box.button(QMessageBox::Ok)->click();
+        });
     });
     suggest([](qt::FormWindow& w, frmSoovita& d) {
         w.view()->dispatch([&] {
