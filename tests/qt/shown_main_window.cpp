@@ -12,9 +12,9 @@
 
 namespace lumbrix::test {
 
-void InstalledAppTest::prepareFolder() {
+void InstalledAppTest::prepareFolder(bool shippedData) {
     qtApp();
-    folder.copyShippedData();
+    if (shippedData) folder.copyShippedData();
     if (const char* old = std::getenv("XDG_CONFIG_HOME")) oldConfig_ = old;
     ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
 }

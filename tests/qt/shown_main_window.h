@@ -27,8 +27,9 @@ class InstalledAppTest : public ::testing::Test {
         startApp();
     }
     void TearDown() override;
-    // The Qt application, the shipped data copied and the settings pointed into the folder.
-    void prepareFolder();
+    // The Qt application, the shipped data copied (unless a test leaves the folder empty) and
+    // the settings pointed into the folder.
+    void prepareFolder(bool shippedData = true);
     // The desktop and the program on the folder.
     void startApp();
     // The main window loaded with its start-up timer off.
