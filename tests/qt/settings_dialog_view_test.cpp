@@ -51,6 +51,14 @@ class SettingsDialogView : public test::InstalledAppTest {
     std::string stored(const char* key) {
         return readProfileString(folder / "database/LUMBRIX/settings", "SEADED", key, "none");
     }
+    // Clicks into a field and erases its text with the keys; the field's widget.
+    QLineEdit* emptied(TextBox& field) {
+        auto* edit = widget<QLineEdit>(field);
+        QTest::mouseClick(edit, Qt::LeftButton);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        return edit;
+    }
     // Types `keys` at the end of a field that has the focus.
     void typeAtEnd(TextBox& field, const char* keys) {
         auto* edit = widget<QLineEdit>(field);
@@ -85,11 +93,7 @@ TEST_F(SettingsDialogView, SpinnerKeysAndPastesReachTheFieldsAndSaveKeepsItsClic
 
     // A 0 typed as the monthly volume is lifted as the focus leaves it for Save, which then
     // saves with one click.
-    auto* volume = widget<QLineEdit>(d->txtKuineTootmismaht);
-    QTest::mouseClick(volume, Qt::LeftButton);
-    QTest::keyClick(volume, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(volume, Qt::Key_Backspace);
-    QTest::keyClicks(volume, "0");
+    QTest::keyClicks(emptied(d->txtKuineTootmismaht), "0");
     EXPECT_EQ(d->txtKuineTootmismaht.text(), "0");
     QTest::mouseClick(widget<QPushButton>(d->cmdSalvesta), Qt::LeftButton);
     EXPECT_FALSE(app->isLoaded<frmSeaded>());
@@ -104,10 +108,7 @@ TEST_F(SettingsDialogView, AnEmptyCostLeftForSaveShowsOneBoxAndKeepsTheDialog) {
         boxes << box.text();
         box.accept();
     });
-    auto* variable = widget<QLineEdit>(d->txtYhikuMuutuvkulud);
-    QTest::mouseClick(variable, Qt::LeftButton);
-    QTest::keyClick(variable, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(variable, Qt::Key_Backspace);
+    emptied(d->txtYhikuMuutuvkulud);
     QTest::mouseClick(widget<QPushButton>(d->cmdSalvesta), Qt::LeftButton);
     test::runEventLoop(100);
     ASSERT_EQ(boxes.size(), 1);
@@ -139,14 +140,9 @@ TEST_F(SettingsDialogView, AFocusLossBoxIsShownWhenTheFocusGoesWhereNoClickClose
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     };
-    auto emptyVariableCost = [&] {
-        QTest::mouseClick(variable, Qt::LeftButton);
-        QTest::keyClick(variable, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(variable, Qt::Key_Backspace);
-    };
 
     // A click on a stepper: the step, then the box.
-    emptyVariableCost();
+    emptied(d->txtYhikuMuutuvkulud);
     QTest::mouseClick(widget<QPushButton>(d->cmdHakePluss), Qt::LeftButton);
     test::runEventLoop(100);
     EXPECT_EQ(boxes, QStringList{costsHelp});
@@ -164,7 +160,7 @@ TEST_F(SettingsDialogView, AFocusLossBoxIsShownWhenTheFocusGoesWhereNoClickClose
     // The log price door answered No: the dialog stays, and the box waiting comes.
     boxes.clear();
     activateDialog();
-    emptyVariableCost();
+    emptied(d->txtYhikuMuutuvkulud);
     QTest::mouseClick(widget<QPushButton>(d->cmdLogPrice), Qt::LeftButton);
     test::runEventLoop(100);
     EXPECT_EQ(boxes,
