@@ -43,11 +43,7 @@ void layOutOnPages(QTextDocument& document, QPdfWriter& pdf) {
     document.documentLayout()->setPaintDevice(&pdf);
     const double margin = screenUnits(kMarginMm);
     QTextFrameFormat root = document.rootFrame()->frameFormat();
-    root.setMargin(0);
-    root.setLeftMargin(margin);
-    root.setRightMargin(margin);
-    root.setTopMargin(margin);
-    root.setBottomMargin(margin);
+    root.setMargin(margin);
     document.rootFrame()->setFrameFormat(root);
     document.setPageSize(QSizeF(pdf.width(), pdf.height()));
 }

@@ -99,25 +99,26 @@ MsgResult resultOf(QMessageBox::StandardButton button) {
 }
 
 // The words on a box's buttons, with the access keys Qt gives them. Qt brings no Estonian
-// texts of its own, so the program names every button it uses in both languages.
+// texts of its own, so the program names every button it uses in both languages; any other
+// button says OK in either.
 QString buttonText(QMessageBox::StandardButton button, bool estonian) {
-    switch (button) {
-        case QMessageBox::Yes:
-            return estonian ? QStringLiteral("&Jah") : QStringLiteral("&Yes");
-        case QMessageBox::No:
-            return estonian ? QStringLiteral("&Ei") : QStringLiteral("&No");
-        case QMessageBox::Cancel:
-            return estonian ? QStringLiteral("Loobu") : QStringLiteral("Cancel");
-        case QMessageBox::Abort:
-            return estonian ? QStringLiteral("&Katkesta") : QStringLiteral("&Abort");
-        case QMessageBox::Retry:
-            return estonian ? QStringLiteral("&Proovi uuesti") : QStringLiteral("&Retry");
-        case QMessageBox::Ignore:
-            return estonian ? QStringLiteral("&Eira") : QStringLiteral("&Ignore");
-        case QMessageBox::Ok:
-        default:
-            return QStringLiteral("OK");
+    struct Words {
+        QMessageBox::StandardButton button;
+        const char* estonian;
+        const char* english;
+    };
+    static constexpr Words kWords[] = {
+        {QMessageBox::Yes, "&Jah", "&Yes"},
+        {QMessageBox::No, "&Ei", "&No"},
+        {QMessageBox::Cancel, "Loobu", "Cancel"},
+        {QMessageBox::Abort, "&Katkesta", "&Abort"},
+        {QMessageBox::Retry, "&Proovi uuesti", "&Retry"},
+        {QMessageBox::Ignore, "&Eira", "&Ignore"},
+    };
+    for (const Words& w : kWords) {
+        if (w.button == button) return QString::fromUtf8(estonian ? w.estonian : w.english);
     }
+    return QStringLiteral("OK");
 }
 
 // A box, menu or modal window opened inside a handler stands over the windows as the

@@ -12,34 +12,16 @@
 #include <memory>
 #include <string>
 
-#include "app/application.h"
-#include "mainwindow/frm_main.h"
 #include "millsettings/frm_kulude_muutmine.h"
 #include "millsettings/frm_palgi_hinnad.h"
-#include "qt/form_view.h"
-#include "qt/form_window.h"
-#include "qt/qt_desktop.h"
-#include "qt_test_app.h"
-#include "temp_install.h"
+#include "shown_main_window.h"
 
 namespace lumbrix {
 namespace {
 
-class MillSettingsDialogs : public ::testing::Test {
+// The planner's settings of this test stay in its own folder.
+class MillSettingsDialogs : public test::InstalledAppTest {
   protected:
-    void SetUp() override {
-        test::qtApp();
-        // The planner's settings of this test stay in its own folder.
-        setenv("XDG_CONFIG_HOME", (folder.path() / "config").c_str(), 1);
-        folder.copyShippedData();
-        desktop = std::make_unique<qt::QtDesktop>();
-        app = std::make_unique<Application>(*desktop, folder.path());
-    }
-    void TearDown() override {
-        app.reset();
-        desktop.reset();
-        unsetenv("XDG_CONFIG_HOME");
-    }
     // Shows `form` without blocking and returns its view.
     qt::FormView* shown(Form& form) {
         form.show();
@@ -51,10 +33,6 @@ class MillSettingsDialogs : public ::testing::Test {
     W* widget(qt::FormView* view, const Control& c) {
         return qobject_cast<W*>(view->widgetOf(c));
     }
-
-    test::TempInstallFolder folder;
-    std::unique_ptr<qt::QtDesktop> desktop;
-    std::unique_ptr<Application> app;
 };
 
 TEST_F(MillSettingsDialogs, TheLogPriceEditorTakesTypedEntriesAndShowsItsRows) {

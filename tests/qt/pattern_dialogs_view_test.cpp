@@ -9,38 +9,28 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
-#include <memory>
 #include <utility>
 
-#include "app/application.h"
-#include "mainwindow/frm_main.h"
 #include "patterns/frm_ava_kava.h"
 #include "patterns/frm_salvesta_uus_kava.h"
-#include "qt/form_view.h"
-#include "qt/form_window.h"
-#include "qt/qt_desktop.h"
-#include "qt_test_app.h"
+#include "shown_main_window.h"
 #include "store/frm_main_sub.h"
-#include "temp_install.h"
+#include "when_shown.h"
 
 namespace lumbrix {
 namespace {
 
 namespace fs = std::filesystem;
 
-class PatternDialogsView : public ::testing::Test {
+class PatternDialogsView : public test::InstalledAppTest {
   protected:
     void SetUp() override {
-        test::qtApp();
-        ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
+        prepareFolder(false);
         fs::create_directories(folder / "my_patterns");
-        desktop = std::make_unique<qt::QtDesktop>();
-        app = std::make_unique<Application>(*desktop, folder.path());
-        m = &app->window<frmMain>();
-        m->tmr_Startup.setEnabled(false);  // no profile: what the update needs is set here
+        startApp();
+        loadMainWindow();  // no profile: what the update needs is set here
         frmMainSub& sub = app->window<frmMainSub>();
         for (auto [field, value] : {std::pair{&sub.txtKetas1saag, "5"},
                                     {&sub.txtKetas2saag, "4"},
@@ -59,11 +49,6 @@ class PatternDialogsView : public ::testing::Test {
         ASSERT_NE(mainWindow, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(mainWindow));
     }
-    void TearDown() override {
-        app.reset();
-        desktop.reset();
-    }
-
     template <class W = QWidget>
     static W* widget(qt::FormWindow& window, const Control& c) {
         return qobject_cast<W*>(window.view()->widgetOf(c));
@@ -78,10 +63,6 @@ class PatternDialogsView : public ::testing::Test {
         });
     }
 
-    test::TempInstallFolder folder;
-    std::unique_ptr<qt::QtDesktop> desktop;
-    std::unique_ptr<Application> app;
-    frmMain* m = nullptr;
     qt::FormWindow* mainWindow = nullptr;
 };
 
@@ -145,16 +126,10 @@ TEST_F(PatternDialogsView, ADamagedPatternIsRefusedInABoxThatNamesTheFile) {
     m->lblSaekavanimi.setCaption("Named");
     // Every box shown is answered; the first one is kept.
     QString shown;
-    QTimer boxes;
-    QObject::connect(&boxes, &QTimer::timeout, [&] {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) {
-                if (shown.isEmpty()) shown = box->text();
-                box->button(QMessageBox::Ok)->click();
-            }
-        }
+    const test::BoxAnswerer boxes([&shown](QMessageBox& box) {
+        if (shown.isEmpty()) shown = box.text();
+        box.button(QMessageBox::Ok)->click();
     });
-    boxes.start(20);
     QTimer::singleShot(0, [&] {
         frmAvaKava* dialog = app->loadedWindow<frmAvaKava>();
         ASSERT_NE(dialog, nullptr);

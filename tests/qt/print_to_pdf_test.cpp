@@ -6,47 +6,25 @@
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextEdit>
-#include <QTimer>
 #include <algorithm>
-#include <array>
-#include <cstdio>
-#include <memory>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "app/application.h"
-#include "command_output.h"
-#include "mainwindow/frm_main.h"
 #include "patterns/frm_arvutused.h"
 #include "patterns/frm_print_preview.h"
 #include "platform/text.h"
-#include "qt/form_view.h"
-#include "qt/form_window.h"
-#include "qt/qt_desktop.h"
-#include "qt_test_app.h"
-#include "store/board_row.h"
-#include "temp_install.h"
+#include "shown_main_window.h"
 
 namespace lumbrix {
 namespace {
 
-std::string boardRow(const char* nominal, const char* sawing, double volume, const char* price) {
-    return composeBoardRow(
-        boardRowHead(Left(nominal, 6), Mid(nominal, 8), Left(sawing, 6), Mid(sawing, 8)), 4800,
-        volume, price);
-}
-
-std::string pdfText(const QString& file) {
-    return test::pdfText(file.toStdString(), true);
-}
+using test::pdfText;
 
 long pages(const std::string& text) {
     return static_cast<long>(std::count(text.begin(), text.end(), '\f'));
@@ -62,51 +40,30 @@ std::set<std::string> words(const std::string& text) {
     return found;
 }
 
-class PrintToPdf : public ::testing::Test {
+class PrintToPdf : public test::InstalledAppTest {
   protected:
     void SetUp() override {
-        test::qtApp();
         ASSERT_TRUE(dir.isValid());
-        folder.copyShippedData();
-        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((folder / "config").string()));
-        desktop = std::make_unique<qt::QtDesktop>();
-        app = std::make_unique<Application>(*desktop, folder.path());
-        m = &app->window<frmMain>();
-        m->tmr_Startup.setEnabled(false);
+        InstalledAppTest::SetUp();
+        loadMainWindow();
         m->tmr_Startup_Timer();  // the shipped profile: settings and log prices
-        for (int i = 0; i < 8; ++i)
-            m->lstSyda.addItem(boardRow("32.000x100.00", "34.000x104.00", 0.017, "210.0"));
-        for (ListBox* list :
-             {&m->lstKylgVasak, &m->lstKylgParem, &m->lstSeimerAll, &m->lstSeimerYleval}) {
-            list->addItem(boardRow("22.000x100.00", "24.000x104.00", 0.012, "180.0"));
-            list->addItem(boardRow("19.000x75.000", "21.000x79.000", 0.008, "160.0"));
-        }
-        m->txtPalk.setText("400");
-        m->Joonista_palk();
-        m->uuenda_materjalid();
+        test::fillFullPattern(*m);
         m->lblSaekavanimi.setCaption("Kuusk 8x100");
-    }
-    void TearDown() override {
-        app.reset();
-        desktop.reset();
     }
     // The next printer dialog is confirmed as the planner would, printing into `file`.
     QString printInto(const char* file) {
         const QString path = dir.filePath(file);
-        desktop->printer().setOutputFormat(QPrinter::PdfFormat);
-        desktop->printer().setOutputFileName(path);
-        QTimer::singleShot(0, [] {
-            if (auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget()))
-                d->accept();
-        });
+        test::printNextInto(*desktop, path);
         return path;
+    }
+    // The sheet preview shown offscreen: its window once exposed, else null.
+    qt::FormWindow* shownSheet(frmPrintPreview& sheet) {
+        sheet.show();
+        qt::FormWindow* window = desktop->windowOf(sheet);
+        return window && QTest::qWaitForWindowExposed(window) ? window : nullptr;
     }
 
     QTemporaryDir dir;
-    test::TempInstallFolder folder;
-    std::unique_ptr<qt::QtDesktop> desktop;
-    std::unique_ptr<Application> app;
-    frmMain* m = nullptr;
 };
 
 TEST_F(PrintToPdf, TheSheetOfAFullPatternPrintsOnOnePageWithoutItsToolButtons) {
@@ -175,10 +132,8 @@ TEST_F(PrintToPdf, HiddenMoneyFiguresAreLeftOffThePrintedPage) {
 // back when they are shown again.
 TEST_F(PrintToPdf, ThePreviewHidesTheBoardPricesOnScreen) {
     frmPrintPreview& sheet = app->window<frmPrintPreview>();
-    sheet.show();
-    qt::FormWindow* window = desktop->windowOf(sheet);
+    qt::FormWindow* window = shownSheet(sheet);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     auto* centre = qobject_cast<QListWidget*>(window->view()->widgetOf(sheet.lstSyda));
     auto* edger = qobject_cast<QListWidget*>(window->view()->widgetOf(sheet.lstSeimerYleval));
     ASSERT_TRUE(centre && edger);
@@ -204,8 +159,7 @@ TEST_F(PrintToPdf, TheSheetPrintsThePatternNameWhole) {
         SCOPED_TRACE(name);
         m->lblSaekavanimi.setCaption(name);
         frmPrintPreview& sheet = app->window<frmPrintPreview>();
-        sheet.show();
-        qt::FormWindow* window = desktop->windowOf(sheet);
+        qt::FormWindow* window = shownSheet(sheet);
         ASSERT_NE(window, nullptr);
         auto* label = qobject_cast<QLabel*>(window->view()->widgetOf(sheet.lblPPLabelSaekavanimi));
         ASSERT_NE(label, nullptr);
@@ -230,10 +184,8 @@ TEST_F(PrintToPdf, TheSheetPrintsThePatternNameWhole) {
 // one of them was pressed.
 TEST_F(PrintToPdf, ThePreviewsNotesShowTheirStylesAndTheButtonsTheStyleAtTheCaret) {
     frmPrintPreview& sheet = app->window<frmPrintPreview>();
-    sheet.show();
-    qt::FormWindow* window = desktop->windowOf(sheet);
+    qt::FormWindow* window = shownSheet(sheet);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     auto* notes = qobject_cast<QTextEdit*>(window->view()->widgetOf(sheet.txtKavaNotes));
     ASSERT_NE(notes, nullptr);
     RichTextBox& model = sheet.txtKavaNotes;
@@ -326,10 +278,8 @@ bool clickReaches(qt::FormWindow& window, const Control& c, const Control& expec
 
 TEST_F(PrintToPdf, ThePreviewsButtonsLieOverTheNotesAndFiguresTheyTouch) {
     frmPrintPreview& sheet = app->window<frmPrintPreview>();
-    sheet.show();
-    qt::FormWindow* window = desktop->windowOf(sheet);
+    qt::FormWindow* window = shownSheet(sheet);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     for (const CommandButton* b :
          {&sheet.cmdPrindi, &sheet.cmdSulge, &sheet.cmdBold, &sheet.cmdItalic, &sheet.cmdUnderline,
           &sheet.cmdHide, &sheet.cmdWordOrder})

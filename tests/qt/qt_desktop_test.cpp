@@ -136,9 +136,7 @@ TEST_F(QtDesktopTest, TimersFireFromTheEventLoopButNeverInsideAHandler) {
         // The box stays open for a while; its loop may not run the timer of this handler.
         QTimer::singleShot(80, [&] {
             duringBox = ticks;
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible())
-                    box->button(QMessageBox::Ok)->click();
+            test::forEachShownBox([](QMessageBox& box) { box.button(QMessageBox::Ok)->click(); });
         });
         runtime::msgBox("wait");
     });

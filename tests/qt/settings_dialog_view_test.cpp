@@ -15,31 +15,23 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/application.h"
-#include "mainwindow/frm_main.h"
 #include "millsettings/frm_seaded.h"
 #include "platform/ini_file.h"
-#include "qt/form_view.h"
-#include "qt/form_window.h"
-#include "qt/qt_desktop.h"
-#include "qt_test_app.h"
-#include "temp_install.h"
+#include "shown_main_window.h"
+#include "when_shown.h"
 
 namespace lumbrix {
 namespace {
 
-class SettingsDialogView : public ::testing::Test {
+class SettingsDialogView : public test::InstalledAppTest {
   protected:
     void SetUp() override {
-        test::qtApp();
-        setenv("XDG_CONFIG_HOME", (folder.path() / "config").c_str(), 1);
-        folder.copyShippedData();
+        prepareFolder();
         folder.writeFile("database/LUMBRIX/settings",
                          "[SEADED]\r\nKetas1saag=5\r\nKuisedPysikuludKokku=1000\r\n"
                          "KuisedAmordikuludKokku=500\r\nYhikuMuutuvkulud=20\r\n"
                          "KuineTootmismaht=100\r\nCE=2000\r\n");
-        desktop = std::make_unique<qt::QtDesktop>();
-        app = std::make_unique<Application>(*desktop, folder.path());
+        startApp();
         app->window<frmMain>().lblValitudProfiil.setCaption("LUMBRIX");
         d = &app->window<frmSeaded>();
         d->show();
@@ -50,9 +42,7 @@ class SettingsDialogView : public ::testing::Test {
     }
     void TearDown() override {
         if (app->isLoaded<frmSeaded>()) d->unload();
-        app.reset();
-        desktop.reset();
-        unsetenv("XDG_CONFIG_HOME");
+        InstalledAppTest::TearDown();
     }
     template <class W>
     W* widget(const Control& c) {
@@ -60,6 +50,14 @@ class SettingsDialogView : public ::testing::Test {
     }
     std::string stored(const char* key) {
         return readProfileString(folder / "database/LUMBRIX/settings", "SEADED", key, "none");
+    }
+    // Clicks into a field and erases its text with the keys; the field's widget.
+    QLineEdit* emptied(TextBox& field) {
+        auto* edit = widget<QLineEdit>(field);
+        QTest::mouseClick(edit, Qt::LeftButton);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        return edit;
     }
     // Types `keys` at the end of a field that has the focus.
     void typeAtEnd(TextBox& field, const char* keys) {
@@ -69,9 +67,6 @@ class SettingsDialogView : public ::testing::Test {
         QTest::keyClicks(edit, keys);
     }
 
-    test::TempInstallFolder folder;
-    std::unique_ptr<qt::QtDesktop> desktop;
-    std::unique_ptr<Application> app;
     frmSeaded* d = nullptr;
     qt::FormView* view = nullptr;
 };
@@ -98,11 +93,7 @@ TEST_F(SettingsDialogView, SpinnerKeysAndPastesReachTheFieldsAndSaveKeepsItsClic
 
     // A 0 typed as the monthly volume is lifted as the focus leaves it for Save, which then
     // saves with one click.
-    auto* volume = widget<QLineEdit>(d->txtKuineTootmismaht);
-    QTest::mouseClick(volume, Qt::LeftButton);
-    QTest::keyClick(volume, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(volume, Qt::Key_Backspace);
-    QTest::keyClicks(volume, "0");
+    QTest::keyClicks(emptied(d->txtKuineTootmismaht), "0");
     EXPECT_EQ(d->txtKuineTootmismaht.text(), "0");
     QTest::mouseClick(widget<QPushButton>(d->cmdSalvesta), Qt::LeftButton);
     EXPECT_FALSE(app->isLoaded<frmSeaded>());
@@ -113,21 +104,11 @@ TEST_F(SettingsDialogView, SpinnerKeysAndPastesReachTheFieldsAndSaveKeepsItsClic
 
 TEST_F(SettingsDialogView, AnEmptyCostLeftForSaveShowsOneBoxAndKeepsTheDialog) {
     QStringList boxes;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&boxes] {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            auto* box = qobject_cast<QMessageBox*>(w);
-            if (box && box->isVisible()) {
-                boxes << box->text();
-                box->accept();
-            }
-        }
+    const test::BoxAnswerer closer([&boxes](QMessageBox& box) {
+        boxes << box.text();
+        box.accept();
     });
-    closer.start(20);
-    auto* variable = widget<QLineEdit>(d->txtYhikuMuutuvkulud);
-    QTest::mouseClick(variable, Qt::LeftButton);
-    QTest::keyClick(variable, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(variable, Qt::Key_Backspace);
+    emptied(d->txtYhikuMuutuvkulud);
     QTest::mouseClick(widget<QPushButton>(d->cmdSalvesta), Qt::LeftButton);
     test::runEventLoop(100);
     ASSERT_EQ(boxes.size(), 1);
@@ -139,20 +120,14 @@ TEST_F(SettingsDialogView, AnEmptyCostLeftForSaveShowsOneBoxAndKeepsTheDialog) {
 TEST_F(SettingsDialogView, AFocusLossBoxIsShownWhenTheFocusGoesWhereNoClickClosesTheDialog) {
     // Every box that shows is read and answered: No to a question, OK to anything else.
     QStringList boxes;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&boxes] {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            auto* box = qobject_cast<QMessageBox*>(w);
-            if (!box || !box->isVisible()) continue;
-            boxes << box->text();
-            if (QAbstractButton* no = box->button(QMessageBox::No)) {
-                no->click();
-            } else {
-                box->accept();
-            }
+    const test::BoxAnswerer closer([&boxes](QMessageBox& box) {
+        boxes << box.text();
+        if (QAbstractButton* no = box.button(QMessageBox::No)) {
+            no->click();
+        } else {
+            box.accept();
         }
     });
-    closer.start(20);
     const QString costsHelp =
         "Please insert average costs to calculate costs for 1 m3 of timber "
         "productions.";
@@ -165,14 +140,9 @@ TEST_F(SettingsDialogView, AFocusLossBoxIsShownWhenTheFocusGoesWhereNoClickClose
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     };
-    auto emptyVariableCost = [&] {
-        QTest::mouseClick(variable, Qt::LeftButton);
-        QTest::keyClick(variable, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(variable, Qt::Key_Backspace);
-    };
 
     // A click on a stepper: the step, then the box.
-    emptyVariableCost();
+    emptied(d->txtYhikuMuutuvkulud);
     QTest::mouseClick(widget<QPushButton>(d->cmdHakePluss), Qt::LeftButton);
     test::runEventLoop(100);
     EXPECT_EQ(boxes, QStringList{costsHelp});
@@ -190,7 +160,7 @@ TEST_F(SettingsDialogView, AFocusLossBoxIsShownWhenTheFocusGoesWhereNoClickClose
     // The log price door answered No: the dialog stays, and the box waiting comes.
     boxes.clear();
     activateDialog();
-    emptyVariableCost();
+    emptied(d->txtYhikuMuutuvkulud);
     QTest::mouseClick(widget<QPushButton>(d->cmdLogPrice), Qt::LeftButton);
     test::runEventLoop(100);
     EXPECT_EQ(boxes,

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QString>
 #include <QTest>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "app/application.h"
 #include "mainwindow/frm_main.h"
@@ -15,26 +18,43 @@
 
 namespace lumbrix::test {
 
-// The main window shown offscreen in a temporary installation folder with the shipped
-// profile, its user settings in the folder too; the profile is loaded when a test asks.
-class ShownMainWindowTest : public ::testing::Test {
+// The program on the Qt desktop in a temporary installation folder with the shipped data, the
+// planner's settings in the folder too (the environment's own setting is given back after).
+class InstalledAppTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        qtApp();
-        folder.copyShippedData();
-        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((folder / "config").string()));
-        desktop = std::make_unique<qt::QtDesktop>();
-        app = std::make_unique<Application>(*desktop, folder.path());
-        m = &app->window<frmMain>();
-        m->tmr_Startup.setEnabled(false);
+        prepareFolder();
+        startApp();
+    }
+    void TearDown() override;
+    // The Qt application, the shipped data copied (unless a test leaves the folder empty) and
+    // the settings pointed into the folder.
+    void prepareFolder(bool shippedData = true);
+    // The desktop and the program on the folder.
+    void startApp();
+    // The main window loaded with its start-up timer off.
+    void loadMainWindow();
+
+    TempInstallFolder folder;
+    std::unique_ptr<qt::QtDesktop> desktop;
+    std::unique_ptr<Application> app;
+    frmMain* m = nullptr;
+
+  private:
+    std::optional<std::string> oldConfig_;
+};
+
+// The main window shown offscreen in a temporary installation folder with the shipped
+// profile; the profile is loaded when a test asks.
+class ShownMainWindowTest : public InstalledAppTest {
+  protected:
+    void SetUp() override {
+        InstalledAppTest::SetUp();
+        loadMainWindow();
         m->show();
         window = desktop->windowOf(*m);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
         view = window->view();
-    }
-    void TearDown() override {
-        app.reset();
-        desktop.reset();
     }
     template <class W = QWidget>
     W* widget(const Control& c) {
@@ -49,12 +69,21 @@ class ShownMainWindowTest : public ::testing::Test {
         qt::FormView::refreshAll();
     }
 
-    TempInstallFolder folder;
-    std::unique_ptr<qt::QtDesktop> desktop;
-    std::unique_ptr<Application> app;
-    frmMain* m = nullptr;
     qt::FormWindow* window = nullptr;
     qt::FormView* view = nullptr;
 };
+
+// A board row of 4800 mm with the nominal and sawing sizes as "thickness x width".
+std::string boardRow(const char* nominal, const char* sawing, double volume, const char* price);
+
+// A full pattern on the main window: eight centre boards and two boards in every other
+// position, the log of 400 drawn and the materials computed.
+void fillFullPattern(frmMain& m);
+
+// The next printer dialog is confirmed as the planner would, printing into the PDF `file`.
+void printNextInto(qt::QtDesktop& desktop, const QString& file);
+
+// The text of a printed PDF file laid out as printed.
+std::string pdfText(const QString& file);
 
 }  // namespace lumbrix::test

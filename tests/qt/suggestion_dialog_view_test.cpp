@@ -17,41 +17,24 @@
 #include <optional>
 #include <string>
 
-#include "app/application.h"
 #include "calculation/frm_soovita.h"
-#include "mainwindow/frm_main.h"
 #include "platform/event_runtime.h"
-#include "qt/form_view.h"
-#include "qt/form_window.h"
-#include "qt/qt_desktop.h"
-#include "qt_test_app.h"
-#include "temp_install.h"
+#include "shown_main_window.h"
+#include "when_shown.h"
 
 namespace lumbrix {
 namespace {
 
-class SuggestionDialogView : public ::testing::Test {
+class SuggestionDialogView : public test::InstalledAppTest {
   protected:
     void SetUp() override {
-        test::qtApp();
-        folder.copyShippedData();
-        if (const char* old = std::getenv("XDG_CONFIG_HOME")) oldConfig = old;
-        ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
-        desktop = std::make_unique<qt::QtDesktop>();
-        app = std::make_unique<Application>(*desktop, folder.path());
-        m = &app->window<frmMain>();
-        m->tmr_Startup.setEnabled(false);
+        InstalledAppTest::SetUp();
+        loadMainWindow();
         m->tmr_Startup_Timer();  // the shipped profile: second-saw kerf 3.8, first 4.6
         m->show();
         mainWindow = desktop->windowOf(*m);
         ASSERT_NE(mainWindow, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(mainWindow));
-    }
-    void TearDown() override {
-        app.reset();
-        desktop.reset();
-        oldConfig ? ::setenv("XDG_CONFIG_HOME", oldConfig->c_str(), 1)
-                  : ::unsetenv("XDG_CONFIG_HOME");
     }
 
     template <class W = QWidget>
@@ -74,11 +57,6 @@ class SuggestionDialogView : public ::testing::Test {
         EXPECT_FALSE(poll.isActive()) << "the dialog was not shown";
     }
 
-    test::TempInstallFolder folder;
-    std::optional<std::string> oldConfig;
-    std::unique_ptr<qt::QtDesktop> desktop;
-    std::unique_ptr<Application> app;
-    frmMain* m = nullptr;
     qt::FormWindow* mainWindow = nullptr;
 };
 
@@ -138,12 +116,10 @@ TEST_F(SuggestionDialogView, ShowPatternIsGreyedOutForALogTheDrawingRefuses) {
 TEST_F(SuggestionDialogView, ABoxAsTheDialogClosesStandsOverTheMainWindow) {
     QWidget* owner = nullptr;
     QTimer::singleShot(50, [&] {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-                owner = box->parentWidget();
-                box->button(QMessageBox::Ok)->click();
-            }
-        }
+        test::forEachShownBox([&](QMessageBox& box) {
+            owner = box.parentWidget();
+            box.button(QMessageBox::Ok)->click();
+        });
     });
     suggest([](qt::FormWindow& w, frmSoovita& d) {
         w.view()->dispatch([&] {

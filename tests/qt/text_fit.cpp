@@ -40,6 +40,16 @@ std::string px(int n) {
     return std::to_string(n) + " px";
 }
 
+// Why a text that needs `needed` does not fit the room `room`: too wide, else too high; empty
+// when it fits.
+std::string sizeProblem(QSize needed, QSize room) {
+    if (needed.width() > room.width())
+        return "needs " + px(needed.width()) + " of width, has " + px(room.width());
+    if (needed.height() > room.height())
+        return "needs " + px(needed.height()) + " of height, has " + px(room.height());
+    return {};
+}
+
 // The widest line of `text`.
 int widestLine(const QFontMetrics& fm, const QString& text) {
     int widest = 0;
@@ -141,22 +151,13 @@ std::string buttonProblem(const QPushButton& b) {
     const int frame = b.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &b);
     int needed = fm.horizontalAdvance(text) + 2 * (frame + 2);
     if (!b.icon().isNull()) needed += b.iconSize().width() + 4;
-    if (needed > b.width()) return "needs " + px(needed) + " of width, has " + px(b.width());
-    const int high = fm.height() + 2 * frame;
-    if (high > b.height()) return "needs " + px(high) + " of height, has " + px(b.height());
-    return {};
+    return sizeProblem({needed, fm.height() + 2 * frame}, b.size());
 }
 
 // An option or check box: its mark, the gap and the text.
 std::string markedProblem(const QAbstractButton& b) {
     if (b.text().isEmpty()) return {};
-    const QFontMetrics fm(b.font());
-    const QSize hint = b.sizeHint();
-    if (hint.width() > b.width())
-        return "needs " + px(hint.width()) + " of width, has " + px(b.width());
-    if (fm.height() > b.height())
-        return "needs " + px(fm.height()) + " of height, has " + px(b.height());
-    return {};
+    return sizeProblem({b.sizeHint().width(), QFontMetrics(b.font()).height()}, b.size());
 }
 
 std::string frameProblem(const QGroupBox& box) {
@@ -185,9 +186,7 @@ std::string lineEditProblem(const QLineEdit& edit) {
     const QMargins m = edit.textMargins();
     // The line edit keeps two pixels between its frame and its text on each side.
     const int room = edit.width() - 2 * frame - 4 - m.left() - m.right();
-    const int width = fm.horizontalAdvance(text);
-    if (width > room) return "needs " + px(width) + " of width, has " + px(room);
-    return {};
+    return sizeProblem({fm.horizontalAdvance(text), 0}, {room, 0});
 }
 
 void checkTabs(const QTabWidget& tabs, const std::string& name, std::vector<CutText>& cut) {

@@ -5,27 +5,15 @@
 // A failure lists every offender by window, control and text.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-#include <array>
-#include <cstdio>
-#include <cstdlib>
-#include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "app/application.h"
 #include "calculation/frm_soovita.h"
-#include "command_output.h"
 #include "localisation/frm_info.h"
 #include "localisation/frm_keele_valik.h"
 #include "localisation/main_caption_table.h"
-#include "mainwindow/frm_main.h"
 #include "millsettings/frm_kulude_muutmine.h"
 #include "millsettings/frm_palgi_hinnad.h"
 #include "millsettings/frm_profiil.h"
@@ -34,24 +22,12 @@
 #include "patterns/frm_ava_kava.h"
 #include "patterns/frm_print_preview.h"
 #include "patterns/frm_salvesta_uus_kava.h"
-#include "platform/text.h"
-#include "qt/form_view.h"
-#include "qt/form_window.h"
-#include "qt/qt_desktop.h"
-#include "qt_test_app.h"
-#include "store/board_row.h"
-#include "temp_install.h"
+#include "shown_main_window.h"
 #include "text_fit.h"
 #include "view3d/frm_3d_show.h"
 
 namespace lumbrix {
 namespace {
-
-std::string boardRow(const char* nominal, const char* sawing, double volume, const char* price) {
-    return composeBoardRow(
-        boardRowHead(Left(nominal, 6), Mid(nominal, 8), Left(sawing, 6), Mid(sawing, 8)), 4800,
-        volume, price);
-}
 
 // The longest figure a result label shows: a plain number of 15 significant digits below 1,
 // with its sign.
@@ -59,10 +35,6 @@ constexpr const char* kLongestFigure = "-0.123456789012345";
 constexpr const char* kLongMoney = "-1234.56";
 // A long pattern name as the open dialog gives it, with underscores below the line.
 constexpr const char* kLongName = "LUMBRIX_400_32.000x100.00 _8ex.kava";
-
-std::string pdfText(const QString& file) {
-    return test::pdfText(file.toStdString(), true);
-}
 
 // True when the control and every frame that holds it are visible.
 bool shown(const Control& c) {
@@ -77,44 +49,21 @@ void expectWhole(const std::string& offenders) {
     EXPECT_TRUE(offenders.empty()) << "Cut or wrapped:\n" << offenders;
 }
 
-class TextFit : public ::testing::TestWithParam<const char*> {
+class TextFit : public test::InstalledAppTest, public ::testing::WithParamInterface<const char*> {
   protected:
     void SetUp() override {
-        test::qtApp();
-        folder.copyShippedData();
-        ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
-        desktop = std::make_unique<qt::QtDesktop>();
-        app = std::make_unique<Application>(*desktop, folder.path());
+        prepareFolder();
+        startApp();
         // The information box follows the remembered language.
         app->userSettings().save(languagechoice::kDefaultLanguage, GetParam());
         applyLanguageFile(*app, folder / "language", GetParam());
-        m = &app->window<frmMain>();
-        m->tmr_Startup.setEnabled(false);
+        loadMainWindow();
         m->tmr_Startup_Timer();  // the shipped profile: settings and log prices
-        fillPattern();
-        m->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(desktop->windowOf(*m)));
-    }
-    void TearDown() override {
-        app.reset();
-        desktop.reset();
-        ::unsetenv("XDG_CONFIG_HOME");
-    }
-
-    // A full pattern: eight centre boards and two boards in every other position, computed.
-    void fillPattern() {
-        for (int i = 0; i < 8; ++i)
-            m->lstSyda.addItem(boardRow("32.000x100.00", "34.000x104.00", 0.017, "210.0"));
-        for (ListBox* list :
-             {&m->lstKylgVasak, &m->lstKylgParem, &m->lstSeimerAll, &m->lstSeimerYleval}) {
-            list->addItem(boardRow("22.000x100.00", "24.000x104.00", 0.012, "180.0"));
-            list->addItem(boardRow("19.000x75.000", "21.000x79.000", 0.008, "160.0"));
-        }
-        m->txtPalk.setText("400");
-        m->Joonista_palk();
-        m->uuenda_materjalid();
+        test::fillFullPattern(*m);
         m->lblSaekavanimi.setCaption(kLongName);
         m->lblValitudProfiil.setCaption("LUMBRIX");
+        m->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(desktop->windowOf(*m)));
     }
 
     // The offenders of `form` once shown.
@@ -155,14 +104,9 @@ class TextFit : public ::testing::TestWithParam<const char*> {
         ASSERT_FALSE(captions.empty());
         QTemporaryDir dir;
         const QString file = dir.filePath("page.pdf");
-        desktop->printer().setOutputFormat(QPrinter::PdfFormat);
-        desktop->printer().setOutputFileName(file);
-        QTimer::singleShot(0, [] {
-            if (auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget()))
-                d->accept();
-        });
+        test::printNextInto(*desktop, file);
         print.press();
-        const std::string paper = pdfText(file);
+        const std::string paper = test::pdfText(file);
         ASSERT_FALSE(paper.empty());
         std::string missing;
         for (const std::string& caption : captions) {
@@ -178,11 +122,6 @@ class TextFit : public ::testing::TestWithParam<const char*> {
         dialog.unload();
         return found;
     }
-
-    test::TempInstallFolder folder;
-    std::unique_ptr<qt::QtDesktop> desktop;
-    std::unique_ptr<Application> app;
-    frmMain* m = nullptr;
 };
 
 TEST_P(TextFit, ThePatternTabShowsEveryCaptionFigureAndNameWhole) {
@@ -240,29 +179,17 @@ TEST_P(TextFit, TheComparisonStripShowsItsMarginsWhole) {
     expectWhole(offenders(*m));
 }
 
-TEST_P(TextFit, TheSettingsDialogShowsEveryCaptionWhole) {
-    expectWhole(dialogOffenders<frmSeaded>());
-}
-
-TEST_P(TextFit, TheLogPriceEditorShowsEveryCaptionWhole) {
-    expectWhole(dialogOffenders<frmPalgiHinnad>());
-}
-
-TEST_P(TextFit, TheProfilesDialogShowsEveryCaptionWhole) {
-    expectWhole(dialogOffenders<frmProfiil>());
-}
-
-TEST_P(TextFit, TheProductionVolumeDialogShowsEveryCaptionWhole) {
-    expectWhole(dialogOffenders<frmKuludeMuutmine>());
-}
-
-TEST_P(TextFit, TheOpenAndSaveDialogsShowEveryCaptionWhole) {
-    expectWhole(dialogOffenders<frmAvaKava>());
-    expectWhole(dialogOffenders<frmSalvestaUusKava>());
-}
-
-TEST_P(TextFit, TheCalculationsReportShowsEveryCaptionAndFigureWhole) {
-    expectWhole(dialogOffenders<frmArvutused>());
+// Every other window as it first shows: its captions, figures and names; the information box
+// in the remembered language.
+TEST_P(TextFit, EveryOtherWindowShowsEveryCaptionFigureAndNameWhole) {
+    for (const std::string& offenders :
+         {dialogOffenders<frmSeaded>(), dialogOffenders<frmPalgiHinnad>(),
+          dialogOffenders<frmProfiil>(), dialogOffenders<frmKuludeMuutmine>(),
+          dialogOffenders<frmAvaKava>(), dialogOffenders<frmSalvestaUusKava>(),
+          dialogOffenders<frmArvutused>(), dialogOffenders<frmPrintPreview>(),
+          dialogOffenders<frmSoovita>(), dialogOffenders<frm3dShow>(), dialogOffenders<frmInfo>(),
+          dialogOffenders<frmKeeleValik>()})
+        expectWhole(offenders);
 }
 
 TEST_P(TextFit, TheCalculationsReportShowsLongFiguresWhole) {
@@ -270,10 +197,6 @@ TEST_P(TextFit, TheCalculationsReportShowsLongFiguresWhole) {
     lengthenFigures(report);
     expectWhole(offenders(report));
     report.unload();
-}
-
-TEST_P(TextFit, TheSheetPreviewShowsEveryCaptionFigureAndNameWhole) {
-    expectWhole(dialogOffenders<frmPrintPreview>());
 }
 
 TEST_P(TextFit, ThePrintedSheetCarriesEveryCaptionAndNameOnOneLine) {
@@ -292,22 +215,6 @@ TEST_P(TextFit, TheSheetPreviewShowsLongFiguresWhole) {
     lengthenFigures(sheet);
     expectWhole(offenders(sheet));
     sheet.unload();
-}
-
-TEST_P(TextFit, TheSuggestionDialogShowsEveryCaptionWhole) {
-    expectWhole(dialogOffenders<frmSoovita>());
-}
-
-TEST_P(TextFit, The3dViewShowsEveryCaptionWhole) {
-    expectWhole(dialogOffenders<frm3dShow>());
-}
-
-TEST_P(TextFit, TheInformationBoxShowsEveryLineWhole) {
-    expectWhole(dialogOffenders<frmInfo>());
-}
-
-TEST_P(TextFit, TheLanguageDialogShowsEveryCaptionWhole) {
-    expectWhole(dialogOffenders<frmKeeleValik>());
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLanguages, TextFit, ::testing::Values("eesti.keel", "english.keel"),

@@ -9,33 +9,22 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
-#include <memory>
 
-#include "app/application.h"
-#include "mainwindow/frm_main.h"
 #include "qt/canvas_widget.h"
-#include "qt/form_view.h"
-#include "qt/form_window.h"
-#include "qt/qt_desktop.h"
-#include "qt_test_app.h"
+#include "shown_main_window.h"
 #include "store/board_row.h"
 #include "store/frm_main_sub.h"
-#include "temp_install.h"
 #include "view3d/frm_3d_show.h"
 #include "when_shown.h"
 
 namespace lumbrix {
 namespace {
 
-class View3dWindow : public ::testing::Test {
+class View3dWindow : public test::InstalledAppTest {
   protected:
     void SetUp() override {
-        test::qtApp();
-        folder.copyShippedData();
-        desktop = std::make_unique<qt::QtDesktop>();
-        app = std::make_unique<Application>(*desktop, folder.path());
-        m = &app->window<frmMain>();
-        m->tmr_Startup.setEnabled(false);
+        InstalledAppTest::SetUp();
+        loadMainWindow();
         frmMainSub& sub = m->store();
         sub.txtKetas1saag = "5";
         sub.txtKetas2saag = "4";
@@ -55,11 +44,6 @@ class View3dWindow : public ::testing::Test {
         m->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(desktop->windowOf(*m)));
     }
-    void TearDown() override {
-        app.reset();
-        desktop.reset();
-    }
-
     static void mouse(QWidget* w, QEvent::Type type, QPointF at, Qt::MouseButton button,
                       Qt::MouseButtons held) {
         QMouseEvent e(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
@@ -72,11 +56,6 @@ class View3dWindow : public ::testing::Test {
                 if (image.pixelColor(at + QPoint(dx, dy)) == colour) return true;
         return false;
     }
-
-    test::TempInstallFolder folder;
-    std::unique_ptr<qt::QtDesktop> desktop;
-    std::unique_ptr<Application> app;
-    frmMain* m = nullptr;
 };
 
 TEST_F(View3dWindow, ThePlannerTurnsZoomsAndCentresTheWireframe) {

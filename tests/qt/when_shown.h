@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QString>
 #include <QTimer>
 #include <functional>
@@ -24,5 +25,25 @@ void whenShown(std::function<void(W&)> action, QString title = {}) {
         ADD_FAILURE() << "No " << W::staticMetaObject.className() << " was shown";
     });
 }
+
+// Runs `action` on every message box on screen.
+inline void forEachShownBox(const std::function<void(QMessageBox&)>& action) {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) action(*box);
+    }
+}
+
+// While it lives, hands every message box on screen to `answer` each 20 ms, which reads and
+// closes it.
+class BoxAnswerer {
+  public:
+    explicit BoxAnswerer(std::function<void(QMessageBox&)> answer) {
+        QObject::connect(&timer_, &QTimer::timeout, [answer] { forEachShownBox(answer); });
+        timer_.start(20);
+    }
+
+  private:
+    QTimer timer_;
+};
 
 }  // namespace lumbrix::test
