@@ -129,16 +129,20 @@ TEST_F(LogPriceEditor, BackAfterTheSaveQuestionIsCancelledComputesTheKeptPattern
     const double at70 = RegionCompVal(m.lblPalgikuluHind.caption());
     ASSERT_GT(at70, 0);
 
-    for (const char* language : {"english.keel", "eesti.keel"}) {
-        SCOPED_TRACE(language);
-        m.lblValitudKeel.setCaption(language);
+    // Changes the one row's price and goes back, keeping the pattern at the save question.
+    const auto changePriceAndGoBack = [&](const char* price) {
         frmPalgiHinnad& e = editor();
         e.lstPalgiHinnad.setListIndex(0);
-        e.txtHind.setText(std::string(language) == "eesti.keel" ? "70" : "80");
+        e.txtHind.setText(price);
         e.cmdMuuda.press();
         desktop.expectMessage(MsgResult::Ok);      // the warning
         desktop.expectMessage(MsgResult::Cancel);  // "Will save this pattern?": keep it
         e.cmdTagasi.press();
+    };
+    for (const char* language : {"english.keel", "eesti.keel"}) {
+        SCOPED_TRACE(language);
+        m.lblValitudKeel.setCaption(language);
+        changePriceAndGoBack(std::string(language) == "eesti.keel" ? "70" : "80");
         EXPECT_EQ(m.lstSyda.listCount(), 1) << "the pattern stays";
         EXPECT_FALSE(app->isLoaded<frmPalgiHinnad>());
     }
@@ -146,13 +150,7 @@ TEST_F(LogPriceEditor, BackAfterTheSaveQuestionIsCancelledComputesTheKeptPattern
     EXPECT_EQ(fileRows(), std::vector<std::string>{"010 - 600  70.00  1"});
     EXPECT_NEAR(RegionCompVal(m.lblPalgikuluHind.caption()), at70, 0.005);
 
-    frmPalgiHinnad& e = editor();
-    e.lstPalgiHinnad.setListIndex(0);
-    e.txtHind.setText("80");
-    e.cmdMuuda.press();
-    desktop.expectMessage(MsgResult::Ok);
-    desktop.expectMessage(MsgResult::Cancel);
-    e.cmdTagasi.press();
+    changePriceAndGoBack("80");
     EXPECT_NEAR(RegionCompVal(m.lblPalgikuluHind.caption()), at70 * 80 / 70, 0.005)
         << m.lblPalgikuluHind.caption();
     const std::string shown = m.lblPalgikuluHind.caption();
