@@ -69,9 +69,13 @@ TEST_F(LogPriceEditor, DeletingNeedsASelectedRowAndChangeARememberedOne) {
     e.lstPalgiHinnad.setListIndex(0);
     desktop.choosePopupItem("mnuKustutaValitud");
     e.cmdKustuta.press();
+    // The menu opens at the button's lower left corner, as the other buttons' pop-ups do.
     ASSERT_EQ(desktop.popupsShown().size(), 1u);
-    EXPECT_EQ(desktop.popupsShown()[0].xTwips, e.cmdKustuta.left());
-    EXPECT_EQ(desktop.popupsShown()[0].yTwips, e.cmdKustuta.top() + e.cmdKustuta.height());
+    const auto shown = desktop.popupsShown()[0];
+    EXPECT_EQ(shown.menuName, "mnuKustuta");
+    EXPECT_FALSE(shown.atPointer);
+    EXPECT_EQ(shown.xTwips, e.cmdKustuta.left());
+    EXPECT_EQ(shown.yTwips, e.cmdKustuta.top() + e.cmdKustuta.height());
     EXPECT_EQ(e.lstPalgiHinnad.listCount(), 2);
     enter("2", "70", "80", "9");
     e.cmdMuuda.press();  // no row remembered since the delete: nothing is removed or added
