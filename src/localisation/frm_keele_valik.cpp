@@ -99,10 +99,7 @@ void frmKeeleValik::cmdOK_Click() {
     if (File1.listIndex() < 0) return;
     FileResult saved = FileResult::success({});
     if (chkSkipNextTime.value() == checkstate::kChecked) {
-        UserSettings& settings = app_.userSettings();
-        // The language first: a skip flag stored without it would start in another language.
-        saved = settings.save(languagechoice::kDefaultLanguage, File1.fileName());
-        if (saved) saved = settings.save(languagechoice::kShowLanguageBox, "1");
+        saved = rememberStartLanguage(app_.userSettings(), File1.fileName());
     }
     startMainWindow();
     if (!saved) {

@@ -17,6 +17,15 @@ bool estonianLanguageFile(const std::string& fileName) {
     return fileName == "eesti.keel";
 }
 
+std::string errorDescription(const frmMain& main, int number, const std::string& english) {
+    return messagesInEstonian(main) ? estonianErrorDescription(number) : english;
+}
+
+std::string errorLine(const frmMain& main, int number, const std::string& english,
+                      const std::string& separator) {
+    return std::to_string(number) + separator + errorDescription(main, number, english);
+}
+
 std::string fileFailureText(const frmMain& main, const FileResult& failure) {
     const bool estonian = messagesInEstonian(main);
     // The English reason is the failure's own text: it names the file and keeps the system's

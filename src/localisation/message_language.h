@@ -18,6 +18,13 @@ bool estonianLanguageFile(const std::string& fileName);
 // own words for the failure (the system's reasons are English only, and some are cryptic).
 std::string fileFailureText(const frmMain& main, const FileResult& failure);
 
+// A run-time error's description in the current message language: `english` is the error's
+// own description.
+std::string errorDescription(const frmMain& main, int number, const std::string& english);
+// The "number - description" line of a run-time error in the current message language.
+std::string errorLine(const frmMain& main, int number, const std::string& english,
+                      const std::string& separator = " - ");
+
 // The text for the current message language.
 const std::string& bilingual(const frmMain& main, const std::string& estonian,
                              const std::string& english);

@@ -6,6 +6,7 @@
 #include "mainwindow/frm_main.h"
 #include "millsettings/log_price_row.h"
 #include "millsettings/log_prices.h"
+#include "millsettings/paste_guard.h"
 #include "millsettings/profile_problems.h"
 #include "platform/text.h"
 #include "store/numbers.h"
@@ -108,10 +109,11 @@ void frmPalgiHinnad::connectHandlers() {
         wholeNumber->KeyPress.connect([this](int& key) { wholeNumber_KeyPress(key); });
     }
     txtHind.KeyPress.connect([this](int& key) { txtHind_KeyPress(key); });
-    guarded_.reserve(4);
+    // A paste that brings a character the key filter drops is refused whole, with the
+    // filter's beep: "45,5" must not become the price 45.
     for (TextBox* wholeNumber : {&txtpalgitasku, &txtMinDiameeter, &txtMaxDiameeter})
-        guardAgainstPaste(*wholeNumber, KeyRule::Digits);
-    guardAgainstPaste(txtHind, KeyRule::DigitsPoint);
+        guardAgainstPaste(*wholeNumber, KeyRule::Digits, programWrites_, app_.desktop());
+    guardAgainstPaste(txtHind, KeyRule::DigitsPoint, programWrites_, app_.desktop());
 }
 
 frmMain& frmPalgiHinnad::main() const {
@@ -206,24 +208,6 @@ void frmPalgiHinnad::setEntry(TextBox& entry, const std::string& text) {
 void frmPalgiHinnad::emptyEntries() {
     for (TextBox* entry : {&txtpalgitasku, &txtMinDiameeter, &txtMaxDiameeter, &txtHind})
         setEntry(*entry, "");
-}
-
-void frmPalgiHinnad::guardAgainstPaste(TextBox& entry, KeyRule rule) {
-    const std::size_t index = guarded_.size();
-    guarded_.push_back({&entry, rule, entry.text()});
-    entry.Change.connect([this, index] {
-        GuardedEntry& g = guarded_[index];
-        const std::string now = g.entry->text();
-        if (programWrites_ || changeKeepsToRule(g.rule, g.accepted, now)) {
-            g.accepted = now;
-            return;
-        }
-        // A paste that brings a character the key filter drops is refused whole, with the
-        // filter's beep: "45,5" must not become the price 45.
-        app_.desktop().beep();
-        setEntry(*g.entry, g.accepted);
-        g.entry->setSelStart(static_cast<int>(Len(g.accepted)));
-    });
 }
 
 void frmPalgiHinnad::clearEntries() {

@@ -1,9 +1,7 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
-#include "millsettings/settings_input_rules.h"
 #include "platform/controls.h"
 
 namespace lumbrix {
@@ -75,9 +73,6 @@ class frmPalgiHinnad : public Form {
     void connectHandlers();
     // Sets an entry's text as the program, past the paste guard.
     void setEntry(TextBox& entry, const std::string& text);
-    // A change of the entry's text that brings a character its key filter drops (a paste) is
-    // undone with a beep.
-    void guardAgainstPaste(TextBox& entry, KeyRule rule);
     // Empties the four entries.
     void emptyEntries();
     // Empties the four entries and forgets the clicked row.
@@ -85,14 +80,7 @@ class frmPalgiHinnad : public Form {
     void markChanged();
     frmMain& main() const;
 
-    struct GuardedEntry {
-        TextBox* entry;
-        KeyRule rule;
-        std::string accepted;  // the text as it stood after the last accepted change
-    };
-
     Application& app_;
-    std::vector<GuardedEntry> guarded_;
     bool programWrites_ = false;
     std::string enteredRow_;  // the row Sobita_sisestus built from the entries last
 };

@@ -203,10 +203,8 @@ FileResult frmProfiil::Salvesta_seaded(const std::string& name) {
 }
 
 void frmProfiil::showFileErrorBox(const VbError& error, const std::string& title) const {
-    const bool estonian = messagesInEstonian(main());
     runtime::showErrorBox(error.number(),
-                          estonian ? estonianErrorDescription(error.number()) : error.description(),
-                          title);
+                          errorDescription(main(), error.number(), error.description()), title);
 }
 
 void frmProfiil::showFileErrorBox(const FileResult& failure, const std::string& title) const {

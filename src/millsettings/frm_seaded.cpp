@@ -280,14 +280,8 @@ void frmSeaded::cmdSalvesta_Click() {
 FileResult frmSeaded::saveLanguageOffer() {
     UserSettings& settings = app_.userSettings();
     if (ticked(chkNaitaKeeleValikut)) return settings.save(languagechoice::kShowLanguageBox, "0");
-    // Starting without the dialog applies the remembered language: the one in use now, stored
-    // before the flag so that a failed write never leaves the flag without it.
-    if (FileResult language =
-            settings.save(languagechoice::kDefaultLanguage, main().lblValitudKeel.caption());
-        !language) {
-        return language;
-    }
-    return settings.save(languagechoice::kShowLanguageBox, "1");
+    // Starting without the dialog applies the remembered language: the one in use now.
+    return rememberStartLanguage(settings, main().lblValitudKeel.caption());
 }
 
 void frmSeaded::cmdOK_Click() {

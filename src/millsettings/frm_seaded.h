@@ -2,7 +2,6 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "millsettings/settings_input_rules.h"
 #include "platform/atomic_file.h"
@@ -146,7 +145,6 @@ class frmSeaded : public Form {
     // Connects a button's click; a box a focus loss asked for shows once the click has done
     // its work (Save, Back and the log price door drop it themselves when they close).
     void onClick(CommandButton& button, std::function<void()> handler);
-    void guardAgainstPaste(TextBox& field, KeyRule rule);
     void fillFromSettingsFile();
     void startSpinners();
     // The whole number a spinner step writes into its field.
@@ -175,12 +173,6 @@ class frmSeaded : public Form {
     FieldBox pendingBox_ = FieldBox::None;
     // The button the mouse holds down: the focus is on it and its click comes on release.
     const CommandButton* heldButton_ = nullptr;
-    struct GuardedField {
-        TextBox* field;
-        KeyRule rule;
-        std::string accepted;
-    };
-    std::vector<GuardedField> guarded_;
 };
 
 }  // namespace lumbrix

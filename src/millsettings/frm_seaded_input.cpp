@@ -7,14 +7,11 @@
 #include "localisation/message_language.h"
 #include "mainwindow/frm_main.h"
 #include "millsettings/frm_seaded.h"
+#include "millsettings/paste_guard.h"
 #include "platform/text.h"
 #include "store/numbers.h"
 
 namespace lumbrix {
-
-namespace {
-constexpr std::size_t kGuardedFieldCount = 11;
-}  // namespace
 
 void frmSeaded::connectInputRules() {
     using namespace steppers;
@@ -64,11 +61,9 @@ void frmSeaded::connectInputRules() {
         {txtkoorhind, KeyRule::DigitsPoint},
         {txtKoefitsentKoorPalgist, KeyRule::DigitsPoint},
     };
-    static_assert(std::size(typed) == kGuardedFieldCount);
-    guarded_.reserve(kGuardedFieldCount);
     for (const auto& t : typed) {
         t.field.KeyPress.connect([this, rule = t.rule](int& key) { filterKey(rule, key); });
-        guardAgainstPaste(t.field, t.rule);
+        guardAgainstPaste(t.field, t.rule, programWrites_, app_.desktop());
     }
     // The two costs per m3 are computed only; their filter matters if they are ever typed in.
     for (TextBox* derived : {&txtKuluTootmine, &txtKuluAmort}) {
@@ -99,25 +94,6 @@ void frmSeaded::onClick(CommandButton& button, std::function<void()> handler) {
         heldButton_ = nullptr;
         // Released off the button no click follows: the box then shows once the focus settles.
         if (pendingBox_ != FieldBox::None) tmrFieldBox.setEnabled(true);
-    });
-}
-
-void frmSeaded::guardAgainstPaste(TextBox& field, KeyRule rule) {
-    const std::size_t index = guarded_.size();
-    guarded_.push_back({&field, rule, field.text()});
-    field.Change.connect([this, index] {
-        GuardedField& g = guarded_[index];
-        const std::string now = g.field->text();
-        if (programWrites_ || changeKeepsToRule(g.rule, g.accepted, now)) {
-            g.accepted = now;
-            return;
-        }
-        // A paste that brings a refused character is refused whole, as its keys would be.
-        app_.desktop().beep();
-        programWrites_ = true;
-        g.field->setText(g.accepted);
-        g.field->setSelStart(static_cast<int>(Len(g.accepted)));  // not back to the start
-        programWrites_ = false;
     });
 }
 

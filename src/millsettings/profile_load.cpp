@@ -110,13 +110,11 @@ void frmMain::cmdLaeprofiil_Click() {
         updateDerivedCosts(s);
     } catch (const VbError& e) {
         failed = true;
-        failure = estonian
-                      ? std::to_string(e.number()) + " - " + estonianErrorDescription(e.number()) +
-                            "\nKulusid m3 kohta ei saa arvutada kuistest kuludest ja kuisest "
-                            "tootmismahust."
-                      : e.boxText() +
-                            "\nThe costs per m3 cannot be computed from the monthly costs "
-                            "and the monthly production volume.";
+        failure = errorLine(*this, e.number(), e.description()) +
+                  (estonian ? "\nKulusid m3 kohta ei saa arvutada kuistest kuludest ja kuisest "
+                              "tootmismahust."
+                            : "\nThe costs per m3 cannot be computed from the monthly costs "
+                              "and the monthly production volume.");
     }
     if (!problems.empty() || failed) {
         std::string text = failed ? failure + "\n" : std::string();

@@ -1,62 +1,35 @@
 #include "millsettings/profile_name.h"
 
-#include "platform/codec.h"
-#include "platform/text.h"
+#include <array>
+#include <utility>
+
+#include "platform/path_names.h"
 
 namespace lumbrix {
 
-namespace {
-
-bool isControlCharacter(char32_t c) {
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
-}
-
-bool hasControlCharacter(std::string_view name) {
-    for (std::size_t pos = 0; pos < name.size();) {
-        const Utf8Char c = decodeUtf8At(name, pos);
-        if (isControlCharacter(c.codePoint)) return true;
-        pos += c.length;
-    }
-    return false;
-}
-
-}  // namespace
+static_assert(kMaxProfileNameLength == kMaxPathNameLength);
 
 std::optional<ProfileNameRefusal> checkProfileName(std::string_view name) {
-    if (name.empty()) return ProfileNameRefusal{"Nimi on tühi.", "The name is empty."};
-    if (name.find_first_not_of(' ') == std::string_view::npos) {
-        return ProfileNameRefusal{"Nimi ei tohi koosneda ainult tühikutest.",
-                                  "The name cannot consist of blanks only."};
+    // The rules are those of a name that becomes a path; the refusal is told in Estonian too.
+    std::optional<std::string> english = checkNameForPath(name);
+    if (!english) return std::nullopt;
+    const std::string most = std::to_string(kMaxProfileNameLength);
+    const std::array<std::pair<std::string, std::string>, 9> estonian{{
+        {"The name is empty.", "Nimi on tühi."},
+        {"The name cannot consist of blanks only.", "Nimi ei tohi koosneda ainult tühikutest."},
+        {"The name cannot be \".\" or \"..\".", "Nimi ei tohi olla \".\" ega \"..\"."},
+        {"The name cannot contain \"/\" or \"\\\".", "Nimes ei tohi olla märke \"/\" ega \"\\\"."},
+        {"The name is not valid text.", "Nimi ei ole korrektne tekst."},
+        {"The name cannot contain control characters.", "Nimes ei tohi olla juhtmärke."},
+        {"The name cannot begin or end with a blank.", "Nimi ei tohi alata ega lõppeda tühikuga."},
+        {"The name cannot be longer than " + most + " characters.",
+         "Nimi ei tohi olla pikem kui " + most + " märki."},
+        {"The name cannot end in \".set\".", "Nimi ei tohi lõppeda laiendiga \".set\"."},
+    }};
+    for (const auto& [known, words] : estonian) {
+        if (*english == known) return ProfileNameRefusal{words, std::move(*english)};
     }
-    if (name == "." || name == "..") {
-        return ProfileNameRefusal{"Nimi ei tohi olla \".\" ega \"..\".",
-                                  "The name cannot be \".\" or \"..\"."};
-    }
-    if (name.find_first_of("/\\") != std::string_view::npos) {
-        return ProfileNameRefusal{"Nimes ei tohi olla märke \"/\" ega \"\\\".",
-                                  "The name cannot contain \"/\" or \"\\\"."};
-    }
-    if (!isValidUtf8(name)) {
-        return ProfileNameRefusal{"Nimi ei ole korrektne tekst.", "The name is not valid text."};
-    }
-    if (hasControlCharacter(name)) {
-        return ProfileNameRefusal{"Nimes ei tohi olla juhtmärke.",
-                                  "The name cannot contain control characters."};
-    }
-    if (name.front() == ' ' || name.back() == ' ') {
-        return ProfileNameRefusal{"Nimi ei tohi alata ega lõppeda tühikuga.",
-                                  "The name cannot begin or end with a blank."};
-    }
-    if (Len(name) > kMaxProfileNameLength) {
-        const std::string most = std::to_string(kMaxProfileNameLength);
-        return ProfileNameRefusal{"Nimi ei tohi olla pikem kui " + most + " märki.",
-                                  "The name cannot be longer than " + most + " characters."};
-    }
-    if (LCase(Right(name, 4)) == ".set") {
-        return ProfileNameRefusal{"Nimi ei tohi lõppeda laiendiga \".set\".",
-                                  "The name cannot end in \".set\"."};
-    }
-    return std::nullopt;
+    return ProfileNameRefusal{*english, *english};  // every refusal has its words above
 }
 
 }  // namespace lumbrix

@@ -6,7 +6,6 @@
 #include "millsettings/log_prices.h"
 #include "millsettings/profile_folder.h"
 #include "platform/desktop.h"
-#include "platform/estonian_file_reasons.h"
 #include "platform/file_reports.h"
 #include "platform/vb_error.h"
 #include "store/saved_list.h"
@@ -14,17 +13,6 @@
 namespace lumbrix {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-// The "number separator description" line of a failure, in the message language.
-std::string errorLine(bool estonian, int number, const std::string& separator,
-                      const std::string& description) {
-    return std::to_string(number) + separator +
-           (estonian ? estonianErrorDescription(number) : description);
-}
-
-}  // namespace
 
 std::optional<fs::path> profileFolderOrReport(const frmMain& main, const std::string& title,
                                               const std::string& separator) {
@@ -52,7 +40,7 @@ std::optional<fs::path> profileFolderOrReport(const frmMain& main, const std::st
                            : "The profile folder " + folder.string() + " cannot be made.";
         }
         reportFileProblem(folder,
-                          errorLine(estonian, e.number(), separator, e.description()) + "\n" + why,
+                          errorLine(main, e.number(), e.description(), separator) + "\n" + why,
                           mb::kCritical, title);
         return std::nullopt;
     }
@@ -62,8 +50,7 @@ void reportListFileProblem(const frmMain& main, const SavedListRead& read, const
                            const std::string& separator, const std::string& heading) {
     const bool estonian = messagesInEstonian(main);
     std::string text = heading.empty() ? heading : heading + "\n";
-    if (read.number != 0)
-        text += errorLine(estonian, read.number, separator, read.description) + "\n";
+    if (read.number != 0) text += errorLine(main, read.number, read.description, separator) + "\n";
     reportFileProblem(read.path, text + read.message(estonian), mb::kCritical, title);
 }
 

@@ -2,6 +2,7 @@
 #include "millsettings/user_preferences.h"
 
 #include "app/application.h"
+#include "localisation/frm_keele_valik.h"
 #include "localisation/message_language.h"
 #include "mainwindow/frm_main.h"
 #include "millsettings/profile_folder.h"
@@ -19,6 +20,14 @@ bool startsWithoutLanguageBox(const std::string& stored) {
     } catch (const VbError&) {
         return false;
     }
+}
+
+FileResult rememberStartLanguage(UserSettings& settings, const std::string& languageFile) {
+    if (FileResult language = settings.save(languagechoice::kDefaultLanguage, languageFile);
+        !language) {
+        return language;
+    }
+    return settings.save(languagechoice::kShowLanguageBox, "1");
 }
 
 void frmMain::Lae_registriseaded() {

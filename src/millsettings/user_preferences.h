@@ -4,6 +4,9 @@
 
 namespace lumbrix {
 
+class UserSettings;
+struct FileResult;
+
 // The planner's preferences among the per-user settings (section "Settings"), with the values
 // a first run reads.
 namespace preference {
@@ -19,5 +22,9 @@ inline constexpr const char* kDefaultLanguageDefault = "english.keel";
 // whole number is 1. A value that is no number counts as 0 (the dialog is shown). The start
 // and the settings dialog both read the value by this rule.
 bool startsWithoutLanguageBox(const std::string& stored);
+
+// Stores that the next start applies `languageFile` without the language dialog: the language
+// before the flag, so that a failed write never leaves the flag without it.
+FileResult rememberStartLanguage(UserSettings& settings, const std::string& languageFile);
 
 }  // namespace lumbrix

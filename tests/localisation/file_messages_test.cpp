@@ -6,29 +6,16 @@
 #include <functional>
 #include <string>
 
+#include "disk_full_sink.h"
 #include "localisation/main_caption_table.h"
 #include "localisation_fixture.h"
 #include "mainwindow/frm_main.h"
 #include "millsettings/frm_kulude_muutmine.h"
 #include "millsettings/frm_palgi_hinnad.h"
 #include "patterns/frm_salvesta_uus_kava.h"
-#include "platform/atomic_file.h"
 
 namespace lumbrix {
 namespace {
-
-// Every write fails with the error given.
-class FailingSink : public FileSink {
-  public:
-    explicit FailingSink(int error) : error_(error) {}
-    std::ptrdiff_t write(int, const char*, std::size_t) override {
-        errno = error_;
-        return -1;
-    }
-
-  private:
-    int error_;
-};
 
 class FileMessagesTest : public test::LocalisationTest {
   protected:
@@ -76,7 +63,7 @@ TEST_F(FileMessagesTest, AFailedSaveIsReportedInTheProgramsLanguage) {
             SCOPED_TRACE(std::string(c.language) + " " + c.reason);
             app = std::make_unique<Application>(desktop, folder.path());
             applyLanguageFile(*app, folder / "language", c.language);
-            FailingSink sink(c.error);
+            test::FailingWriteSink sink(c.error);
             const ScopedFileSink failing(sink);
             desktop.clearMessages();
             desktop.expectMessage(MsgResult::Ok);

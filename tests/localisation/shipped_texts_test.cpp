@@ -2,7 +2,9 @@
 // away reads like a confirmation, and no figure is named with a unit it does not have.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "localisation/main_caption_table.h"
@@ -39,6 +41,17 @@ class ShippedTextsTest : public test::LocalisationTest {
         applyLanguageFile(*app, folder / "language", language);
         return app->window<frmMain>();
     }
+    // Places one centre board on the main window, opens its preview sheet, runs `check` on
+    // the sheet and closes it.
+    void checkSheet(frmMain& m, std::function<void(frmPrintPreview&)> check) {
+        m.lstSyda.addItem(composeBoardRow(boardRowHead("    50", "   150", "    52", "   155"),
+                                          5200, 0.04, "  450"));
+        desktop.onNextModal([check = std::move(check)](Form& form) {
+            check(static_cast<frmPrintPreview&>(form));
+            form.unload();
+        });
+        m.mnuSaekavaEelvaade.click();
+    }
 };
 
 TEST_F(ShippedTextsTest, TheSettingsBackButtonAndTheSheetsCloseButtonSayTheyClose) {
@@ -54,13 +67,8 @@ TEST_F(ShippedTextsTest, TheSettingsBackButtonAndTheSheetsCloseButtonSayTheyClos
         settings.unload();
 
         // The sheet's close button takes the same caption.
-        m.lstSyda.addItem(composeBoardRow(boardRowHead("    50", "   150", "    52", "   155"),
-                                          5200, 0.04, "  450"));
-        desktop.onNextModal([&l](Form& form) {
-            EXPECT_EQ(static_cast<frmPrintPreview&>(form).cmdSulge.caption(), l.close);
-            form.unload();
-        });
-        m.mnuSaekavaEelvaade.click();
+        checkSheet(m,
+                   [&l](frmPrintPreview& sheet) { EXPECT_EQ(sheet.cmdSulge.caption(), l.close); });
     }
 }
 
@@ -94,10 +102,7 @@ TEST_F(ShippedTextsTest, TheSheetsSharesAndLogCostCarryTheirOwnUnits) {
     for (const Language& l : kLanguages) {
         SCOPED_TRACE(l.file);
         frmMain& m = start(l.file);
-        m.lstSyda.addItem(composeBoardRow(boardRowHead("    50", "   150", "    52", "   155"),
-                                          5200, 0.04, "  450"));
-        desktop.onNextModal([](Form& form) {
-            auto& sheet = static_cast<frmPrintPreview&>(form);
+        checkSheet(m, [](frmPrintPreview& sheet) {
             // Beside the sawdust and chips shares of the log ("10.30%").
             for (const Label* share :
                  {&sheet.lblKKLabelSaepuruValjatulek, &sheet.lblKKLabelHakkeValjatulek}) {
@@ -108,9 +113,7 @@ TEST_F(ShippedTextsTest, TheSheetsSharesAndLogCostCarryTheirOwnUnits) {
             const std::string logCost = sheet.lblKKLabelPalgikuluHind.caption();
             EXPECT_TRUE(contains(logCost, "EUR/m3")) << logCost;
             EXPECT_FALSE(contains(logCost, "hind") || contains(logCost, "price")) << logCost;
-            form.unload();
         });
-        m.mnuSaekavaEelvaade.click();
         // On the main window the same captions stand beside the same shares.
         EXPECT_TRUE(contains(m.lblKKLabelSaepuruValjatulek.caption(), "%"));
         EXPECT_EQ(m.lblKKLabelSaepuruValjatulek.top(), m.lblvaljatulekpuruprotsent.top());
@@ -122,19 +125,14 @@ TEST_F(ShippedTextsTest, TheSheetsRawMaterialLineNamesTheLevelOfItsFigure) {
     for (const Language& l : kLanguages) {
         SCOPED_TRACE(l.file);
         frmMain& m = start(l.file);
-        m.lstSyda.addItem(composeBoardRow(boardRowHead("    50", "   150", "    52", "   155"),
-                                          5200, 0.04, "  450"));
-        desktop.onNextModal([&m](Form& form) {
-            auto& sheet = static_cast<frmPrintPreview&>(form);
+        checkSheet(m, [&m](frmPrintPreview& sheet) {
             // The sheet shows the ability to pay at EBIT level, under the EBIT margin and
             // EBITDA: its line says which of the main window's two figures it is.
             const std::string line = sheet.lblKKLabelLogATP.caption();
             EXPECT_TRUE(contains(line, "(EBIT)")) << line;
             EXPECT_FALSE(contains(line, "EBITDA")) << line;
             EXPECT_EQ(sheet.lblrawmaterialATP.caption(), m.lblRawATPEBIT.caption());
-            form.unload();
         });
-        m.mnuSaekavaEelvaade.click();
     }
 }
 

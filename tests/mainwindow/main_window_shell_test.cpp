@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <string>
 
+#include "disk_full_sink.h"
 #include "main_window_fixture.h"
 #include "platform/atomic_file.h"
 
@@ -77,16 +78,6 @@ TEST_F(MainWindowShell, AnAutofitThatCannotBeSavedIsReportedInTheCurrentLanguage
     }
 }
 
-// A disk whose every write fails with one error.
-struct FailingSink : FileSink {
-    explicit FailingSink(int error) : error(error) {}
-    std::ptrdiff_t write(int, const char*, std::size_t) override {
-        errno = error;
-        return -1;
-    }
-    int error;
-};
-
 TEST_F(MainWindowShell, AnAutofitThatCannotBeSavedGivesItsReasonAndTheTickKeepsTheStoredValue) {
     frmMain& m = main();
     const struct {
@@ -101,7 +92,7 @@ TEST_F(MainWindowShell, AnAutofitThatCannotBeSavedGivesItsReasonAndTheTickKeepsT
         SCOPED_TRACE(c.reason);
         ASSERT_TRUE(app->userSettings().save("Autofit", c.stored));
         m.mnuAutoFit.setChecked(std::string(c.stored) == "1");
-        FailingSink failing(c.error);
+        test::FailingWriteSink failing(c.error);
         ScopedFileSink sink(failing);
         desktop.expectMessage(MsgResult::Ok);
         m.mnuAutoFit.click();

@@ -69,9 +69,13 @@ TEST_F(LogPriceEditor, DeletingNeedsASelectedRowAndChangeARememberedOne) {
     e.lstPalgiHinnad.setListIndex(0);
     desktop.choosePopupItem("mnuKustutaValitud");
     e.cmdKustuta.press();
+    // The menu opens at the button's lower left corner, as the other buttons' pop-ups do.
     ASSERT_EQ(desktop.popupsShown().size(), 1u);
-    EXPECT_EQ(desktop.popupsShown()[0].xTwips, e.cmdKustuta.left());
-    EXPECT_EQ(desktop.popupsShown()[0].yTwips, e.cmdKustuta.top() + e.cmdKustuta.height());
+    const auto shown = desktop.popupsShown()[0];
+    EXPECT_EQ(shown.menuName, "mnuKustuta");
+    EXPECT_FALSE(shown.atPointer);
+    EXPECT_EQ(shown.xTwips, e.cmdKustuta.left());
+    EXPECT_EQ(shown.yTwips, e.cmdKustuta.top() + e.cmdKustuta.height());
     EXPECT_EQ(e.lstPalgiHinnad.listCount(), 2);
     enter("2", "70", "80", "9");
     e.cmdMuuda.press();  // no row remembered since the delete: nothing is removed or added
@@ -129,16 +133,20 @@ TEST_F(LogPriceEditor, BackAfterTheSaveQuestionIsCancelledComputesTheKeptPattern
     const double at70 = RegionCompVal(m.lblPalgikuluHind.caption());
     ASSERT_GT(at70, 0);
 
-    for (const char* language : {"english.keel", "eesti.keel"}) {
-        SCOPED_TRACE(language);
-        m.lblValitudKeel.setCaption(language);
+    // Changes the one row's price and goes back, keeping the pattern at the save question.
+    const auto changePriceAndGoBack = [&](const char* price) {
         frmPalgiHinnad& e = editor();
         e.lstPalgiHinnad.setListIndex(0);
-        e.txtHind.setText(std::string(language) == "eesti.keel" ? "70" : "80");
+        e.txtHind.setText(price);
         e.cmdMuuda.press();
         desktop.expectMessage(MsgResult::Ok);      // the warning
         desktop.expectMessage(MsgResult::Cancel);  // "Will save this pattern?": keep it
         e.cmdTagasi.press();
+    };
+    for (const char* language : {"english.keel", "eesti.keel"}) {
+        SCOPED_TRACE(language);
+        m.lblValitudKeel.setCaption(language);
+        changePriceAndGoBack(std::string(language) == "eesti.keel" ? "70" : "80");
         EXPECT_EQ(m.lstSyda.listCount(), 1) << "the pattern stays";
         EXPECT_FALSE(app->isLoaded<frmPalgiHinnad>());
     }
@@ -146,13 +154,7 @@ TEST_F(LogPriceEditor, BackAfterTheSaveQuestionIsCancelledComputesTheKeptPattern
     EXPECT_EQ(fileRows(), std::vector<std::string>{"010 - 600  70.00  1"});
     EXPECT_NEAR(RegionCompVal(m.lblPalgikuluHind.caption()), at70, 0.005);
 
-    frmPalgiHinnad& e = editor();
-    e.lstPalgiHinnad.setListIndex(0);
-    e.txtHind.setText("80");
-    e.cmdMuuda.press();
-    desktop.expectMessage(MsgResult::Ok);
-    desktop.expectMessage(MsgResult::Cancel);
-    e.cmdTagasi.press();
+    changePriceAndGoBack("80");
     EXPECT_NEAR(RegionCompVal(m.lblPalgikuluHind.caption()), at70 * 80 / 70, 0.005)
         << m.lblPalgikuluHind.caption();
     const std::string shown = m.lblPalgikuluHind.caption();

@@ -42,6 +42,19 @@ class ProfileFileReports : public test::MainWindowTest {
     fs::path profile() const { return folder / "database/LUMBRIX"; }
     // A list file beyond the 16 MB the program reads.
     static std::string bigList() { return "SavedList" + std::string(17 << 20, '\0'); }
+    // Damages that put a folder or a named pipe where the file `file` stands.
+    static std::function<void()> folderAt(const fs::path& file) {
+        return [file] {
+            fs::remove(file);
+            fs::create_directory(file);
+        };
+    }
+    static std::function<void()> pipeAt(const fs::path& file) {
+        return [file] {
+            fs::remove(file);
+            ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0);
+        };
+    }
 };
 
 TEST_F(ProfileFileReports, StartUpShowsOneBoxPerFileThatNamesIt) {
@@ -145,26 +158,11 @@ TEST_F(ProfileFileReports, AListFileThatCannotBeReadIsNamedWithItsReasonAndTheRe
         const char* says;
     };
     std::vector<Case> cases = {
-        {"a folder", prices,
-         [&] {
-             fs::remove(prices);
-             fs::create_directory(prices);
-         },
-         "it is a folder"},
-        {"a named pipe", prices,
-         [&] {
-             fs::remove(prices);
-             ASSERT_EQ(::mkfifo(prices.c_str(), 0644), 0);
-         },
-         "it is a named pipe"},
+        {"a folder", prices, folderAt(prices), "it is a folder"},
+        {"a named pipe", prices, pipeAt(prices), "it is a named pipe"},
         {"17 MB", prices, [&] { folder.writeFile("database/LUMBRIX/logprices", bigList()); },
          "the file is larger than 16 MB"},
-        {"a product list that is a folder", centre,
-         [&] {
-             fs::remove(centre);
-             fs::create_directory(centre);
-         },
-         "it is a folder"},
+        {"a product list that is a folder", centre, folderAt(centre), "it is a folder"},
     };
     if (::geteuid() != 0) {  // file permissions do not stop the superuser
         cases.push_back({"no permission", prices, [&] { fs::permissions(prices, fs::perms::none); },
@@ -299,19 +297,11 @@ TEST_F(ProfileFileReports, EveryBoxAboutAProfileFileIsInTheProgramsLanguage) {
          "6 = Overflow\nThe list file " + centre.string() +
              " is damaged: the file counts 65535 rows; a list holds at most 32767.",
          (profile() / "center.damaged").string()},
-        {"a log price file that is a folder", prices,
-         [&] {
-             fs::remove(prices);
-             fs::create_directory(prices);
-         },
+        {"a log price file that is a folder", prices, folderAt(prices),
          "75 - Tee või faili juurdepääsu viga\nNimekirjafaili " + prices.string() +
              " ei saa lugeda: see on kaust.",
          "75 - Path/File access error\nCannot read " + prices.string() + ": it is a folder."},
-        {"a log price file that is a named pipe", prices,
-         [&] {
-             fs::remove(prices);
-             ASSERT_EQ(::mkfifo(prices.c_str(), 0644), 0);
-         },
+        {"a log price file that is a named pipe", prices, pipeAt(prices),
          "ei saa lugeda: see on nimega toru.", ": it is a named pipe."},
         {"a log price file of 17 MB", prices,
          [&] { folder.writeFile("database/LUMBRIX/logprices", bigList()); },
@@ -327,11 +317,7 @@ TEST_F(ProfileFileReports, EveryBoxAboutAProfileFileIsInTheProgramsLanguage) {
          [&] { folder.writeFile("database/LUMBRIX/settings", std::string("[SEADED]\0\x01", 10)); },
          "See ei ole tekstifail. Selle väärtused loetakse 0-ks.",
          "It is not a text file. Its values count 0.", (profile() / "settings.damaged").string()},
-        {"a settings file that is a named pipe", settings,
-         [&] {
-             fs::remove(settings);
-             ASSERT_EQ(::mkfifo(settings.c_str(), 0644), 0);
-         },
+        {"a settings file that is a named pipe", settings, pipeAt(settings),
          ":\nSeda ei saa lugeda: see on nimega toru. Selle väärtused loetakse 0-ks.",
          ": it is a named pipe. Its values count 0."},
         {"a settings value beyond the range", settings,
@@ -436,12 +422,7 @@ TEST_F(ProfileFileReports, AnUnreadableLogPriceFileIsNamedInTheEditorAndNotWritt
     } cases[] = {
         {"17 MB", [&] { folder.writeFile("database/LUMBRIX/logprices", bigList()); },
          ": the file is larger than 16 MB"},
-        {"a named pipe",
-         [&] {
-             fs::remove(prices);
-             ASSERT_EQ(::mkfifo(prices.c_str(), 0644), 0);
-         },
-         ": it is a named pipe"},
+        {"a named pipe", pipeAt(prices), ": it is a named pipe"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -484,12 +465,7 @@ TEST_F(ProfileFileReports, ASettingsFileThatCannotBeUsedIsNamedAndItsValuesCount
         {"not text",
          [&] { folder.writeFile("database/LUMBRIX/settings", std::string("[SEADED]\0\x01", 10)); },
          "It is not a text file. Its values count 0."},
-        {"a named pipe",
-         [&] {
-             fs::remove(settings);
-             ASSERT_EQ(::mkfifo(settings.c_str(), 0644), 0);
-         },
-         "it is a named pipe. Its values count 0."},
+        {"a named pipe", pipeAt(settings), "it is a named pipe. Its values count 0."},
         {"17 MB",
          [&] { folder.writeFile("database/LUMBRIX/settings", std::string(17 << 20, ' ')); },
          "the file is larger than 16 MB. Its values count 0."},

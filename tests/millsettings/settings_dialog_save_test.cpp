@@ -7,10 +7,10 @@
 #include <string>
 
 #include "disk_full_sink.h"
-#include "main_window_fixture.h"
 #include "millsettings/frm_seaded.h"
 #include "platform/codec.h"
 #include "platform/ini_file.h"
+#include "settings_dialog_fixture.h"
 #include "store/board_row.h"
 #include "store/numbers.h"
 
@@ -19,26 +19,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kSettingsFile = "database/LUMBRIX/settings";
-constexpr const char* kBarkHint =
-    "To insert bark yield % please use format 0.00:\r\nExample: 10% = 0.10 and 8% = 0.08";
-constexpr const char* kTypicalCosts =
-    "KuisedPysikuludKokku=1000\r\nKuisedAmordikuludKokku=500\r\nYhikuMuutuvkulud=20\r\n"
-    "KuineTootmismaht=100\r\nCE=2000\r\n";
+using test::kBarkHint;
+using test::kSettingsFile;
+using test::kTypicalCosts;
 
-class SettingsDialogSave : public test::MainWindowTest {
+class SettingsDialogSave : public test::SettingsDialogTest {
   protected:
+    // The settings file: the typical costs and these lines.
     void writeSettings(const std::string& lines) {
-        folder.writeFile(kSettingsFile, "[SEADED]\r\n" + std::string(kTypicalCosts) + lines);
+        SettingsDialogTest::writeSettings(kTypicalCosts + lines);
     }
-    frmSeaded& dialog() { return app->window<frmSeaded>(); }
     std::string stored(const char* key) {
         return readProfileString(folder / kSettingsFile, "SEADED", key, "none");
-    }
-    static void retype(TextBox& field, const std::string& text) {
-        field.setText("");
-        for (char c : text)
-            field.typeKey(static_cast<unsigned char>(c));
     }
 };
 
@@ -121,8 +113,7 @@ TEST_F(SettingsDialogSave, CostsPerCubicMetreBeyondTheNumberRangeAreRefusedBefor
     desktop.expectMessage(MsgResult::Ok);
     d.cmdSalvesta.press();
     ASSERT_EQ(desktop.messages().size(), 1U);
-    EXPECT_EQ(desktop.lastMessage().text,
-              "Please insert average costs to calculate costs for 1 m3 of timber productions.");
+    EXPECT_EQ(desktop.lastMessage().text, test::kCostsHelp);
     EXPECT_TRUE(app->isLoaded<frmSeaded>());
     EXPECT_EQ(folder.readFile(kSettingsFile), before);
     EXPECT_EQ(store().txtCE, "2000");

@@ -7,33 +7,23 @@
 #include <vector>
 
 #include "disk_full_sink.h"
-#include "main_window_fixture.h"
 #include "millsettings/frm_palgi_hinnad.h"
 #include "millsettings/frm_seaded.h"
 #include "millsettings/settings_input_rules.h"
 #include "platform/ini_file.h"
+#include "settings_dialog_fixture.h"
 
 namespace lumbrix {
 namespace {
 
-constexpr const char* kCostsHelp =
-    "Please insert average costs to calculate costs for 1 m3 of timber productions.";
-constexpr const char* kBarkHint =
-    "To insert bark yield % please use format 0.00:\r\nExample: 10% = 0.10 and 8% = 0.08";
-constexpr const char* kSettingsFile = "database/LUMBRIX/settings";
+using test::kBarkHint;
+using test::kCostsHelp;
+using test::kSettingsFile;
+using test::kTypicalCosts;
 
-class SettingsDialog : public test::MainWindowTest {
+class SettingsDialog : public test::SettingsDialogTest {
   protected:
-    void writeSettings(const std::string& lines) {
-        folder.writeFile(kSettingsFile, "[SEADED]\r\n" + lines);
-    }
-    frmSeaded& dialog() { return app->window<frmSeaded>(); }
     ProfileEntries stored() { return readProfileSection(folder / kSettingsFile, "SEADED"); }
-    // Typing `text` into a field, key by key, as the planner does.
-    static void type(TextBox& field, const std::string& text) {
-        for (char c : text)
-            field.typeKey(static_cast<unsigned char>(c));
-    }
     // The focus leaves `from` for `to` (by Tab, or a click on a field); the box a check asked
     // for shows once it settled.
     void leave(TextBox& from, Control& to) {
@@ -52,9 +42,6 @@ class SettingsDialog : public test::MainWindowTest {
         if (releasedOnIt) button.press();
         desktop.advanceClock(10);
     }
-    static constexpr const char* kTypicalCosts =
-        "KuisedPysikuludKokku=1000\r\nKuisedAmordikuludKokku=500\r\nYhikuMuutuvkulud=20\r\n"
-        "KuineTootmismaht=100\r\nCE=2000\r\n";
 };
 
 TEST_F(SettingsDialog, OpeningShowsTheFileAsNumbersAndLiftsZeroCosts) {
@@ -123,8 +110,7 @@ TEST_F(SettingsDialog, SaveWritesTheKeysInOrderThenTheStoreAndThePreference) {
         {&d.txtHakehind, "12"},
     };
     for (const auto& [field, text] : typed) {
-        field->setText("");
-        type(*field, text);
+        retype(*field, text);
     }
     d.vs1saag.stepSmall(+1);
     d.cmdHakePluss.press();
@@ -191,8 +177,7 @@ TEST_F(SettingsDialog, SaveRefusesACostThatIsZeroOrNoNumberAndWritesNothing) {
         SCOPED_TRACE(c.text);
         frmSeaded& d = dialog();
         TextBox& field = d.*c.field;
-        field.setText("");
-        type(field, c.text);
+        retype(field, c.text);
         d.chkNaitaKeeleValikut.setValue(checkstate::kChecked);
         desktop.expectMessage(MsgResult::Ok);
         d.cmdSalvesta.press();
@@ -210,8 +195,7 @@ TEST_F(SettingsDialog, AFailedWriteKeepsTheDialogTheStoreAndThePreference) {
     writeSettings(kTypicalCosts);
     test::DiskFullSink failing;
     frmSeaded& d = dialog();
-    d.txtCE.setText("");
-    type(d.txtCE, "9000");
+    retype(d.txtCE, "9000");
     {
         ScopedFileSink sink(failing);
         desktop.expectMessage(MsgResult::Ok);
@@ -230,8 +214,7 @@ TEST_F(SettingsDialog, SavedSettingsReachTheShownPatternOnly) {
     writeSettings(kTypicalCosts);
     const std::string empty = main().lblMuudkuludHind.caption();
     frmSeaded& first = dialog();
-    first.txtKuisedPysikuludKokku.setText("");
-    type(first.txtKuisedPysikuludKokku, "2000");
+    retype(first.txtKuisedPysikuludKokku, "2000");
     first.cmdSalvesta.press();
     EXPECT_EQ(main().lblMuudkuludHind.caption(), empty);  // no pattern: nothing recomputed
 
@@ -239,8 +222,7 @@ TEST_F(SettingsDialog, SavedSettingsReachTheShownPatternOnly) {
     main().uuenda_materjalid();
     const std::string costsBefore = main().lblMuudkuludHind.caption();
     frmSeaded& second = dialog();
-    second.txtKuisedPysikuludKokku.setText("");
-    type(second.txtKuisedPysikuludKokku, "4000");
+    retype(second.txtKuisedPysikuludKokku, "4000");
     second.cmdSalvesta.press();
     EXPECT_NE(main().lblMuudkuludHind.caption(), costsBefore);
     EXPECT_EQ(main().lstSyda.listCount(), 1);
@@ -251,8 +233,7 @@ TEST_F(SettingsDialog, BackAndTheCloseBoxSaveNothing) {
     const ProfileEntries before = stored();
     for (bool closeBox : {false, true}) {
         frmSeaded& d = dialog();
-        d.txtCE.setText("");
-        type(d.txtCE, "1");
+        retype(d.txtCE, "1");
         if (closeBox) {
             d.unload();
         } else {
@@ -493,8 +474,7 @@ TEST_F(SettingsDialog, TheLogPriceDoorAsksInTheCurrentLanguage) {
         SCOPED_TRACE(c.language);
         main().lblValitudKeel.setCaption(c.language);
         frmSeaded& d = dialog();
-        d.txtCE.setText("");
-        type(d.txtCE, "77");
+        retype(d.txtCE, "77");
         desktop.expectMessage(MsgResult::No);
         d.cmdLogPrice.press();
         EXPECT_EQ(desktop.lastMessage().text, c.question);

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -11,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "disk_full_sink.h"
 #include "platform/estonian_file_reasons.h"
 #include "temp_install.h"
 #include "test_paths.h"
@@ -166,20 +166,11 @@ TEST(SavedList, WritesExactlyTheNewListOrRefusesRowsThatCannotBeStored) {
     }
 }
 
-// Writes nothing at all: the disk is full.
-class FullDisk : public FileSink {
-  public:
-    std::ptrdiff_t write(int, const char*, std::size_t) override {
-        errno = ENOSPC;
-        return -1;
-    }
-};
-
 TEST(SavedList, FailedWriteLeavesTheOldFileWholeAndIsReported) {
     TempInstallFolder folder;
     const std::string old = listBytes({"050 - 099  45.50  12", "100 - 149  52.00  2"});
     folder.writeFile("logprices", old);
-    FullDisk sink;
+    test::DiskFullSink sink;
     const ScopedFileSink failing(sink);
 
     const FileResult result = writeSavedList(folder / "logprices", {"005 - 049  40.00  11"});
