@@ -6,13 +6,13 @@
 #include <functional>
 #include <string>
 
-#include "disk_full_sink.h"
 #include "localisation/main_caption_table.h"
 #include "localisation_fixture.h"
 #include "mainwindow/frm_main.h"
 #include "millsettings/frm_kulude_muutmine.h"
 #include "millsettings/frm_palgi_hinnad.h"
 #include "patterns/frm_salvesta_uus_kava.h"
+#include "test_files.h"
 
 namespace lumbrix {
 namespace {

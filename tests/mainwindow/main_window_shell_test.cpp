@@ -5,9 +5,9 @@
 #include <cerrno>
 #include <string>
 
-#include "disk_full_sink.h"
 #include "main_window_fixture.h"
 #include "platform/atomic_file.h"
+#include "test_files.h"
 
 namespace lumbrix {
 namespace {

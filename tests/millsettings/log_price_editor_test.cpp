@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "disk_full_sink.h"
 #include "main_window_fixture.h"
 #include "millsettings/frm_palgi_hinnad.h"
 #include "millsettings/log_price_row.h"
 #include "store/numbers.h"
 #include "store/saved_list.h"
+#include "test_files.h"
 
 namespace lumbrix {
 namespace {

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "disk_full_sink.h"
 #include "main_window_fixture.h"
 #include "millsettings/frm_kulude_muutmine.h"
 #include "millsettings/frm_palgi_hinnad.h"
 #include "millsettings/frm_profiil.h"
 #include "platform/ini_file.h"
+#include "test_files.h"
 
 namespace lumbrix {
 namespace {

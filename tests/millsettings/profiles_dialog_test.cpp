@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "disk_full_sink.h"
 #include "main_window_fixture.h"
 #include "millsettings/frm_profiil.h"
 #include "platform/ini_file.h"
 #include "store/saved_list.h"
+#include "test_files.h"
 
 namespace lumbrix {
 namespace {

@@ -6,13 +6,13 @@
 #include <filesystem>
 #include <string>
 
-#include "disk_full_sink.h"
 #include "millsettings/frm_seaded.h"
 #include "platform/codec.h"
 #include "platform/ini_file.h"
 #include "settings_dialog_fixture.h"
 #include "store/board_row.h"
 #include "store/numbers.h"
+#include "test_files.h"
 
 namespace lumbrix {
 namespace {

@@ -6,12 +6,12 @@
 #include <utility>
 #include <vector>
 
-#include "disk_full_sink.h"
 #include "millsettings/frm_palgi_hinnad.h"
 #include "millsettings/frm_seaded.h"
 #include "millsettings/settings_input_rules.h"
 #include "platform/ini_file.h"
 #include "settings_dialog_fixture.h"
+#include "test_files.h"
 
 namespace lumbrix {
 namespace {

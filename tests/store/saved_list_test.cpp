@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "disk_full_sink.h"
 #include "platform/estonian_file_reasons.h"
 #include "temp_install.h"
+#include "test_files.h"
 #include "test_paths.h"
 
 namespace lumbrix {

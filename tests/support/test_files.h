@@ -22,22 +22,30 @@ inline std::vector<std::string> namesIn(const std::filesystem::path& folder) {
     return names;
 }
 
-// A sink whose writes fail from the failFrom-th on (by default every one), as a full disk does.
-class FullDisk : public FileSink {
+// A sink whose writes fail with the system error given from the failFrom-th on (by default
+// every one).
+class FailingWriteSink : public FileSink {
   public:
-    explicit FullDisk(int failFrom = 1) : failFrom_(failFrom) {}
+    explicit FailingWriteSink(int error, int failFrom = 1) : error_(error), failFrom_(failFrom) {}
     std::ptrdiff_t write(int fd, const char* data, std::size_t size) override {
         if (++writes_ >= failFrom_) {
-            errno = ENOSPC;
+            errno = error_;
             return -1;
         }
         return FileSink::write(fd, data, size);
     }
 
   private:
+    int error_;
     int failFrom_;
     int writes_ = 0;
 };
+
+// A sink whose writes fail from the failFrom-th on as a full disk does.
+struct FullDisk : FailingWriteSink {
+    explicit FullDisk(int failFrom = 1) : FailingWriteSink(ENOSPC, failFrom) {}
+};
+using DiskFullSink = FullDisk;
 
 // A sink that refuses, with errno `error`, every rename to or from a name with this ending,
 // and hard links when links is false (as a file system without them does).
