@@ -6,6 +6,7 @@
 #include "platform/atomic_file.h"
 #include "platform/estonian_file_reasons.h"
 #include "platform/file_reports.h"
+#include "platform/vb_error.h"
 
 namespace lumbrix {
 
@@ -18,7 +19,7 @@ bool estonianLanguageFile(const std::string& fileName) {
 }
 
 std::string errorDescription(const frmMain& main, int number, const std::string& english) {
-    return messagesInEstonian(main) ? estonianErrorDescription(number) : english;
+    return messagesInEstonian(main) ? VbError::standardDescription(number, true) : english;
 }
 
 std::string errorLine(const frmMain& main, int number, const std::string& english,

@@ -209,10 +209,10 @@ void frmProfiil::showFileErrorBox(const VbError& error, const std::string& title
 
 void frmProfiil::showFileErrorBox(const FileResult& failure, const std::string& title) const {
     if (!messagesInEstonian(main())) return showFileErrorBox(failure.toVbError(), title);
-    runtime::showErrorBox(
-        failure.number,
-        estonianErrorDescription(failure.number) + " (" + fileFailureText(main(), failure) + ")",
-        title);
+    runtime::showErrorBox(failure.number,
+                          VbError::standardDescription(failure.number, true) + " (" +
+                              fileFailureText(main(), failure) + ")",
+                          title);
 }
 
 void frmProfiil::cmdSalvesta_Click() {

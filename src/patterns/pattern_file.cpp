@@ -261,7 +261,8 @@ PatternRead readPatternPair(const fs::path& patternPath, const fs::path& notesPa
         read.notesDamaged = true;
         read.notesReason = "It is not rich text (RTF): " + e.description() + ".";
         read.notesReasonEstonian =
-            "See ei ole RTF-vormingus tekst: " + estonianErrorDescription(e.number()) + ".";
+            "See ei ole RTF-vormingus tekst: " + VbError::standardDescription(e.number(), true) +
+            ".";
         read.damagedNotesBytes = notes.bytes;
     }
     return read;

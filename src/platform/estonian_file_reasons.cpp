@@ -61,47 +61,4 @@ std::string estonianFailureReason(std::string_view englishReason, int number) {
     return fileFailureReason(number, true);
 }
 
-std::string estonianErrorDescription(int number) {
-    switch (number) {
-        case vberr::kInvalidProcedureCall:
-            return "Vigane protseduurikutse või argument";
-        case vberr::kOverflow:
-            return "Ületäitumine";
-        case vberr::kSubscriptOutOfRange:
-            return "Indeks on vahemikust väljas";
-        case vberr::kDivisionByZero:
-            return "Nulliga jagamine";
-        case vberr::kTypeMismatch:
-            return "Tüübid ei sobi";
-        case vberr::kInternalError:
-            return "Sisemine viga";
-        case vberr::kBadFileName:
-            return "Vigane failinimi või -number";
-        case vberr::kFileNotFound:
-            return "Faili ei leitud";
-        case vberr::kDiskFull:
-            return "Ketas on täis";
-        case vberr::kDeviceUnavailable:
-            return "Seade ei ole kättesaadav";
-        case vberr::kPermissionDenied:
-            return "Juurdepääs on keelatud";
-        case vberr::kPathFileAccessError:
-            return "Tee või faili juurdepääsu viga";
-        case vberr::kPathNotFound:
-            return "Teed ei leitud";
-        case vberr::kInvalidFileFormat:
-            return "Vigane failivorming";
-        case vberr::kControlArrayElementMissing:
-            return "Juhtelementide massiivi elementi ei ole";
-        case vberr::kInvalidPropertyValue:
-            return "Vigane omaduse väärtus";
-        case vberr::kInvalidPropertyArrayIndex:
-            return "Vigane omaduse massiivi indeks";
-        case vberr::kCancelSelected:
-            return "Valiti Loobu.";
-        default:
-            return "Rakenduse või objekti määratud viga";
-    }
-}
-
 }  // namespace lumbrix

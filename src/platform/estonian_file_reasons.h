@@ -15,8 +15,4 @@ std::optional<std::string> estonianFileReason(std::string_view englishReason);
 // table knows them, else the program's own words for its run-time error number.
 std::string estonianFailureReason(std::string_view englishReason, int number);
 
-// The Estonian words for a run-time error's standard description ("Overflow", "Path not
-// found"), as the "number - description" line of a box shows it.
-std::string estonianErrorDescription(int number);
-
 }  // namespace lumbrix

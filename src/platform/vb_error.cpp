@@ -15,47 +15,47 @@ std::string VbError::boxText() const {
     return std::to_string(number_) + " - " + description_;
 }
 
-std::string VbError::standardDescription(int number) {
-    switch (number) {
-        case vberr::kInvalidProcedureCall:
-            return "Invalid procedure call or argument";
-        case vberr::kOverflow:
-            return "Overflow";
-        case vberr::kSubscriptOutOfRange:
-            return "Subscript out of range";
-        case vberr::kDivisionByZero:
-            return "Division by zero";
-        case vberr::kTypeMismatch:
-            return "Type mismatch";
-        case vberr::kInternalError:
-            return "Internal error";
-        case vberr::kBadFileName:
-            return "Bad file name or number";
-        case vberr::kFileNotFound:
-            return "File not found";
-        case vberr::kDiskFull:
-            return "Disk full";
-        case vberr::kDeviceUnavailable:
-            return "Device unavailable";
-        case vberr::kPermissionDenied:
-            return "Permission denied";
-        case vberr::kPathFileAccessError:
-            return "Path/File access error";
-        case vberr::kPathNotFound:
-            return "Path not found";
-        case vberr::kInvalidFileFormat:
-            return "Invalid file format";
-        case vberr::kControlArrayElementMissing:
-            return "Control array element doesn't exist";
-        case vberr::kInvalidPropertyValue:
-            return "Invalid property value";
-        case vberr::kInvalidPropertyArrayIndex:
-            return "Invalid property array index";
-        case vberr::kCancelSelected:
-            return "Cancel was selected.";
-        default:
-            return "Application-defined or object-defined error";
+namespace {
+
+// The standard description of each run-time error number, in English and in Estonian.
+struct StandardDescription {
+    int number;
+    const char* english;
+    const char* estonian;
+};
+
+constexpr StandardDescription kStandardDescriptions[] = {
+    {vberr::kInvalidProcedureCall, "Invalid procedure call or argument",
+     "Vigane protseduurikutse või argument"},
+    {vberr::kOverflow, "Overflow", "Ületäitumine"},
+    {vberr::kSubscriptOutOfRange, "Subscript out of range", "Indeks on vahemikust väljas"},
+    {vberr::kDivisionByZero, "Division by zero", "Nulliga jagamine"},
+    {vberr::kTypeMismatch, "Type mismatch", "Tüübid ei sobi"},
+    {vberr::kInternalError, "Internal error", "Sisemine viga"},
+    {vberr::kBadFileName, "Bad file name or number", "Vigane failinimi või -number"},
+    {vberr::kFileNotFound, "File not found", "Faili ei leitud"},
+    {vberr::kDiskFull, "Disk full", "Ketas on täis"},
+    {vberr::kDeviceUnavailable, "Device unavailable", "Seade ei ole kättesaadav"},
+    {vberr::kPermissionDenied, "Permission denied", "Juurdepääs on keelatud"},
+    {vberr::kPathFileAccessError, "Path/File access error", "Tee või faili juurdepääsu viga"},
+    {vberr::kPathNotFound, "Path not found", "Teed ei leitud"},
+    {vberr::kInvalidFileFormat, "Invalid file format", "Vigane failivorming"},
+    {vberr::kControlArrayElementMissing, "Control array element doesn't exist",
+     "Juhtelementide massiivi elementi ei ole"},
+    {vberr::kInvalidPropertyValue, "Invalid property value", "Vigane omaduse väärtus"},
+    {vberr::kInvalidPropertyArrayIndex, "Invalid property array index",
+     "Vigane omaduse massiivi indeks"},
+    {vberr::kCancelSelected, "Cancel was selected.", "Valiti Loobu."},
+};
+
+}  // namespace
+
+std::string VbError::standardDescription(int number, bool estonian) {
+    for (const StandardDescription& d : kStandardDescriptions) {
+        if (d.number == number) return estonian ? d.estonian : d.english;
     }
+    return estonian ? "Rakenduse või objekti määratud viga"
+                    : "Application-defined or object-defined error";
 }
 
 }  // namespace lumbrix

@@ -20,7 +20,8 @@ class VbError : public std::runtime_error {
     // "number - description", the text of the standard error box.
     std::string boxText() const;
 
-    static std::string standardDescription(int number);
+    // The standard description of a run-time error number, in English or in Estonian.
+    static std::string standardDescription(int number, bool estonian = false);
 
   private:
     int number_;
