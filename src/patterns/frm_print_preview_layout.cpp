@@ -73,6 +73,9 @@ void frmPrintPreview::layOutControls() {
     cmdPrindi.setCaption("Print");
     text(lblPPLabelSaekava, "Sawing pattern", 390, 570, 1500);
     text(lblPPLabelSaekavanimi, "", 1980, 555, 4900, nullptr, Font{"Arial", 9.75, true});
+    // The name on one line: a blank in it (the proposed names have one after the centre
+    // board's sizes) must not push the rest onto a line the label has no room for.
+    lblPPLabelSaekavanimi.setWordWrap(false);
     text(lblPPLabelProfiil, "Profile", 390, 810, 1500);
     text(lblProfiil, "", 1980, 825, 4900);
     const struct {

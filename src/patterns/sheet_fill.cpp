@@ -30,9 +30,6 @@ void frmPrintPreview::Lae_eelvaade() {
     lblProgramNameVer.setCaption(m.caption());
     copyCaption(lblPPLabelSaekava, m.lblKKLabelSaekava);
     copyCaption(lblProfiil, m.lblValitudProfiil);
-    // The name on one line: a blank in it (the proposed names have one after the centre
-    // board's sizes) must not push the rest onto a line the label has no room for.
-    lblPPLabelSaekavanimi.setWordWrap(false);
     lblPPLabelSaekavanimi.setCaption(printedPatternName(m));
     // The work-order label speaks the sheet's language, named pattern or not.
     lblKKLabelTookask.setCaption(bilingual(m, "TÖÖKÄSK NR:", "WORKORDER NR:"));
