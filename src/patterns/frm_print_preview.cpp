@@ -34,19 +34,13 @@ Color markerFor(std::optional<bool> style) {
     return style == true ? kStyleInForce : colors::kButtonFace;
 }
 
-// A board row without its price: the sizes, then of the tail (read as words, as the row's
-// readers do) the length and the volume with the blanks between them.
+// A board row without its price: the sizes, the length and the volume, as the row's readers
+// see them.
 std::string withoutPrice(const std::string& row) {
-    const std::string head = Left(row, boardrow::kHeadWidth);
-    const std::string tail = Mid(row, boardrow::kHeadWidth + 1);
-    std::size_t end = 0;
-    for (int word = 0; word < 2; ++word) {
-        end = tail.find_first_not_of(' ', end);
-        if (end == std::string::npos) return row;  // no price to leave out
-        end = tail.find(' ', end);
-        if (end == std::string::npos) return row;
-    }
-    return head + tail.substr(0, end);
+    const BoardRow board(row);
+    if (board.priceText().empty()) return row;  // no price to leave out
+    return RTrim(composeBoardRowText(Left(row, boardrow::kHeadWidth), board.lengthText(),
+                                     board.volumeText(), ""));
 }
 
 }  // namespace
