@@ -38,7 +38,7 @@ class frmSoovita : public Form {
     CommandButton cmdHelp_sugest{*this, "cmdHelp_sugest"};
 
     void Form_Load();
-    // Loads the captions of the current language; the language files' loader fills it in.
+    // Puts the current language file's captions on the dialog's labels and buttons.
     void Lae_keel();
     // Computes the suggestion from the fields and shows it. The count and the oversize are
     // kept within their ranges and the fields show the values used.

@@ -274,7 +274,9 @@ class frmMain : public Form {
     void lstKylgVasak_Click();
     void lstKylgParem_Click();
 
-    // ---- steps of the calculation chain that later work fills in
+    // ---- steps of the calculation chain. The central update runs the full-edge lengths
+    // before it sums the volumes; then the log cost, the by-products, the other costs, the
+    // margins and shares and the break-even; last the raw-material price and the 3D corners.
     void Arvuta_palgihind();
     void Arvuta_puru();
     void Arvuta_margin();
@@ -515,7 +517,7 @@ class frmMain : public Form {
     void cmdSalvestaUusKava_Click();
     void cmdAvaKava_Click();
     void mnuSaekavaAva_Click();
-    // Commands whose windows later work builds; they do nothing yet.
+    // The 3D view of the sawn log (its corners computed first) and the information box.
     void mnupalk3Denable_Click();
     void mnuProgramInfo_Click();
 
