@@ -254,11 +254,14 @@ bool FormView::onCurrentPage(const Control& c) const {
     return c.tabPage() < 0 || !tabStrip_ || tabStrip_->currentTab() == c.tabPage();
 }
 
-void FormView::setCommandButtonsShown(bool shown) {
+void FormView::showAsPrinted() {
+    RefreshGuard guard;
     for (Entry& e : entries_) {
-        if (e.view && e.control->kind() == ControlKind::CommandButton) {
-            e.view->widget()->setVisible(shown && e.control->visible() &&
-                                         onCurrentPage(*e.control));
+        if (!e.view) continue;
+        if (e.control->kind() == ControlKind::CommandButton) {
+            e.view->widget()->setVisible(false);
+        } else {
+            e.view->hideSelection();
         }
     }
 }

@@ -75,8 +75,10 @@ class FormView : public QWidget {
     // False when the control sits on a tab page that is not the current one.
     bool onCurrentPage(const Control& control) const;
 
-    // Command buttons are left out of a printed window.
-    void setCommandButtonsShown(bool shown);
+    // The view as its window prints: command buttons left out, and every box without a
+    // selection or a caret, as a window stands when none of its boxes has the focus. The
+    // models keep their selections.
+    void showAsPrinted();
 
   signals:
     // The window model changed (caption, size, visibility, life).

@@ -53,7 +53,7 @@ bool QtDesktop::printForm(Form& form) {
     // A view of its own, never shown, so that leaving out the buttons disturbs nothing on
     // screen (no focus moves); the window need not be shown at all.
     FormView view(form);
-    view.setCommandButtonsShown(false);
+    view.showAsPrinted();
     const QSize client = view.clientSize();
     if (client.isEmpty()) return false;
     view.resize(view.sizeHint());

@@ -155,7 +155,8 @@ void RichTextBoxView::refreshContent() {
     if (!shown_ || shownText_ != box_.text() || shownFormats_ != box_.formats()) showDocument();
     const std::string& text = box_.text();
     const int start = modelPosToView(text, box_.selStart());
-    const int end = modelPosToView(text, box_.selStart() + box_.selLength());
+    const int length = selectionShown() ? box_.selLength() : 0;
+    const int end = modelPosToView(text, box_.selStart() + length);
     QTextCursor cursor = textCursor();
     if (cursor.selectionStart() != start || cursor.selectionEnd() != end) {
         cursor.setPosition(start);

@@ -160,7 +160,7 @@ void TextBoxView::refreshContent() {
     if (this->maxLength() != maxLength) setMaxLength(maxLength);
     if (this->text() != text) setText(text);
     const int start = box_.selStart();
-    const int length = box_.selLength();
+    const int length = selectionShown() ? box_.selLength() : 0;
     if (length > 0) {
         if (selectionStart() != start || selectedText().size() != length)
             setSelection(start, length);
@@ -228,7 +228,8 @@ void MultiLineTextBoxView::refreshContent() {
     const std::string& model = box_.text();
     QTextCursor cursor = textCursor();
     const int start = modelPosToView(model, box_.selStart());
-    const int end = modelPosToView(model, box_.selStart() + box_.selLength());
+    const int length = selectionShown() ? box_.selLength() : 0;
+    const int end = modelPosToView(model, box_.selStart() + length);
     if (cursor.selectionStart() != start || cursor.selectionEnd() != end) {
         cursor.setPosition(start);
         if (end > start) cursor.setPosition(end, QTextCursor::KeepAnchor);
