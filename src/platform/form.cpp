@@ -30,15 +30,21 @@ void Form::setCaption(const std::string& text) {
     change(caption_, text);
 }
 
+// The design values a window's constructor sets place nothing: only what happens once the
+// window is loaded does.
 void Form::setLeft(double v) {
+    leftPlaced_ = leftPlaced_ || loaded_;
     change(left_, v);
 }
 
 void Form::setTop(double v) {
+    topPlaced_ = topPlaced_ || loaded_;
     change(top_, v);
 }
 
 void Form::move(double left, double top, double width, double height) {
+    leftPlaced_ = leftPlaced_ || loaded_;
+    topPlaced_ = topPlaced_ || loaded_;
     const bool resized = width_ != width || height_ != height;
     left_ = left;
     top_ = top;
@@ -146,6 +152,8 @@ bool Form::performUnload(int mode) {
     hide();
     setTimersLoaded(false);
     loaded_ = false;
+    leftPlaced_ = false;
+    topPlaced_ = false;
     touch();
     runtime::desktop().windowUnloaded(*this);
     if (onUnloaded_) onUnloaded_(*this);

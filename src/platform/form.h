@@ -45,6 +45,11 @@ class Form : public Revisioned {
     void setTop(double v);
     void move(double left, double top, double width, double height);
     void move(double left, double top);
+    // Whether the window's left or top edge was placed since the window was loaded (by its
+    // code, or by the planner moving it). A window opens with its placed edges where they
+    // were placed, 0 included; an edge nobody placed is where the desktop opens a window.
+    bool leftPlaced() const { return leftPlaced_; }
+    bool topPlaced() const { return topPlaced_; }
     // The client area in twips (the window less its frame, title bar and menu bar).
     double scaleWidth() const;
     double scaleHeight() const;
@@ -131,6 +136,8 @@ class Form : public Revisioned {
     Color backColor_ = colors::kButtonFace;
     Font font_;
     bool fixedSize_ = false;
+    bool leftPlaced_ = false;
+    bool topPlaced_ = false;
     bool neverShown_ = false;
     bool loaded_ = false;
     bool visible_ = false;

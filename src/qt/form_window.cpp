@@ -6,6 +6,7 @@
 #include <QMoveEvent>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/buttons.h"
 #include "platform/event_runtime.h"
@@ -27,15 +28,31 @@ FormWindow::FormWindow(Form& form, QWidget* parent)
         setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                        Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     }
+    placeAtOpening();
     syncFromModel();
-    // Placed where the model says, or in the middle of the screen.
-    if (form_.left() == 0 && form_.top() == 0 && !parent) {
-        if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame(QPoint(), sizeHint());
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
+}
+
+void FormWindow::placeAtOpening() {
+    appliedLeft_ = form_.left();
+    appliedTop_ = form_.top();
+    const bool left = form_.leftPlaced();
+    const bool top = form_.topPlaced();
+    // A dialog nobody placed is left to Qt, which centres it over its owner as it shows.
+    if (!left && !top && parentWidget()) return;
+    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    // An edge nobody placed is where the window would be centred: over its owner, or on the
+    // screen, kept on the screen where it fits.
+    QRect centred(QPoint(), sizeHint());
+    centred.moveCenter(parentWidget() ? parentWidget()->frameGeometry().center() : area.center());
+    if (!area.isEmpty()) {
+        const QPoint lastFit =
+            area.bottomRight() + QPoint(1, 1) - QPoint(centred.width(), centred.height());
+        centred.moveTo(std::max(area.left(), std::min(centred.left(), lastFit.x())),
+                       std::max(area.top(), std::min(centred.top(), lastFit.y())));
     }
+    move(left ? twipsToPixels(form_.left()) : centred.left(),
+         top ? twipsToPixels(form_.top()) : centred.top());
 }
 
 FormWindow::~FormWindow() {
@@ -119,10 +136,17 @@ void FormWindow::reject() {
 void FormWindow::moveEvent(QMoveEvent* event) {
     QDialog::moveEvent(event);
     if (!view_->attached() || !isWindow()) return;
-    // A place the model gave, in whole pixels, stays as the model gave it.
-    if (x() == twipsToPixels(form_.left()) && y() == twipsToPixels(form_.top())) return;
-    appliedLeft_ = x() * kTwipsPerPixel;
-    appliedTop_ = y() * kTwipsPerPixel;
+    // An edge the model gave, in whole pixels, stays as the model gave it, whether the desktop
+    // put the window's frame there or, before it knew the frame, its client area.
+    const auto edge = [](int frame, int client, double model) {
+        const int given = twipsToPixels(model);
+        return frame == given || client == given ? model : frame * kTwipsPerPixel;
+    };
+    const double left = edge(x(), geometry().x(), form_.left());
+    const double top = edge(y(), geometry().y(), form_.top());
+    if (left == form_.left() && top == form_.top()) return;
+    appliedLeft_ = left;
+    appliedTop_ = top;
     // Moving a window keeps its size and raises no event of the model.
     form_.move(appliedLeft_, appliedTop_);
 }

@@ -40,6 +40,9 @@ class FormWindow : public QDialog {
 
   private:
     void applySize();
+    // Puts the new window where it opens: each edge the model placed where the model has it,
+    // 0 included; the others centred over the owner or on the screen.
+    void placeAtOpening();
 
     Form& form_;
     FormView* view_;
@@ -47,7 +50,7 @@ class FormWindow : public QDialog {
     bool sizing_ = false;
     double appliedWidth_ = -1;
     double appliedHeight_ = -1;
-    double appliedLeft_ = 0;
+    double appliedLeft_ = 0;  // the model's place last put on the window
     double appliedTop_ = 0;
 };
 
