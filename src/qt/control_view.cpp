@@ -31,17 +31,19 @@ void setRoleColor(QWidget* widget, QPalette::ColorRole role, Color color) {
     // A system colour is the desktop's colour for the widget's kind, never one that the
     // program gave the widget before (a notice going back to the button face turns grey).
     const QColor wanted = toQColor(color, QApplication::palette(widget));
-    if (widget->palette().color(QPalette::Active, role) == wanted) return;
-    QPalette p = widget->palette();
     const bool text =
         role == QPalette::WindowText || role == QPalette::ButtonText || role == QPalette::Text;
-    if (text) {
-        // Text keeps the desktop's disabled colour, so a disabled control looks disabled.
-        p.setColor(QPalette::Active, role, wanted);
-        p.setColor(QPalette::Inactive, role, wanted);
-    } else {
-        p.setColor(role, wanted);
-    }
+    // Text keeps the desktop's disabled colour (grey text), so a disabled control looks
+    // disabled. The other colours stay the control's own when it is disabled: a disabled field
+    // keeps its back colour, as the style's lighter face would leave its grey text unreadable.
+    QPalette p = widget->palette();
+    const bool same = p.color(QPalette::Active, role) == wanted &&
+                      p.color(QPalette::Inactive, role) == wanted &&
+                      (text || p.color(QPalette::Disabled, role) == wanted);
+    if (same) return;
+    p.setColor(QPalette::Active, role, wanted);
+    p.setColor(QPalette::Inactive, role, wanted);
+    if (!text) p.setColor(QPalette::Disabled, role, wanted);
     widget->setPalette(p);
 }
 

@@ -12,6 +12,9 @@ int twipsToPixels(double twips) {
 
 namespace {
 
+// The system colour index of grey text.
+constexpr unsigned kGrayTextIndex = 17;
+
 // The palette role that stands for each system colour index of the original desktop.
 QPalette::ColorRole roleOfSystemColor(unsigned index) {
     switch (index) {
@@ -40,7 +43,6 @@ QPalette::ColorRole roleOfSystemColor(unsigned index) {
         case 9:   // caption text
         case 14:  // highlight text
             return QPalette::HighlightedText;
-        case 17:  // grey text
         case 19:  // inactive caption text
             return QPalette::PlaceholderText;
         case 18:  // button text
@@ -64,13 +66,24 @@ QPalette::ColorRole roleOfSystemColor(unsigned index) {
 
 QColor toQColor(Color color, const QPalette& palette) {
     if (colors::isSystem(color)) {
-        return palette.color(QPalette::Active, roleOfSystemColor(color & 0xFFu));
+        const unsigned index = color & 0xFFu;
+        // Grey text is the colour disabled controls draw their text in.
+        if (index == kGrayTextIndex) return palette.color(QPalette::Disabled, QPalette::Text);
+        return palette.color(QPalette::Active, roleOfSystemColor(index));
     }
     return QColor(colors::red(color), colors::green(color), colors::blue(color));
 }
 
 QColor toQColor(Color color) {
     return toQColor(color, QApplication::palette());
+}
+
+QPalette withGrayTextWhenDisabled(QPalette palette) {
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Disabled, role, kGrayText);
+    }
+    return palette;
 }
 
 QFont toQFont(const Font& font) {

@@ -140,7 +140,11 @@ QWidget* activeParent() {
 
 }  // namespace
 
-QtDesktop::QtDesktop() : installed_(*this) {}
+QtDesktop::QtDesktop() : installed_(*this) {
+    // Every window's disabled controls show their text in the system's grey text colour.
+    const QPalette palette = withGrayTextWhenDisabled(QApplication::palette());
+    if (palette != QApplication::palette()) QApplication::setPalette(palette);
+}
 
 QtDesktop::~QtDesktop() {
     for (auto& [timer, armed] : timers_) {
