@@ -1,6 +1,9 @@
 // Profile settings: any bytes as a settings file. The load leaves plain number texts in the
-// store, and settings written back from the store read back as the same store.
+// store, and settings written back from the store over the file, by the settings writer, read
+// back as the same store.
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 #include "app/application.h"
 #include "fuzz_support.h"
@@ -25,6 +28,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static Application app(runtime::desktop(), fuzz::scratchFolder());
     frmMainSub& store = app.window<frmMainSub>();
     const std::string_view bytes = fuzz::bytesOf(data, size);
+    static const std::filesystem::path folder = app.installFolder() / "profile";
+    const std::filesystem::path file = settingsFilePath(folder);
+    std::error_code ec;
+    std::filesystem::remove_all(folder, ec);  // and the copies of damaged files kept there
+    std::filesystem::create_directories(folder, ec);
+    if (!writeFileAtomically(file, bytes)) fuzz::violated("the input could not be written");
     fuzz::runReader([&] {
         readSettingsIntoStore(IniDocument::fromBytes(bytes), store);
         for (const SettingsKey& key : settingsKeysInLoadOrder()) {
@@ -35,14 +44,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         }
         const std::vector<std::string> loaded = fieldsOf(store);
-        IniDocument written = IniDocument::fromBytes(bytes);
-        for (const auto& [key, value] : settingsEntries(store, store.lblSalvestatud)) {
-            const auto stored = storedProfileValue(value);
-            if (!stored) return;  // a value the writer refuses (a line break)
-            written.set(settingsfile::kSection, key, *stored);
+        // The input written back as a save writes it: by the settings file's own writer, over
+        // the input in a scratch folder.
+        const FileResult written =
+            writeSettingsFile(file, settingsEntries(store, store.lblSalvestatud));
+        if (!written) {
+            if (written.number == vberr::kInvalidProcedureCall) return;  // a line break in a value
+            fuzz::violated("the settings could not be written: " + written.reason);
         }
-        readSettingsIntoStore(
-            IniDocument::fromBytes(encodeFileText(written.text(), written.encoding())), store);
+        const FileBytes back = readFileBytes(file);
+        if (!back) fuzz::violated("the written settings cannot be read: " + back.reason);
+        readSettingsIntoStore(IniDocument::fromBytes(back.bytes), store);
         if (fieldsOf(store) != loaded) fuzz::violated("written settings read back changed");
         fuzz::runReader([&] { updateDerivedCosts(store); });
     });

@@ -115,28 +115,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     frmSeaded& d = app.window<frmSeaded>();
     std::vector<std::string> values = dialogValues(d);
     d.cmdSalvesta.press();
-    if (app.isLoaded<frmSeaded>()) {
-        // Refused: only a bark share above 1, or monthly costs whose costs per m3 lie beyond
-        // the number range, may stop a save of what the dialog read; mended, Save goes through.
+    // Refused: only a bark share above 1, or monthly costs whose costs per m3 lie beyond the
+    // number range, may stop a save of what the dialog read. A file may hold both: each refusal
+    // is mended in turn, once, and mended, Save goes through.
+    bool barkMended = false;
+    bool costsMended = false;
+    while (app.isLoaded<frmSeaded>()) {
         const std::vector<std::string> told = std::exchange(program.desktop.boxes, {});
-        if (told == std::vector<std::string>{kBarkHint}) {
+        const std::string first = told.empty() ? std::string("no box") : told.front();
+        if (told == std::vector<std::string>{kBarkHint} && !barkMended) {
             d.txtKoefitsentKoorPalgist.setText("0.08");
-        } else if (told == std::vector<std::string>{kCostsHelp}) {
+            barkMended = true;
+        } else if (told == std::vector<std::string>{kCostsHelp} && !costsMended) {
             d.txtKuisedPysikuludKokku.setText("1000");
             d.txtKuisedAmordikuludKokku.setText("500");
             d.txtYhikuMuutuvkulud.setText("20");
             d.txtKuineTootmismaht.setText("100");
+            costsMended = true;
+        } else if (barkMended || costsMended) {
+            fuzz::violated("Save refused mended values: " + first);
         } else {
-            fuzz::violated("Save refused what the dialog read from the file: " +
-                           (told.empty() ? std::string("no box") : told.front()));
+            fuzz::violated("Save refused what the dialog read from the file: " + first);
         }
         values = dialogValues(d);
         d.cmdSalvesta.press();
-        if (app.isLoaded<frmSeaded>()) {
-            fuzz::violated("Save refused mended values: " + (program.desktop.boxes.empty()
-                                                                 ? std::string("no box")
-                                                                 : program.desktop.boxes.front()));
-        }
     }
     // A damaged file was kept whole before it was written anew, and the planner told where.
     const fs::path kept = program.profile / "settings.damaged";

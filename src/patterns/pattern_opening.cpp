@@ -11,6 +11,7 @@
 #include "platform/atomic_file.h"
 #include "platform/estonian_file_reasons.h"
 #include "platform/event_runtime.h"
+#include "platform/path_names.h"
 #include "platform/vb_error.h"
 
 namespace lumbrix {
@@ -39,6 +40,26 @@ LogFieldRanges logFieldRanges(const frmMain& main) {
     return ranges;
 }
 
+// NAME.rtf.damaged, or NAME.rtf.damagedN for number N above 1, with NAME cut so that the whole
+// name fits `longest` bytes.
+std::string damagedCopyName(const fs::path& notesPath, int number, std::size_t longest) {
+    const std::string ending = notesPath.extension().string() + ".damaged" +
+                               (number > 1 ? std::to_string(number) : std::string());
+    const std::size_t room = longest > ending.size() ? longest - ending.size() : 0;
+    return fileNamePrefix(notesPath.stem().string(), room) + ending;
+}
+
+// The start of the box about damaged notes: which file, what is wrong and that the pattern
+// opens without them.
+std::string damagedNotesHead(const frmMain& main, const PatternRead& read,
+                             const fs::path& notesPath) {
+    return bilingual(main,
+                     "Märkmete fail " + notesPath.string() + " on vigane. " +
+                         read.notesReasonEstonian + "\nKava avati tühjade märkmetega. ",
+                     "The notes file " + notesPath.string() + " is damaged. " + read.notesReason +
+                         "\nThe pattern is opened with empty notes. ");
+}
+
 }  // namespace
 
 PatternOpening readPatternForOpening(const frmMain& main, const fs::path& patternPath,
@@ -63,9 +84,10 @@ void showOpeningRefusal(const frmMain& main, const std::string& text) {
 }
 
 fs::path damagedNotesCopyPath(const fs::path& notesPath, const std::string& bytes) {
-    const std::string base = notesPath.filename().string() + ".damaged";
-    fs::path candidate = notesPath.parent_path() / base;
-    for (int n = 2; n <= kMostDamagedCopies; ++n) {
+    const fs::path folder = notesPath.parent_path();
+    const std::size_t longest = longestFileName(folder.empty() ? fs::path(".") : folder);
+    for (int n = 1; n <= kMostDamagedCopies; ++n) {
+        const fs::path candidate = folder / damagedCopyName(notesPath, n, longest);
         std::error_code ec;
         const fs::file_status status = fs::symlink_status(candidate, ec);
         if (!fs::exists(status)) return candidate;
@@ -73,7 +95,6 @@ fs::path damagedNotesCopyPath(const fs::path& notesPath, const std::string& byte
             const FileBytes kept = readFileBytes(candidate);
             if (kept && kept.bytes == bytes) return candidate;
         }
-        candidate = notesPath.parent_path() / (base + std::to_string(n));
     }
     return {};
 }
@@ -90,6 +111,23 @@ std::string keepDamagedNotes(const frmMain& main, PatternOpening& opening,
                                        ? FileResult::failure(vberr::kPathFileAccessError, notesPath,
                                                              "every name for a copy is taken")
                                        : writeFileAtomically(copy, read.damagedNotesBytes);
+        if (!written && written.number == vberr::kPermissionDenied) {
+            // A folder that takes no new file takes no save either: the damaged notes stay
+            // as they are without a copy, and nothing can go over them.
+            const std::string folder = notesPath.parent_path().string();
+            return damagedNotesHead(main, read, notesPath) +
+                   bilingual(main,
+                             "Vigane fail on jäetud nii, nagu see on: sellest ei saanud koopiat "
+                             "teha, sest kausta " +
+                                 folder +
+                                 " ei saa kirjutada. Kuna kausta ei saa kirjutada, ei saa sinna "
+                                 "ka midagi selle faili asemele salvestada.",
+                             "The damaged file is left as it is: it could not be copied, because "
+                             "the folder " +
+                                 folder +
+                                 " cannot be written. As the folder cannot be written, nothing "
+                                 "can be saved over the file there.");
+        }
         if (!written) {
             opening.refusal = refusalText(
                 main, notesPath,
@@ -100,14 +138,9 @@ std::string keepDamagedNotes(const frmMain& main, PatternOpening& opening,
             return "";
         }
     }
-    return bilingual(main,
-                     "Märkmete fail " + notesPath.string() + " on vigane. " +
-                         read.notesReasonEstonian +
-                         "\nKava avati tühjade märkmetega. Vigane fail on alles hoitud nimega " +
-                         copy.string() + ".",
-                     "The notes file " + notesPath.string() + " is damaged. " + read.notesReason +
-                         "\nThe pattern is opened with empty notes. The damaged file is kept as " +
-                         copy.string() + ".");
+    return damagedNotesHead(main, read, notesPath) +
+           bilingual(main, "Vigane fail on alles hoitud nimega " + copy.string() + ".",
+                     "The damaged file is kept as " + copy.string() + ".");
 }
 
 }  // namespace lumbrix

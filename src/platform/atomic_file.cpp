@@ -47,6 +47,7 @@ int writeErrorNumber(int err) {
             return vberr::kPathNotFound;
         case EACCES:
         case EPERM:
+        case EROFS:
             return vberr::kPermissionDenied;
         case ENOSPC:
         case EDQUOT:
@@ -167,6 +168,10 @@ VbError FileResult::toVbError() const {
     return VbError(number, VbError::standardDescription(number) + " (" + reason + ")");
 }
 
+int FileSink::create(const char* path, unsigned mode) {
+    return ::open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, static_cast<mode_t>(mode));
+}
+
 std::ptrdiff_t FileSink::write(int fd, const char* data, std::size_t size) {
     return ::write(fd, data, size);
 }
@@ -225,7 +230,7 @@ FileResult stageBeside(const fs::path& path, std::string_view bytes, StagedFile&
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         temp = temporaryName(folder);
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        fd = currentSink().create(temp.c_str(), 0666);
         if (fd < 0 && errno != EEXIST) break;
     }
     if (fd < 0) {

@@ -42,6 +42,9 @@ struct FileBytes : FileResult {
 class FileSink {
   public:
     virtual ~FileSink() = default;
+    // Creates the new file path (which must not exist) for writing, with the permission bits
+    // mode: its descriptor, or -1 with errno set.
+    virtual int create(const char* path, unsigned mode);
     // Writes up to size bytes to fd: the count written, or -1 with errno set.
     virtual std::ptrdiff_t write(int fd, const char* data, std::size_t size);
     // Flushes fd to the disk: 0, or -1 with errno set.

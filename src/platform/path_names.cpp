@@ -60,6 +60,16 @@ std::string asFileName(std::string_view text) {
     return name;
 }
 
+std::string fileNamePrefix(std::string_view name, std::size_t bytes) {
+    std::size_t end = 0;
+    while (end < name.size()) {
+        const std::size_t next = end + decodeUtf8At(name, end).length;
+        if (next > bytes) break;
+        end = next;
+    }
+    return std::string(name.substr(0, end));
+}
+
 std::size_t longestFileName(const std::filesystem::path& folder) {
     const long longest = ::pathconf(folder.c_str(), _PC_NAME_MAX);
     return longest > 0 ? static_cast<std::size_t>(longest) : kDefaultLongestFileName;

@@ -31,6 +31,10 @@ std::optional<std::string> checkNameForPath(std::string_view name);
 // byte that is not valid UTF-8 becomes "_". Other text is returned as it is.
 std::string asFileName(std::string_view text);
 
+// The longest start of `name` of at most `bytes` bytes that ends on a character boundary, so
+// that a name cut to fit a file-name limit never splits a UTF-8 character.
+std::string fileNamePrefix(std::string_view name, std::size_t bytes);
+
 // The longest file name, in bytes, that the file system of `folder` takes (255 when it
 // cannot tell).
 std::size_t longestFileName(const std::filesystem::path& folder);

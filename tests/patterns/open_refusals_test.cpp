@@ -44,12 +44,12 @@ class OpenRefusals : public PatternDialogTest {
         return "[Saekava]\r\nsyda0=" + row + "\r\n" + log;
     }
 
-    // Opens B.kava through the main window's Open button, expecting the refusal box with the
-    // title of the message language; the dialog stays open until it is cancelled.
-    std::string refusedOpen(const char* title = "Error") {
+    // Opens `file` (B.kava) through the main window's Open button, expecting the refusal box
+    // with the title of the message language; the dialog stays open until it is cancelled.
+    std::string refusedOpen(const char* title = "Error", const std::string& file = "B.kava") {
         std::string shown;
         openWith([&](frmAvaKava& d) {
-            d.File1.setFileName("B.kava");
+            d.File1.setFileName(file);
             desktop.expectMessage(MsgResult::Ok);
             d.cmdAvaKava.press();
             shown = desktop.lastMessage().text;
@@ -293,6 +293,113 @@ TEST_F(OpenRefusals, DamagedNotesAreKeptAsideAndThePatternOpensWithEmptyNotes) {
     EXPECT_EQ(screen(), before);
     EXPECT_FALSE(fs::exists(patterns() / "B.rtf.damaged3"));
     EXPECT_EQ(folder.readFile("my_patterns/B.rtf"), "third plain notes");
+}
+
+// `text` n times over.
+std::string times(const std::string& text, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i)
+        out += text;
+    return out;
+}
+
+TEST_F(OpenRefusals, DamagedNotesOfALongNameOrAnUnwritableFolderNeverBlockAGoodPattern) {
+    const std::string notes = "plain notes";
+    const std::string ascii250(250, 'a');
+    enum class Outcome { kKept, kLeft, kRefused };
+    const struct {
+        const char* what;
+        std::string name;  // mostly 246 to 250 bytes, which Save takes: NAME.kava fits 255
+        std::string keptAs;
+        Outcome outcome = Outcome::kKept;  // refused: every write finds the disk full
+        int folderError = 0;               // the patterns folder takes no new file, with this error
+        std::string earlierCopy{};         // already kept under keptAs's first name, other bytes
+    } cases[] = {
+        {"246 letters", std::string(246, 'a'), std::string(243, 'a') + ".rtf.damaged"},
+        {"250 letters", ascii250, std::string(243, 'a') + ".rtf.damaged"},
+        {"a numbered copy beside an earlier one", ascii250, std::string(242, 'a') + ".rtf.damaged2",
+         Outcome::kKept, 0, std::string(243, 'a') + ".rtf.damaged"},
+        {"125 two-byte letters", times("ä", 125), times("ä", 121) + ".rtf.damaged"},
+        {"83 three-byte signs after a letter", "a" + times("€", 83),
+         "a" + times("€", 80) + ".rtf.damaged"},
+        {"62 four-byte signs after two letters", "ab" + times("😀", 62),
+         "ab" + times("😀", 60) + ".rtf.damaged"},
+        {"a folder without write permission", "B", "", Outcome::kLeft, EACCES},
+        {"a folder on a read-only file system", times("õ", 124), "", Outcome::kLeft, EROFS},
+        {"a full disk", ascii250, std::string(243, 'a') + ".rtf.damaged", Outcome::kRefused},
+    };
+    for (const char* language : {"english.keel", "eesti.keel"}) {
+        const bool estonian = std::string(language) == "eesti.keel";
+        main().lblValitudKeel.setCaption(language);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(language) + ": " + c.what);
+            fs::remove_all(patterns());
+            fs::create_directories(patterns());
+            folder.writeFile("my_patterns/" + c.name + ".kava", good);
+            folder.writeFile("my_patterns/" + c.name + ".rtf", notes);
+            if (!c.earlierCopy.empty()) folder.writeFile("my_patterns/" + c.earlierCopy, "other");
+            main().Uus_kava();
+            buildPattern();
+            main().lblSaekavanimi.setCaption("Mine");
+            const std::vector<std::string> namesBefore = test::namesIn(patterns());
+            const std::string before = screen();
+            const std::string notesFile = path((c.name + ".rtf").c_str());
+            const std::string copy = path(c.keptAs.c_str());
+            std::string shown;
+            {
+                test::UnwritableFolder unwritable(patterns(), c.folderError);
+                test::FullDisk full;
+                FileSink plain;
+                const ScopedFileSink installed(c.folderError != 0 ? unwritable
+                                               : c.outcome == Outcome::kRefused
+                                                   ? static_cast<FileSink&>(full)
+                                                   : plain);
+                if (c.folderError != 0) fs::permissions(patterns(), fs::perms(0555));
+                if (c.outcome == Outcome::kRefused) {
+                    shown = refusedOpen(estonian ? "Viga" : "Error", c.name + ".kava");
+                } else {
+                    desktop.expectMessage(MsgResult::Ok);
+                    openFile(c.name + ".kava");
+                    shown = desktop.lastMessage().text;
+                    EXPECT_EQ(desktop.lastMessage().title, estonian ? "Märkmed" : "Notes");
+                    EXPECT_EQ(desktop.lastMessage().style, mb::kExclamation);
+                }
+                fs::permissions(patterns(), fs::perms::owner_all);
+            }
+            switch (c.outcome) {
+                case Outcome::kKept:
+                    EXPECT_EQ(shown, test::damagedNotesBox(notesFile, copy, estonian));
+                    EXPECT_EQ(folder.readFile("my_patterns/" + c.keptAs), notes);
+                    break;
+                case Outcome::kLeft:
+                    EXPECT_EQ(shown, test::damagedNotesBox(notesFile, "", estonian));
+                    EXPECT_EQ(test::namesIn(patterns()), namesBefore) << "no copy, nothing left";
+                    break;
+                case Outcome::kRefused:
+                    EXPECT_EQ(shown, estonian ? kEstonianHeading + notesFile +
+                                                    "\nMärkmete fail on vigane ja seda ei saa "
+                                                    "alles hoida: See ei ole RTF-vormingus tekst: "
+                                                    "Vigane failivorming. Koopiat ei saa "
+                                                    "kirjutada: " +
+                                                    copy + ": kettal ei ole ruumi."
+                                              : kHeading + notesFile +
+                                                    "\nThe notes file is damaged and cannot be "
+                                                    "kept aside: It is not rich text (RTF): "
+                                                    "Invalid file format: the file is not an RTF "
+                                                    "document. Cannot write " +
+                                                    copy + ": No space left on device.");
+                    EXPECT_EQ(screen(), before);
+                    EXPECT_EQ(main().lblSaekavanimi.caption(), "Mine");
+                    EXPECT_EQ(test::namesIn(patterns()), namesBefore) << "no copy, nothing left";
+                    break;
+            }
+            EXPECT_EQ(folder.readFile("my_patterns/" + c.name + ".rtf"), notes) << "as it was";
+            if (c.outcome == Outcome::kRefused) continue;
+            EXPECT_EQ(main().lblSaekavanimi.caption(), c.name + ".kava");
+            EXPECT_EQ(main().lstSyda.rows(), (std::vector<std::string>{row, row}));
+            EXPECT_EQ(main().txtKavaNotes.text(), "");
+        }
+    }
 }
 
 }  // namespace

@@ -84,4 +84,29 @@ std::string PatternDialogTest::screen() {
     return patternScreen(main(), false);
 }
 
+std::string damagedNotesBox(const std::filesystem::path& notes, const std::filesystem::path& keptAs,
+                            bool estonian) {
+    const std::string folder = notes.parent_path().string();
+    if (estonian) {
+        return "Märkmete fail " + notes.string() +
+               " on vigane. See ei ole RTF-vormingus tekst: Vigane failivorming.\nKava avati "
+               "tühjade märkmetega. " +
+               (keptAs.empty() ? "Vigane fail on jäetud nii, nagu see on: sellest ei saanud "
+                                 "koopiat teha, sest kausta " +
+                                     folder +
+                                     " ei saa kirjutada. Kuna kausta ei saa kirjutada, ei saa "
+                                     "sinna ka midagi selle faili asemele salvestada."
+                               : "Vigane fail on alles hoitud nimega " + keptAs.string() + ".");
+    }
+    return "The notes file " + notes.string() +
+           " is damaged. It is not rich text (RTF): Invalid file format: the file is not an RTF "
+           "document.\nThe pattern is opened with empty notes. " +
+           (keptAs.empty() ? "The damaged file is left as it is: it could not be copied, because "
+                             "the folder " +
+                                 folder +
+                                 " cannot be written. As the folder cannot be written, nothing "
+                                 "can be saved over the file there."
+                           : "The damaged file is kept as " + keptAs.string() + ".");
+}
+
 }  // namespace lumbrix::test

@@ -39,4 +39,9 @@ class PatternDialogTest : public MainWindowTest {
     std::string screen();
 };
 
+// The notes box for `notes`, a file that is not rich text, opened with the pattern and kept
+// aside as `keptAs`, or, with keptAs empty, left in its folder that cannot be written.
+std::string damagedNotesBox(const std::filesystem::path& notes, const std::filesystem::path& keptAs,
+                            bool estonian);
+
 }  // namespace lumbrix::test

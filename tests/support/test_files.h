@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -70,6 +71,36 @@ class RefusingRename : public FileSink {
     std::string ending_;
     int error_;
     bool links_;
+};
+
+// A sink for a folder that takes no new name, as a folder without write permission or on a
+// read-only file system does, which permission bits cannot arrange for the superuser: every
+// file created in `folder`, and every rename or link into or out of it, fails with `error`.
+class UnwritableFolder : public FileSink {
+  public:
+    explicit UnwritableFolder(std::filesystem::path folder, int error = EACCES)
+        : folder_(std::move(folder)), error_(error) {}
+    int create(const char* path, unsigned mode) override {
+        return in(path) ? refuse() : FileSink::create(path, mode);
+    }
+    int rename(const char* from, const char* to) override {
+        return in(from) || in(to) ? refuse() : FileSink::rename(from, to);
+    }
+    int link(const char* from, const char* to) override {
+        return in(to) ? refuse() : FileSink::link(from, to);
+    }
+
+  private:
+    bool in(const char* path) const {
+        std::error_code ec;
+        return std::filesystem::equivalent(std::filesystem::path(path).parent_path(), folder_, ec);
+    }
+    int refuse() const {
+        errno = error_;
+        return -1;
+    }
+    std::filesystem::path folder_;
+    int error_;
 };
 
 }  // namespace lumbrix::test
