@@ -54,13 +54,12 @@ bool isContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
-// Bytes that read the same in every encoding the program reads: ASCII only.
+}  // namespace
+
 bool isAscii(std::string_view bytes) {
     return std::all_of(bytes.begin(), bytes.end(),
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
-
-}  // namespace
 
 Utf8Char decodeUtf8At(std::string_view text, std::size_t pos) {
     const auto lead = static_cast<unsigned char>(text[pos]);

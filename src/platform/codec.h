@@ -13,6 +13,9 @@ namespace lumbrix {
 // Code page bytes that would read as UTF-8 are never written: such text goes out as UTF-8.
 // No write turns a character into "?": text that the code page cannot hold is written as UTF-8.
 
+// True when every byte is ASCII: such bytes read the same in every encoding the program reads.
+bool isAscii(std::string_view bytes);
+
 // True when bytes is well-formed UTF-8: shortest forms only, no surrogates, nothing above
 // U+10FFFF.
 bool isValidUtf8(std::string_view bytes);

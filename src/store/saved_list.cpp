@@ -1,6 +1,5 @@
 #include "store/saved_list.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <optional>
@@ -53,11 +52,6 @@ void appendCount(std::string& out, std::int32_t count) {
     const auto value = static_cast<std::uint32_t>(count);
     for (int i = 0; i < 4; ++i)
         out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
-bool isAscii(std::string_view bytes) {
-    return std::all_of(bytes.begin(), bytes.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 // A row's text: UTF-8 when its bytes are valid UTF-8, else Windows-1257.
