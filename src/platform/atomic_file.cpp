@@ -391,8 +391,15 @@ FileBytes readFileBytes(const fs::path& path) {
         static_cast<FileResult&>(result) = FileResult::failure(number, path, reason);
         return result;
     };
-    // Non-blocking, so that a named pipe in place of a file never stops the program; what is
-    // opened is checked before a byte is read.
+    const auto notRegular = [&](const struct stat& info) {
+        return fail(vberr::kPathFileAccessError,
+                    "Cannot read " + path.string() + ": it is " + notRegularKind(info.st_mode));
+    };
+    // What stands at the path is looked at first: a named pipe or a device is never opened.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) return notRegular(info);
+    // Non-blocking, so that a named pipe put in place meanwhile never stops the program; what
+    // is opened is checked again before a byte is read.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         const int err = errno;
@@ -400,11 +407,9 @@ FileBytes readFileBytes(const fs::path& path) {
             systemFailure(readErrorNumber(err, path), path, "Cannot read", err);
         return result;
     }
-    struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return fail(vberr::kPathFileAccessError,
-                    "Cannot read " + path.string() + ": it is " + notRegularKind(info.st_mode));
+        return notRegular(info);
     }
     const std::string tooLarge = "Cannot read " + path.string() + ": the file is larger than " +
                                  std::to_string(kMaxReadFileBytes / (1024 * 1024)) + " MB";

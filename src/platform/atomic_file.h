@@ -101,7 +101,7 @@ inline constexpr std::uintmax_t kMaxReadFileBytes = 16u * 1024 * 1024;
 // The whole content of path. A missing file gives kFileNotFound, a missing folder
 // kPathNotFound; a path that is not a regular file (a folder, a named pipe, a device) and a
 // file larger than kMaxReadFileBytes give kPathFileAccessError with a reason naming the file.
-// A named pipe is refused without waiting for a writer.
+// Such a path is refused without being opened.
 FileBytes readFileBytes(const std::filesystem::path& path);
 
 }  // namespace lumbrix

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <deque>
-#include <optional>
 #include <system_error>
 #include <unordered_map>
 #include <utility>
@@ -114,22 +113,6 @@ SavedListRead parseRows(std::string_view bytes, const fs::path& path,
     return result;
 }
 
-// Why what stands at path is not a list file to open, when it is something else than a regular
-// file (a folder, a named pipe, a device): it is looked at before it is opened, so that a named
-// pipe or a device is never opened as a list. Nullopt for a regular file or nothing at all.
-std::optional<std::string> notARegularFile(const fs::path& path) {
-    std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
-    if (ec || !fs::exists(status) || fs::is_regular_file(status)) return std::nullopt;
-    const char* kind = fs::is_directory(status) ? "a folder"
-                       : fs::is_fifo(status)    ? "a named pipe"
-                       : fs::is_socket(status)  ? "a socket"
-                       : fs::is_character_file(status) || fs::is_block_file(status)
-                           ? "a device"
-                           : "not a regular file";
-    return "Cannot read " + path.string() + ": it is " + kind;
-}
-
 // Marks a damaged read with the place its file is kept.
 SavedListRead withKeptPlace(SavedListRead read) {
     if (read.damaged() && !read.path.empty()) read.keptAs = damagedListCopyPath(read.path);
@@ -176,9 +159,6 @@ SavedListRead parseSavedList(std::string_view bytes, const fs::path& path) {
 }
 
 SavedListRead readSavedList(const fs::path& path) {
-    if (auto why = notARegularFile(path)) {
-        return refused(SavedListRead::Outcome::FileError, vberr::kPathFileAccessError, path, *why);
-    }
     FileBytes file = readFileBytes(path);
     if (!file && file.number == vberr::kFileNotFound) {
         // A missing list is an empty one: create the file as the list's first save would.
@@ -254,10 +234,6 @@ SavedListBytes serializeSavedList(const std::vector<std::string>& rows,
 
 FileResult writeSavedList(const fs::path& path, const std::vector<std::string>& rows) {
     // What the file holds now: rows whose encoding is kept, or damaged content to keep aside.
-    if (auto why = notARegularFile(path)) {
-        return FileResult::failure(vberr::kPathFileAccessError, path,
-                                   *why + "; it is not written over");
-    }
     const FileBytes old = readFileBytes(path);
     if (!old && old.number != vberr::kFileNotFound && old.number != vberr::kPathNotFound) {
         // A file that cannot be read (too large, unreadable) is not written over unseen.
