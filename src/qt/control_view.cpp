@@ -47,6 +47,10 @@ void setRoleColor(QWidget* widget, QPalette::ColorRole role, Color color) {
     widget->setPalette(p);
 }
 
+bool ControlView::selectionShown() const {
+    return !host_.shownAsPrinted();
+}
+
 ControlView::~ControlView() {
     for (const QMetaObject::Connection& c : connections_)
         QObject::disconnect(c);

@@ -46,18 +46,13 @@ class ControlView {
     virtual void refreshColors() {}
     // Copies the kind's own state (text, rows, value, ...) from the model into the widget.
     virtual void refreshContent() {}
-    // From now on the widget shows no selection of its model (a printed window's boxes).
-    void hideSelection() {
-        selectionShown_ = false;
-        refreshContent();
-    }
 
     // The relay that watches the widget for this view.
     void setRelay(QObject* relay) { relay_ = relay; }
 
   protected:
-    // Whether the widget shows its model's selection; a box shows only a caret otherwise.
-    bool selectionShown() const { return selectionShown_; }
+    // Whether the widget shows its model's selection: not in a window as it prints.
+    bool selectionShown() const;
     // Keeps a connection of the view's widget so that it ends with the view.
     void track(const QMetaObject::Connection& connection) { connections_.push_back(connection); }
 
@@ -66,7 +61,6 @@ class ControlView {
     FormView& host_;
     std::vector<QMetaObject::Connection> connections_;
     QPointer<QObject> relay_;
-    bool selectionShown_ = true;
 };
 
 // Shift state as mouse events report it: 1 Shift, 2 Ctrl, 4 Alt.

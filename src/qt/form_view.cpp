@@ -255,13 +255,14 @@ bool FormView::onCurrentPage(const Control& c) const {
 }
 
 void FormView::showAsPrinted() {
+    asPrinted_ = true;
     RefreshGuard guard;
     for (Entry& e : entries_) {
         if (!e.view) continue;
         if (e.control->kind() == ControlKind::CommandButton) {
             e.view->widget()->setVisible(false);
         } else {
-            e.view->hideSelection();
+            e.view->refreshContent();
         }
     }
 }

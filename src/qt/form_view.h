@@ -79,6 +79,7 @@ class FormView : public QWidget {
     // selection or a caret, as a window stands when none of its boxes has the focus. The
     // models keep their selections.
     void showAsPrinted();
+    bool shownAsPrinted() const { return asPrinted_; }
 
   signals:
     // The window model changed (caption, size, visibility, life).
@@ -113,6 +114,7 @@ class FormView : public QWidget {
     std::uint64_t seenFormRevision_ = 0;
     Control* seenActiveControl_ = nullptr;
     bool attached_ = true;
+    bool asPrinted_ = false;
 };
 
 }  // namespace lumbrix::qt
