@@ -78,14 +78,6 @@ QColor toQColor(Color color) {
     return toQColor(color, QApplication::palette());
 }
 
-QPalette withGrayTextWhenDisabled(QPalette palette) {
-    for (const QPalette::ColorRole role :
-         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-        palette.setColor(QPalette::Disabled, role, kGrayText);
-    }
-    return palette;
-}
-
 QFont toQFont(const Font& font) {
     // Many controls share a handful of fonts: build each once.
     static QHash<QString, QFont> cache;

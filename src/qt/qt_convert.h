@@ -27,15 +27,6 @@ QColor toQColor(Color color, const QPalette& palette);
 // The same with the application's palette.
 QColor toQColor(Color color);
 
-// The system's grey text colour, in which disabled controls draw their text: the mid-dark grey
-// of the original desktop, which reads on a white field and on a grey one alike and still sets
-// a disabled control apart from the black text of an enabled one.
-inline constexpr QRgb kGrayText = 0xFF6D6D6D;  // red, green and blue 109
-
-// `palette` with the text of disabled labels, options, check boxes, fields, lists and buttons in
-// the grey text colour.
-QPalette withGrayTextWhenDisabled(QPalette palette);
-
 // A model's font as a Qt font. The window fonts of the original desktop ("MS Sans Serif")
 // become the desktop's default sans-serif font at the same point size.
 QFont toQFont(const Font& font);

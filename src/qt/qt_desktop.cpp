@@ -9,6 +9,7 @@
 #include <QDesktopServices>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPalette>
 #include <QPrinter>
 #include <QTimer>
 #include <QUrl>
@@ -119,6 +120,21 @@ QString buttonText(QMessageBox::StandardButton button, bool estonian) {
         if (w.button == button) return QString::fromUtf8(estonian ? w.estonian : w.english);
     }
     return QStringLiteral("OK");
+}
+
+// The system's grey text colour, in which disabled controls draw their text: the mid-dark grey
+// of the original desktop, which reads on a white field and on a grey one alike and still sets
+// a disabled control apart from the black text of an enabled one.
+constexpr QRgb kGrayText = 0xFF6D6D6D;  // red, green and blue 109
+
+// `palette` with the text of disabled labels, options, check boxes, fields, lists and buttons in
+// the grey text colour.
+QPalette withGrayTextWhenDisabled(QPalette palette) {
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Disabled, role, kGrayText);
+    }
+    return palette;
 }
 
 // A box, menu or modal window opened inside a handler stands over the windows as the
