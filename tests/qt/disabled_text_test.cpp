@@ -105,9 +105,7 @@ class DisabledText : public test::InstalledAppTest,
     }
     // The view of `form`, shown.
     qt::FormView& shown(Form& form) {
-        form.show();
-        qt::FormWindow* window = desktop->windowOf(form);
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+        qt::FormWindow* window = shownWindow(form);
         qt::FormView::refreshAll();
         return *window->view();
     }

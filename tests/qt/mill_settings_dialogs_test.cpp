@@ -23,12 +23,7 @@ namespace {
 class MillSettingsDialogs : public test::InstalledAppTest {
   protected:
     // Shows `form` without blocking and returns its view.
-    qt::FormView* shown(Form& form) {
-        form.show();
-        qt::FormWindow* window = desktop->windowOf(form);
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
-        return window->view();
-    }
+    qt::FormView* shown(Form& form) { return shownWindow(form)->view(); }
     template <class W>
     W* widget(qt::FormView* view, const Control& c) {
         return qobject_cast<W*>(view->widgetOf(c));

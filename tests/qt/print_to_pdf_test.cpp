@@ -56,12 +56,6 @@ class PrintToPdf : public test::InstalledAppTest {
         test::printNextInto(*desktop, path);
         return path;
     }
-    // The sheet preview shown offscreen: its window once exposed, else null.
-    qt::FormWindow* shownSheet(frmPrintPreview& sheet) {
-        sheet.show();
-        qt::FormWindow* window = desktop->windowOf(sheet);
-        return window && QTest::qWaitForWindowExposed(window) ? window : nullptr;
-    }
 
     QTemporaryDir dir;
 };
@@ -132,7 +126,7 @@ TEST_F(PrintToPdf, HiddenMoneyFiguresAreLeftOffThePrintedPage) {
 // back when they are shown again.
 TEST_F(PrintToPdf, ThePreviewHidesTheBoardPricesOnScreen) {
     frmPrintPreview& sheet = app->window<frmPrintPreview>();
-    qt::FormWindow* window = shownSheet(sheet);
+    qt::FormWindow* window = shownWindow(sheet);
     ASSERT_NE(window, nullptr);
     auto* centre = qobject_cast<QListWidget*>(window->view()->widgetOf(sheet.lstSyda));
     auto* edger = qobject_cast<QListWidget*>(window->view()->widgetOf(sheet.lstSeimerYleval));
@@ -159,7 +153,7 @@ TEST_F(PrintToPdf, TheSheetPrintsThePatternNameWhole) {
         SCOPED_TRACE(name);
         m->lblSaekavanimi.setCaption(name);
         frmPrintPreview& sheet = app->window<frmPrintPreview>();
-        qt::FormWindow* window = shownSheet(sheet);
+        qt::FormWindow* window = shownWindow(sheet);
         ASSERT_NE(window, nullptr);
         auto* label = qobject_cast<QLabel*>(window->view()->widgetOf(sheet.lblPPLabelSaekavanimi));
         ASSERT_NE(label, nullptr);
@@ -184,7 +178,7 @@ TEST_F(PrintToPdf, TheSheetPrintsThePatternNameWhole) {
 // one of them was pressed.
 TEST_F(PrintToPdf, ThePreviewsNotesShowTheirStylesAndTheButtonsTheStyleAtTheCaret) {
     frmPrintPreview& sheet = app->window<frmPrintPreview>();
-    qt::FormWindow* window = shownSheet(sheet);
+    qt::FormWindow* window = shownWindow(sheet);
     ASSERT_NE(window, nullptr);
     auto* notes = qobject_cast<QTextEdit*>(window->view()->widgetOf(sheet.txtKavaNotes));
     ASSERT_NE(notes, nullptr);
@@ -278,7 +272,7 @@ bool clickReaches(qt::FormWindow& window, const Control& c, const Control& expec
 
 TEST_F(PrintToPdf, ThePreviewsButtonsLieOverTheNotesAndFiguresTheyTouch) {
     frmPrintPreview& sheet = app->window<frmPrintPreview>();
-    qt::FormWindow* window = shownSheet(sheet);
+    qt::FormWindow* window = shownWindow(sheet);
     ASSERT_NE(window, nullptr);
     for (const CommandButton* b :
          {&sheet.cmdPrindi, &sheet.cmdSulge, &sheet.cmdBold, &sheet.cmdItalic, &sheet.cmdUnderline,

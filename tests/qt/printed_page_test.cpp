@@ -13,8 +13,6 @@
 #include <string>
 
 #include "command_output.h"
-#include "localisation/frm_keele_valik.h"
-#include "localisation/main_caption_table.h"
 #include "patterns/frm_print_preview.h"
 #include "shown_main_window.h"
 
@@ -47,11 +45,7 @@ class PrintedPage : public test::InstalledAppTest,
         prepareFolder();
         desktop = std::make_unique<StoppedClockDesktop>();
         app = std::make_unique<Application>(*desktop, folder.path());
-        app->userSettings().save(languagechoice::kDefaultLanguage, GetParam());
-        applyLanguageFile(*app, folder / "language", GetParam());
-        loadMainWindow();
-        m->tmr_Startup_Timer();  // the shipped profile: settings and log prices
-        test::fillFullPattern(*m);
+        loadFullPatternIn(GetParam());
         m->txtKavaNotes.setText(kNotes);
     }
 
@@ -61,9 +55,7 @@ class PrintedPage : public test::InstalledAppTest,
     // sheet's Print button clicked.
     QImage printedFromPreview(const char* file, bool styled, bool keepSelection) {
         frmPrintPreview& sheet = app->window<frmPrintPreview>();
-        sheet.show();
-        qt::FormWindow* window = desktop->windowOf(sheet);
-        EXPECT_TRUE(window && QTest::qWaitForWindowExposed(window));
+        qt::FormWindow* window = shownWindow(sheet);
         if (!window) return {};
         qt::FormView& view = *window->view();
         auto* notes = qobject_cast<QTextEdit*>(view.widgetOf(sheet.txtKavaNotes));

@@ -7,8 +7,9 @@
 #include <cstdlib>
 
 #include "command_output.h"
-#include "platform/text.h"
-#include "store/board_row.h"
+#include "localisation/frm_keele_valik.h"
+#include "localisation/main_caption_table.h"
+#include "platform/user_settings.h"
 
 namespace lumbrix::test {
 
@@ -29,29 +30,27 @@ void InstalledAppTest::loadMainWindow() {
     m->tmr_Startup.setEnabled(false);
 }
 
+void InstalledAppTest::loadFullPatternIn(const char* languageFile) {
+    app->userSettings().save(languagechoice::kDefaultLanguage, languageFile);
+    applyLanguageFile(*app, folder / "language", languageFile);
+    loadMainWindow();
+    m->tmr_Startup_Timer();  // the shipped profile: settings and log prices
+    fillFullPattern(*m);
+}
+
+qt::FormWindow* InstalledAppTest::shownWindow(Form& form) {
+    form.show();
+    qt::FormWindow* window = desktop->windowOf(form);
+    const bool exposed = window && QTest::qWaitForWindowExposed(window);
+    EXPECT_TRUE(exposed) << form.name() << " was not shown";
+    return exposed ? window : nullptr;
+}
+
 void InstalledAppTest::TearDown() {
     app.reset();
     desktop.reset();
     oldConfig_ ? ::setenv("XDG_CONFIG_HOME", oldConfig_->c_str(), 1)
                : ::unsetenv("XDG_CONFIG_HOME");
-}
-
-std::string boardRow(const char* nominal, const char* sawing, double volume, const char* price) {
-    return composeBoardRow(
-        boardRowHead(Left(nominal, 6), Mid(nominal, 8), Left(sawing, 6), Mid(sawing, 8)), 4800,
-        volume, price);
-}
-
-void fillFullPattern(frmMain& m) {
-    for (int i = 0; i < 8; ++i)
-        m.lstSyda.addItem(boardRow("32.000x100.00", "34.000x104.00", 0.017, "210.0"));
-    for (ListBox* list : {&m.lstKylgVasak, &m.lstKylgParem, &m.lstSeimerAll, &m.lstSeimerYleval}) {
-        list->addItem(boardRow("22.000x100.00", "24.000x104.00", 0.012, "180.0"));
-        list->addItem(boardRow("19.000x75.000", "21.000x79.000", 0.008, "160.0"));
-    }
-    m.txtPalk.setText("400");
-    m.Joonista_palk();
-    m.uuenda_materjalid();
 }
 
 void printNextInto(qt::QtDesktop& desktop, const QString& file) {

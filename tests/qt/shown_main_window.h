@@ -15,6 +15,7 @@
 #include "qt/qt_desktop.h"
 #include "qt_test_app.h"
 #include "temp_install.h"
+#include "window_state.h"
 
 namespace lumbrix::test {
 
@@ -34,6 +35,12 @@ class InstalledAppTest : public ::testing::Test {
     void startApp();
     // The main window loaded with its start-up timer off.
     void loadMainWindow();
+    // The main window loaded in the language of `languageFile`, which is remembered as the
+    // planner's choice (the information box follows it), with the shipped profile and a full
+    // pattern (fillFullPattern).
+    void loadFullPatternIn(const char* languageFile);
+    // `form` shown offscreen: its window once exposed; null, with a failure, when it was not.
+    qt::FormWindow* shownWindow(Form& form);
 
     TempInstallFolder folder;
     std::unique_ptr<qt::QtDesktop> desktop;
@@ -72,13 +79,6 @@ class ShownMainWindowTest : public InstalledAppTest {
     qt::FormWindow* window = nullptr;
     qt::FormView* view = nullptr;
 };
-
-// A board row of 4800 mm with the nominal and sawing sizes as "thickness x width".
-std::string boardRow(const char* nominal, const char* sawing, double volume, const char* price);
-
-// A full pattern on the main window: eight centre boards and two boards in every other
-// position, the log of 400 drawn and the materials computed.
-void fillFullPattern(frmMain& m);
 
 // The next printer dialog is confirmed as the planner would, printing into the PDF `file`.
 void printNextInto(qt::QtDesktop& desktop, const QString& file);

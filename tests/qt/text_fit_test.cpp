@@ -13,7 +13,6 @@
 #include "calculation/frm_soovita.h"
 #include "localisation/frm_info.h"
 #include "localisation/frm_keele_valik.h"
-#include "localisation/main_caption_table.h"
 #include "millsettings/frm_kulude_muutmine.h"
 #include "millsettings/frm_palgi_hinnad.h"
 #include "millsettings/frm_profiil.h"
@@ -54,12 +53,7 @@ class TextFit : public test::InstalledAppTest, public ::testing::WithParamInterf
     void SetUp() override {
         prepareFolder();
         startApp();
-        // The information box follows the remembered language.
-        app->userSettings().save(languagechoice::kDefaultLanguage, GetParam());
-        applyLanguageFile(*app, folder / "language", GetParam());
-        loadMainWindow();
-        m->tmr_Startup_Timer();  // the shipped profile: settings and log prices
-        test::fillFullPattern(*m);
+        loadFullPatternIn(GetParam());
         m->lblSaekavanimi.setCaption(kLongName);
         m->lblValitudProfiil.setCaption("LUMBRIX");
         m->show();

@@ -1,6 +1,8 @@
 #include "window_state.h"
 
 #include "mainwindow/frm_main.h"
+#include "platform/text.h"
+#include "store/board_row.h"
 #include "store/frm_main_sub.h"
 
 namespace lumbrix::test {
@@ -29,6 +31,24 @@ void setTypicalProfile(frmMain& m) {
     sub.txtCE = "2000";
     m.lstPalgiHinnad.clear();
     m.lstPalgiHinnad.addItem("010 - 600  50.00  1");
+}
+
+std::string boardRow(const char* nominal, const char* sawing, double volume, const char* price) {
+    return composeBoardRow(
+        boardRowHead(Left(nominal, 6), Mid(nominal, 8), Left(sawing, 6), Mid(sawing, 8)), 4800,
+        volume, price);
+}
+
+void fillFullPattern(frmMain& m) {
+    for (int i = 0; i < 8; ++i)
+        m.lstSyda.addItem(boardRow("32.000x100.00", "34.000x104.00", 0.017, "210.0"));
+    for (ListBox* list : {&m.lstKylgVasak, &m.lstKylgParem, &m.lstSeimerAll, &m.lstSeimerYleval}) {
+        list->addItem(boardRow("22.000x100.00", "24.000x104.00", 0.012, "180.0"));
+        list->addItem(boardRow("19.000x75.000", "21.000x79.000", 0.008, "160.0"));
+    }
+    m.txtPalk.setText("400");
+    m.Joonista_palk();
+    m.uuenda_materjalid();
 }
 
 std::string patternScreen(frmMain& m, bool withName) {

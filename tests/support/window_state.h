@@ -13,6 +13,13 @@ namespace lumbrix::test {
 // 10-600 mm at 50.00 in pocket 1. Free of the test framework, so that fuzz targets use it too.
 void setTypicalProfile(frmMain& m);
 
+// A board row of 4800 mm with the nominal and sawing sizes as "thickness x width".
+std::string boardRow(const char* nominal, const char* sawing, double volume, const char* price);
+
+// A full pattern on the main window: eight centre boards and two boards in every other
+// position, the log of 400 drawn and the materials computed.
+void fillFullPattern(frmMain& m);
+
 // What the planner sees of the pattern: the board lists, the log and pattern text boxes, the
 // notes and every label (the name label only when withName).
 std::string patternScreen(frmMain& m, bool withName);
