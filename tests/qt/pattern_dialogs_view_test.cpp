@@ -62,6 +62,26 @@ class PatternDialogsView : public test::InstalledAppTest {
             action(*window);
         });
     }
+    // Presses Open on the main window and runs `action` on the open dialog and its file list
+    // once the dialog's modal loop runs.
+    void openWithFiles(std::function<void(frmAvaKava&, qt::FormWindow&, QListWidget&)> action) {
+        QTimer::singleShot(0, [this, action] {
+            frmAvaKava* dialog = app->loadedWindow<frmAvaKava>();
+            ASSERT_NE(dialog, nullptr);
+            whenShown(*dialog, [dialog, action](qt::FormWindow& w) {
+                auto* files = widget<QListWidget>(w, dialog->File1);
+                ASSERT_NE(files, nullptr);
+                action(*dialog, w, *files);
+            });
+        });
+        QTest::mouseClick(widget(*mainWindow, m->cmdAvaKava), Qt::LeftButton);
+    }
+    // Clicks and double-clicks a row of a file list, as the planner opens the file.
+    static void doubleClickRow(QListWidget& files, int index) {
+        const QRect row = files.visualItemRect(files.item(index));
+        QTest::mouseClick(files.viewport(), Qt::LeftButton, {}, row.center());
+        QTest::mouseDClick(files.viewport(), Qt::LeftButton, {}, row.center());
+    }
 
     qt::FormWindow* mainWindow = nullptr;
 };
@@ -96,20 +116,11 @@ TEST_F(PatternDialogsView, ADoubleClickInTheFileListOpensThePattern) {
     folder.writeFile("my_patterns/Other.KAVA", "[Info]\r\n");
     folder.writeFile("my_patterns/notes.rtf", "{\\rtf1 x\\par}");
     m->lblSaekavanimi.setCaption("Named");
-    QTimer::singleShot(0, [&] {
-        frmAvaKava* dialog = app->loadedWindow<frmAvaKava>();
-        ASSERT_NE(dialog, nullptr);
-        whenShown(*dialog, [&, dialog](qt::FormWindow& w) {
-            auto* files = widget<QListWidget>(w, dialog->File1);
-            ASSERT_NE(files, nullptr);
-            ASSERT_EQ(files->count(), 2) << "pattern files only, in any letter case";
-            EXPECT_EQ(files->item(1)->text(), "Saved.kava");
-            const QRect row = files->visualItemRect(files->item(1));
-            QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, row.center());
-            QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, row.center());
-        });
+    openWithFiles([](frmAvaKava&, qt::FormWindow&, QListWidget& files) {
+        ASSERT_EQ(files.count(), 2) << "pattern files only, in any letter case";
+        EXPECT_EQ(files.item(1)->text(), "Saved.kava");
+        doubleClickRow(files, 1);
     });
-    QTest::mouseClick(widget(*mainWindow, m->cmdAvaKava), Qt::LeftButton);
     EXPECT_EQ(m->lblSaekavanimi.caption(), "Saved.kava");
     EXPECT_EQ(m->txtPalk.text(), "220");
     EXPECT_EQ(m->lstSyda.listCount(), 1);
@@ -130,21 +141,12 @@ TEST_F(PatternDialogsView, ADamagedPatternIsRefusedInABoxThatNamesTheFile) {
         if (shown.isEmpty()) shown = box.text();
         box.button(QMessageBox::Ok)->click();
     });
-    QTimer::singleShot(0, [&] {
-        frmAvaKava* dialog = app->loadedWindow<frmAvaKava>();
-        ASSERT_NE(dialog, nullptr);
-        whenShown(*dialog, [&, dialog](qt::FormWindow& w) {
-            auto* files = widget<QListWidget>(w, dialog->File1);
-            ASSERT_NE(files, nullptr);
-            ASSERT_EQ(files->count(), 1);
-            const QRect row = files->visualItemRect(files->item(0));
-            QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, row.center());
-            QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, row.center());
-            EXPECT_TRUE(dialog->isLoaded()) << "the dialog stays open";
-            QTest::mouseClick(widget(w, dialog->cmdTyhista), Qt::LeftButton);
-        });
+    openWithFiles([](frmAvaKava& dialog, qt::FormWindow& w, QListWidget& files) {
+        ASSERT_EQ(files.count(), 1);
+        doubleClickRow(files, 0);
+        EXPECT_TRUE(dialog.isLoaded()) << "the dialog stays open";
+        QTest::mouseClick(widget(w, dialog.cmdTyhista), Qt::LeftButton);
     });
-    QTest::mouseClick(widget(*mainWindow, m->cmdAvaKava), Qt::LeftButton);
     const std::string path = (folder / "my_patterns" / "Broken.kava").string();
     EXPECT_EQ(shown.toStdString(),
               "Error opening the pattern file!\n" + path +
