@@ -170,7 +170,7 @@ TEST(SavedList, FailedWriteLeavesTheOldFileWholeAndIsReported) {
     TempInstallFolder folder;
     const std::string old = listBytes({"050 - 099  45.50  12", "100 - 149  52.00  2"});
     folder.writeFile("logprices", old);
-    test::DiskFullSink sink;
+    test::FullDisk sink;
     const ScopedFileSink failing(sink);
 
     const FileResult result = writeSavedList(folder / "logprices", {"005 - 049  40.00  11"});
