@@ -4,6 +4,8 @@
 // it.
 #include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -113,32 +115,33 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkBoxes(program.desktop, file, false);
 
     frmSeaded& d = app.window<frmSeaded>();
-    std::vector<std::string> values = dialogValues(d);
-    d.cmdSalvesta.press();
     // Refused: only a bark share above 1, or monthly costs whose costs per m3 lie beyond the
     // number range, may stop a save of what the dialog read. A file may hold both: each refusal
     // is mended in turn, once, and mended, Save goes through.
-    bool barkMended = false;
-    bool costsMended = false;
-    while (app.isLoaded<frmSeaded>()) {
-        const std::vector<std::string> told = std::exchange(program.desktop.boxes, {});
-        const std::string first = told.empty() ? std::string("no box") : told.front();
-        if (told == std::vector<std::string>{kBarkHint} && !barkMended) {
-            d.txtKoefitsentKoorPalgist.setText("0.08");
-            barkMended = true;
-        } else if (told == std::vector<std::string>{kCostsHelp} && !costsMended) {
-            d.txtKuisedPysikuludKokku.setText("1000");
-            d.txtKuisedAmordikuludKokku.setText("500");
-            d.txtYhikuMuutuvkulud.setText("20");
-            d.txtKuineTootmismaht.setText("100");
-            costsMended = true;
-        } else if (barkMended || costsMended) {
-            fuzz::violated("Save refused mended values: " + first);
-        } else {
-            fuzz::violated("Save refused what the dialog read from the file: " + first);
-        }
+    std::map<std::string, std::function<void()>> mends = {
+        {kBarkHint, [&d] { d.txtKoefitsentKoorPalgist.setText("0.08"); }},
+        {kCostsHelp, [&d] {
+             d.txtKuisedPysikuludKokku.setText("1000");
+             d.txtKuisedAmordikuludKokku.setText("500");
+             d.txtYhikuMuutuvkulud.setText("20");
+             d.txtKuineTootmismaht.setText("100");
+         }}};
+    const std::size_t refusals = mends.size();
+    std::vector<std::string> values;
+    for (;;) {
         values = dialogValues(d);
         d.cmdSalvesta.press();
+        if (!app.isLoaded<frmSeaded>()) break;
+        const std::vector<std::string> told = std::exchange(program.desktop.boxes, {});
+        const auto mend = told.size() == 1 ? mends.find(told.front()) : mends.end();
+        if (mend == mends.end()) {
+            fuzz::violated((mends.size() == refusals
+                                ? "Save refused what the dialog read from the file: "
+                                : "Save refused mended values: ") +
+                           (told.empty() ? std::string("no box") : told.front()));
+        }
+        mend->second();
+        mends.erase(mend);
     }
     // A damaged file was kept whole before it was written anew, and the planner told where.
     const fs::path kept = program.profile / "settings.damaged";

@@ -103,15 +103,12 @@ std::string frmSalvestaUusKava::proposedName() {
     // The proposal always saves: nothing typed into the diameter makes it an unusable file
     // name, and a name too long for the folder's file system loses the end of its profile
     // name first.
-    std::string profile = asFileName(m.lblValitudProfiil.caption());
-    std::string rest = asFileName("_" + m.txtPalk.text() + "_" + Left(m.lstSyda.list(0), 14) + "_" +
-                                  std::to_string(m.lstSyda.listCount()) + "ex");
     const std::size_t longest = longestFileName(File1.path()) - std::string_view(".kava").size();
-    while (!profile.empty() && profile.size() + rest.size() > longest)
-        profile = Left(profile, Len(profile) - 1);
-    while (rest.size() > longest)
-        rest = Left(rest, Len(rest) - 1);
-    return profile + rest;
+    const std::string rest =
+        fileNamePrefix(asFileName("_" + m.txtPalk.text() + "_" + Left(m.lstSyda.list(0), 14) + "_" +
+                                  std::to_string(m.lstSyda.listCount()) + "ex"),
+                       longest);
+    return fileNamePrefix(asFileName(m.lblValitudProfiil.caption()), longest - rest.size()) + rest;
 }
 
 void frmSalvestaUusKava::cmdSave_Click() {

@@ -23,7 +23,7 @@ std::string inQuotes(std::string_view text) {
 }
 
 // The number of a text that holds one plain decimal number and blanks around it: digits with
-// at most one decimal point or comma, a minus sign first only where `signed` allows it. The
+// at most one decimal point or comma, a minus sign first only where `allowMinus` allows it. The
 // program writes no other numbers into a pattern; exponents and the like are not taken.
 std::optional<double> plainNumber(std::string_view text, bool allowMinus) {
     const std::string trimmed = Trim(text);
@@ -47,18 +47,17 @@ std::optional<double> plainNumber(std::string_view text, bool allowMinus) {
 // A log field as the drawing takes it: a number whose whole value its scroll bar holds.
 Problem logFieldProblem(const std::string& value, const char* key, const char* estonian,
                         const char* english, int low, int high) {
-    const std::string range = std::to_string(low) + " kuni " + std::to_string(high);
-    const std::string rangeEnglish = std::to_string(low) + " to " + std::to_string(high);
     try {
         const int whole = CInt(ToDoubleStrict(value));
         if (whole >= low && whole <= high) return std::nullopt;
     } catch (const VbError&) {
         // Not a number, or one no whole number holds: refused below like any other.
     }
-    return TwoLanguageText{std::string(estonian) + " (" + key + ") " + inQuotes(value) +
-                               " ei ole arv vahemikus " + range + ".",
-                           std::string(english) + " (" + key + ") " + inQuotes(value) +
-                               " is not a number from " + rangeEnglish + "."};
+    const std::string field = " (" + std::string(key) + ") " + inQuotes(value);
+    return TwoLanguageText{estonian + field + " ei ole arv vahemikus " + std::to_string(low) +
+                               " kuni " + std::to_string(high) + ".",
+                           english + field + " is not a number from " + std::to_string(low) +
+                               " to " + std::to_string(high) + "."};
 }
 
 struct RowValue {

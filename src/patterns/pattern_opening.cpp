@@ -60,6 +60,31 @@ std::string damagedNotesHead(const frmMain& main, const PatternRead& read,
                          "\nThe pattern is opened with empty notes. ");
 }
 
+// Where damaged notes are kept: NAME.rtf.damaged beside them, or the first of
+// NAME.rtf.damaged2, NAME.rtf.damaged3, ... that is free or already holds these very bytes
+// (then `kept`); an empty path when none of the first thousand is. NAME is cut (never inside a
+// character) where the whole name would not fit the folder's file-name limit.
+struct DamagedCopy {
+    fs::path path;
+    bool kept = false;
+};
+
+DamagedCopy damagedNotesCopy(const fs::path& notesPath, const std::string& bytes) {
+    const fs::path folder = notesPath.parent_path();
+    const std::size_t longest = longestFileName(folder.empty() ? fs::path(".") : folder);
+    for (int n = 1; n <= kMostDamagedCopies; ++n) {
+        const fs::path candidate = folder / damagedCopyName(notesPath, n, longest);
+        std::error_code ec;
+        const fs::file_status status = fs::symlink_status(candidate, ec);
+        if (!fs::exists(status)) return {candidate, false};
+        if (fs::is_regular_file(status)) {
+            const FileBytes kept = readFileBytes(candidate);
+            if (kept && kept.bytes == bytes) return {candidate, true};
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 PatternOpening readPatternForOpening(const frmMain& main, const fs::path& patternPath,
@@ -83,29 +108,11 @@ void showOpeningRefusal(const frmMain& main, const std::string& text) {
     runtime::msgBox(text, mb::kCritical, bilingual(main, kOpenErrorTitle, kOpenErrorTitleEnglish));
 }
 
-fs::path damagedNotesCopyPath(const fs::path& notesPath, const std::string& bytes) {
-    const fs::path folder = notesPath.parent_path();
-    const std::size_t longest = longestFileName(folder.empty() ? fs::path(".") : folder);
-    for (int n = 1; n <= kMostDamagedCopies; ++n) {
-        const fs::path candidate = folder / damagedCopyName(notesPath, n, longest);
-        std::error_code ec;
-        const fs::file_status status = fs::symlink_status(candidate, ec);
-        if (!fs::exists(status)) return candidate;
-        if (fs::is_regular_file(status)) {
-            const FileBytes kept = readFileBytes(candidate);
-            if (kept && kept.bytes == bytes) return candidate;
-        }
-    }
-    return {};
-}
-
 std::string keepDamagedNotes(const frmMain& main, PatternOpening& opening,
                              const fs::path& notesPath) {
     const PatternRead& read = opening.read;
     if (opening.refused() || !read.notesDamaged) return "";
-    const fs::path copy = damagedNotesCopyPath(notesPath, read.damagedNotesBytes);
-    std::error_code ec;
-    const bool kept = !copy.empty() && fs::exists(fs::symlink_status(copy, ec));
+    const auto [copy, kept] = damagedNotesCopy(notesPath, read.damagedNotesBytes);
     if (!kept) {
         const FileResult written = copy.empty()
                                        ? FileResult::failure(vberr::kPathFileAccessError, notesPath,

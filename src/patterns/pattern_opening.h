@@ -33,20 +33,14 @@ PatternOpening readPatternForOpening(const frmMain& main, const std::filesystem:
 // Shows a refusal as the critical box titled "Viga" ("Error" in English).
 void showOpeningRefusal(const frmMain& main, const std::string& text);
 
-// Where damaged notes are kept: NAME.rtf.damaged beside them, or the first of
-// NAME.rtf.damaged2, NAME.rtf.damaged3, ... that is free or already holds these very bytes;
-// empty when none of the first thousand is. NAME is cut (never inside a character) where the
-// whole name would not fit the folder's file-name limit.
-std::filesystem::path damagedNotesCopyPath(const std::filesystem::path& notesPath,
-                                           const std::string& bytes);
-
-// For an opening whose notes file is damaged: keeps a copy of it aside (written atomically,
-// never over another copy) before anything can write over it, and gives the message that
-// tells the planner where. In a folder that cannot be written (no permission, a read-only
-// file system) no copy is made: the notes file is left as it is, which nothing can save over
-// there either, and the message says so. When the copy fails otherwise (a full disk) the
-// opening is refused instead, so the notes are never lost. Without damaged notes: nothing,
-// and an empty message.
+// For an opening whose notes file is damaged: keeps a copy of it aside as NAME.rtf.damaged (or
+// NAME.rtf.damaged2, ... beside an earlier copy of other bytes; NAME cut to fit the folder's
+// file-name limit), written atomically and never over another copy, before anything can write over
+// it, and gives the message that tells the planner where. In a folder that cannot be written (no
+// permission, a read-only file system) no copy is made: the notes file is left as it is, which
+// nothing can save over there either, and the message says so. When the copy fails otherwise (a
+// full disk) the opening is refused instead, so the notes are never lost. Without damaged notes:
+// nothing, and an empty message.
 std::string keepDamagedNotes(const frmMain& main, PatternOpening& opening,
                              const std::filesystem::path& notesPath);
 

@@ -32,6 +32,22 @@ std::string logSection(const std::string& diameter, const std::string& taper,
     return s + "palgimaht=0.275\r\n";
 }
 
+// The refusal of a pattern whose damaged notes `notesFile` cannot be kept as `copy`, for the
+// disk is full.
+std::string notesNotKeptOnAFullDisk(const std::string& notesFile, const std::string& copy,
+                                    bool estonian) {
+    if (estonian) {
+        return kEstonianHeading + notesFile +
+               "\nMärkmete fail on vigane ja seda ei saa alles hoida: See ei ole RTF-vormingus "
+               "tekst: Vigane failivorming. Koopiat ei saa kirjutada: " +
+               copy + ": kettal ei ole ruumi.";
+    }
+    return kHeading + notesFile +
+           "\nThe notes file is damaged and cannot be kept aside: It is not rich text (RTF): "
+           "Invalid file format: the file is not an RTF document. Cannot write " +
+           copy + ": No space left on device.";
+}
+
 class OpenRefusals : public PatternDialogTest {
   protected:
     const std::string row =
@@ -190,10 +206,7 @@ TEST_F(OpenRefusals, AnEstonianProgramRefusesInEstonianThroughout) {
     desktop.expectMessage(MsgResult::Ok);
     openFile("B.kava");
     EXPECT_EQ(desktop.lastMessage().text,
-              "Märkmete fail " + path("B.rtf") +
-                  " on vigane. See ei ole RTF-vormingus tekst: Vigane failivorming.\nKava avati "
-                  "tühjade märkmetega. Vigane fail on alles hoitud nimega " +
-                  path("B.rtf.damaged") + ".");
+              test::damagedNotesBox(path("B.rtf"), path("B.rtf.damaged"), true));
     EXPECT_EQ(desktop.lastMessage().title, "Märkmed");
     EXPECT_EQ(main().lblSaekavanimi.caption(), "B.kava");
 }
@@ -244,13 +257,8 @@ TEST_F(OpenRefusals, DamagedNotesAreKeptAsideAndThePatternOpensWithEmptyNotes) {
     const auto openWithDamagedNotes = [&](const char* keptAs) {
         desktop.expectMessage(MsgResult::Ok);
         openFile("B.kava");
-        EXPECT_EQ(
-            desktop.lastMessage().text,
-            "The notes file " + path("B.rtf") +
-                " is damaged. It is not rich text (RTF): Invalid file format: the file is not an "
-                "RTF document.\nThe "
-                "pattern is opened with empty notes. The damaged file is kept as " +
-                path(keptAs) + ".");
+        EXPECT_EQ(desktop.lastMessage().text,
+                  test::damagedNotesBox(path("B.rtf"), path(keptAs), false));
         EXPECT_EQ(desktop.lastMessage().title, "Notes");
         EXPECT_EQ(main().lstSyda.rows(), (std::vector<std::string>{row, row}));
         EXPECT_EQ(main().txtKavaKoostaja.text(), "Mari");
@@ -285,10 +293,7 @@ TEST_F(OpenRefusals, DamagedNotesAreKeptAsideAndThePatternOpensWithEmptyNotes) {
         const ScopedFileSink installed(full);
         shown = refusedOpen("Viga");
     }
-    EXPECT_EQ(shown, kEstonianHeading + path("B.rtf") +
-                         "\nMärkmete fail on vigane ja seda ei saa alles hoida: See ei ole "
-                         "RTF-vormingus tekst: Vigane failivorming. Koopiat ei saa kirjutada: " +
-                         path("B.rtf.damaged3") + ": kettal ei ole ruumi.")
+    EXPECT_EQ(shown, notesNotKeptOnAFullDisk(path("B.rtf"), path("B.rtf.damaged3"), true))
         << "every reason in Estonian";
     EXPECT_EQ(screen(), before);
     EXPECT_FALSE(fs::exists(patterns() / "B.rtf.damaged3"));
@@ -376,18 +381,7 @@ TEST_F(OpenRefusals, DamagedNotesOfALongNameOrAnUnwritableFolderNeverBlockAGoodP
                     EXPECT_EQ(test::namesIn(patterns()), namesBefore) << "no copy, nothing left";
                     break;
                 case Outcome::kRefused:
-                    EXPECT_EQ(shown, estonian ? kEstonianHeading + notesFile +
-                                                    "\nMärkmete fail on vigane ja seda ei saa "
-                                                    "alles hoida: See ei ole RTF-vormingus tekst: "
-                                                    "Vigane failivorming. Koopiat ei saa "
-                                                    "kirjutada: " +
-                                                    copy + ": kettal ei ole ruumi."
-                                              : kHeading + notesFile +
-                                                    "\nThe notes file is damaged and cannot be "
-                                                    "kept aside: It is not rich text (RTF): "
-                                                    "Invalid file format: the file is not an RTF "
-                                                    "document. Cannot write " +
-                                                    copy + ": No space left on device.");
+                    EXPECT_EQ(shown, notesNotKeptOnAFullDisk(notesFile, copy, estonian));
                     EXPECT_EQ(screen(), before);
                     EXPECT_EQ(main().lblSaekavanimi.caption(), "Mine");
                     EXPECT_EQ(test::namesIn(patterns()), namesBefore) << "no copy, nothing left";

@@ -82,11 +82,7 @@ TEST_F(SlotRecall, DamagedNotesOfASlotAreKeptAsideAndItsPatternComesBack) {
     desktop.expectMessage(MsgResult::Ok);
     click(0);
     EXPECT_EQ(desktop.lastMessage().text,
-              "The notes file " + slotFile("0.rtf") +
-                  " is damaged. It is not rich text (RTF): Invalid file format: the file is not "
-                  "an RTF document.\nThe pattern is opened with empty notes. The damaged file is "
-                  "kept as " +
-                  slotFile("0.rtf.damaged") + ".");
+              test::damagedNotesBox(slotFile("0.rtf"), slotFile("0.rtf.damaged"), false));
     EXPECT_EQ(desktop.messages().size(), 1u);
     EXPECT_EQ(main().lblSaekavanimi.caption(), "0.kava");
     EXPECT_EQ(main().lstSyda.listCount(), 3);
