@@ -3,15 +3,11 @@
 #include <array>
 #include <string>
 
-#include "platform/form.h"
-#include "platform/menu.h"
-#include "platform/vb_error.h"
+#include "localisation/dialog_captions.h"
 
 namespace lumbrix {
 
 namespace {
-
-constexpr int kObjectRequired = 424;
 
 constexpr std::array<BilingualCaption, 25> kMainCaptions{{
     // the placement buttons, laid out as the positions
@@ -51,18 +47,8 @@ constexpr std::array<BilingualCaption, 25> kMainCaptions{{
 const std::span<const BilingualCaption> kMainBilingualCaptions{kMainCaptions};
 
 void applyBilingualCaptions(Form& form, std::span<const BilingualCaption> captions, bool estonian) {
-    for (const BilingualCaption& c : captions) {
-        const std::string text = estonian ? c.estonian : c.english;
-        if (Menu* item = form.findMenu(c.target)) {
-            item->setCaption(text);
-        } else if (Control* control = form.findControl(c.target)) {
-            control->setCaption(text);
-        } else {
-            // A target the table names that the window lacks is a fault of the program.
-            throw VbError(kObjectRequired,
-                          std::string("Object required: ") + form.name() + "." + c.target);
-        }
-    }
+    for (const BilingualCaption& c : captions)
+        setCaptionByName(form, c.target, estonian ? c.estonian : c.english);
 }
 
 }  // namespace lumbrix

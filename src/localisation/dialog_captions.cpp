@@ -25,15 +25,6 @@ Menu& menuOf(const Form& form, const char* name) {
     throw VbError(kObjectRequired, std::string("Object required: ") + form.name() + "." + name);
 }
 
-// A menu item or, failing that, a control of `form` takes `text`.
-void setCaptionByName(const Form& form, const char* name, const std::string& text) {
-    if (Menu* m = form.findMenu(name)) {
-        m->setCaption(text);
-        return;
-    }
-    controlOf(form, name).setCaption(text);
-}
-
 // The report's pattern name: a name of fewer than 2 characters is an unnamed pattern.
 std::string patternNameForReport(const frmMain& m) {
     const std::string& name = m.lblSaekavanimi.caption();
@@ -42,6 +33,14 @@ std::string patternNameForReport(const frmMain& m) {
 }
 
 }  // namespace
+
+void setCaptionByName(const Form& form, const char* name, const std::string& text) {
+    if (Menu* m = form.findMenu(name)) {
+        m->setCaption(text);
+        return;
+    }
+    controlOf(form, name).setCaption(text);
+}
 
 void loadDialogCaptions(Application& app, Form& dialog, const DialogCaptionTable& table) {
     const frmMain& m = app.window<frmMain>();

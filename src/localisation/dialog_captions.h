@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 
 namespace lumbrix {
 
@@ -50,5 +51,9 @@ extern const std::span<const DialogCaptionTable* const> kAll;
 // or key shows "0". A file that cannot be read as a whole is reported and the rows with keys
 // leave their targets' built-in texts.
 void loadDialogCaptions(Application& app, Form& dialog, const DialogCaptionTable& table);
+
+// The menu item `name` of `form` or, failing that, its control `name` takes `text`. A name
+// the form lacks is a fault of the program, not of a file: VbError 424 "Object required".
+void setCaptionByName(const Form& form, const char* name, const std::string& text);
 
 }  // namespace lumbrix

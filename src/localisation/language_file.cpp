@@ -44,8 +44,10 @@ std::string LanguageFile::problem(bool estonian) const {
         case Problem::NotText:
             return estonian ? "see ei ole tekstifail (binaarne või UTF-16)"
                             : "it is not a text file (binary or UTF-16)";
-        case Problem::TooLarge:
-            return estonian ? "see on suurem kui 16 MB" : "it is larger than 16 MB";
+        case Problem::TooLarge: {
+            const std::string most = std::to_string(kMaxReadFileBytes / (1024 * 1024)) + " MB";
+            return estonian ? "see on suurem kui " + most : "it is larger than " + most;
+        }
         case Problem::System:
             break;
     }

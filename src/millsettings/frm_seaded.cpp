@@ -77,6 +77,11 @@ bool fullEdgeOn(const std::string& stored) {
     }
 }
 
+// The number text the store keeps of a text: a text beyond the number range counts 0.
+std::string storeText(const std::string& text) {
+    return NumberText(RegionCompValQuiet(text).value_or(0.0));
+}
+
 }  // namespace
 
 frmSeaded::frmSeaded(Application& app) : Form("frmSeaded"), app_(app) {
@@ -138,7 +143,7 @@ void frmSeaded::fillFromSettingsFile() {
     };
     programWrites_ = true;
     for (const SettingsField& f : kNumericFields) {
-        (this->*f.field).setText(NumberText(RegionCompValQuiet(stored(f.key)).value_or(0.0)));
+        (this->*f.field).setText(storeText(stored(f.key)));
     }
     // A coefficient of 0 would make every volume 0: it shows as the profile load uses it.
     if (txtPalgimahukoefitsent.text() == "0") txtPalgimahukoefitsent.setText("1");
@@ -189,17 +194,12 @@ bool frmSeaded::costFieldsAreNumbers() const {
     return true;
 }
 
-// The number text the store keeps of a dialog field: a text beyond the number range counts 0.
-std::string frmSeaded::storeText(const TextBox& field) {
-    return NumberText(RegionCompValQuiet(field.text()).value_or(0.0));
-}
-
 bool frmSeaded::storeCostsComputable() const {
     try {
-        (void)derivedCosts(RegionCompVal(storeText(txtKuisedPysikuludKokku)),
-                           RegionCompVal(storeText(txtKuisedAmordikuludKokku)),
-                           RegionCompVal(storeText(txtYhikuMuutuvkulud)),
-                           RegionCompVal(storeText(txtKuineTootmismaht)));
+        (void)derivedCosts(RegionCompVal(storeText(txtKuisedPysikuludKokku.text())),
+                           RegionCompVal(storeText(txtKuisedAmordikuludKokku.text())),
+                           RegionCompVal(storeText(txtYhikuMuutuvkulud.text())),
+                           RegionCompVal(storeText(txtKuineTootmismaht.text())));
         return true;
     } catch (const VbError&) {
         return false;
@@ -246,7 +246,7 @@ void frmSeaded::cmdSalvesta_Click() {
     }
     frmMainSub& store = m.store();
     for (const SettingsField& f : kNumericFields) {
-        store.*f.storeField = storeText(this->*f.field);
+        store.*f.storeField = storeText((this->*f.field).text());
     }
     store.lblArvutaTaiskant = tickText(chkArvutaTaiskant);
     updateDerivedCosts(store);

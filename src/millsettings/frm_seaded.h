@@ -151,7 +151,6 @@ class frmSeaded : public Form {
     int spinnerStep(VScrollBar& spinner, const TextBox& field);
     void showDerivedCosts();
     bool costFieldsAreNumbers() const;
-    static std::string storeText(const TextBox& field);
     // Whether the store's costs per m3 can be computed from the monthly figures as Save
     // would store them.
     bool storeCostsComputable() const;

@@ -93,9 +93,9 @@ void frmMain::cmdLaeprofiil_Click() {
     const fs::path settingsFile = settingsFilePath(*folder);
     IniDocument settings;
     const FileResult loaded = settings.load(settingsFile);
-    if (!loaded) settings = IniDocument();
     std::vector<std::string> problems = settingsFileProblems(*this, settingsFile, loaded, settings);
-    if (!settings.isText()) settings = IniDocument();  // damaged: its values count 0
+    // A file that cannot be read, or one that is damaged, has its values count 0.
+    if (!loaded || !settings.isText()) settings = IniDocument();
     const std::vector<std::string> unreadable = readSettingsIntoStore(settings, s);
     const bool estonian = messagesInEstonian(*this);
     if (!unreadable.empty()) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "platform/estonian_file_reasons.h"
 #include "platform/path_names.h"
 
 namespace lumbrix {
@@ -13,14 +14,11 @@ std::optional<ProfileNameRefusal> checkProfileName(std::string_view name) {
     // The rules are those of a name that becomes a path; the refusal is told in Estonian too.
     std::optional<std::string> english = checkNameForPath(name);
     if (!english) return std::nullopt;
+    // The words for the rules a file name shares are the file reasons' own; these are the
+    // folder name's further rules, and the profile's wording of the path separators.
     const std::string most = std::to_string(kMaxProfileNameLength);
-    const std::array<std::pair<std::string, std::string>, 9> estonian{{
-        {"The name is empty.", "Nimi on tühi."},
-        {"The name cannot consist of blanks only.", "Nimi ei tohi koosneda ainult tühikutest."},
-        {"The name cannot be \".\" or \"..\".", "Nimi ei tohi olla \".\" ega \"..\"."},
+    const std::array<std::pair<std::string, std::string>, 4> estonian{{
         {"The name cannot contain \"/\" or \"\\\".", "Nimes ei tohi olla märke \"/\" ega \"\\\"."},
-        {"The name is not valid text.", "Nimi ei ole korrektne tekst."},
-        {"The name cannot contain control characters.", "Nimes ei tohi olla juhtmärke."},
         {"The name cannot begin or end with a blank.", "Nimi ei tohi alata ega lõppeda tühikuga."},
         {"The name cannot be longer than " + most + " characters.",
          "Nimi ei tohi olla pikem kui " + most + " märki."},
@@ -29,7 +27,8 @@ std::optional<ProfileNameRefusal> checkProfileName(std::string_view name) {
     for (const auto& [known, words] : estonian) {
         if (*english == known) return ProfileNameRefusal{words, std::move(*english)};
     }
-    return ProfileNameRefusal{*english, *english};  // every refusal has its words above
+    std::string words = estonianFileReason(*english).value_or(*english);
+    return ProfileNameRefusal{std::move(words), std::move(*english)};
 }
 
 }  // namespace lumbrix

@@ -7,7 +7,17 @@
 namespace lumbrix {
 namespace {
 
-using CatalogueEditor = test::CatalogueTest;
+class CatalogueEditor : public test::CatalogueTest {
+  protected:
+    // A row picked, the program in `language`, then a width over 400 put into the field; the
+    // box this asks for is answered.
+    void putTooWideWidthIn(const char* language) {
+        pickEditorRow("47.000x100.00");
+        main().lblValitudKeel.setCaption(language);
+        desktop.expectMessage(MsgResult::Ok);
+        main().txtDimLaius.setText("401");
+    }
+};
 
 TEST_F(CatalogueEditor, EachTypeLoadsItsListWithItsOversizeAndClearedFields) {
     frmMain& m = main();
@@ -155,20 +165,13 @@ TEST_F(CatalogueEditor, FieldsTakeOnlyTheirKeys) {
 }
 
 TEST_F(CatalogueEditor, AnEnglishProgramTellsOfATooWideProductInEnglishThroughout) {
-    frmMain& m = main();
-    pickEditorRow("47.000x100.00");
-    m.lblValitudKeel.setCaption("english.keel");
-    desktop.expectMessage(MsgResult::Ok);
-    m.txtDimLaius.setText("401");
+    putTooWideWidthIn("english.keel");
     expectMessage("Wideness can't exceed 400mm", mb::kInformation, "Error!");
 }
 
 TEST_F(CatalogueEditor, EditsDisableStoringUntilEnterInTheWidthComputesAgain) {
     frmMain& m = main();
-    pickEditorRow("47.000x100.00");
-    m.lblValitudKeel.setCaption("eesti.keel");
-    desktop.expectMessage(MsgResult::Ok);
-    m.txtDimLaius.setText("401");
+    putTooWideWidthIn("eesti.keel");
     expectMessage("Laius ei saa ületada 400mm!", mb::kInformation, "Viga!");
     EXPECT_TRUE(m.cmdMuudaDim.enabled()) << "a width over 400 only tells";
     m.txtDimLaius.setText("");

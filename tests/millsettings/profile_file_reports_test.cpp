@@ -55,6 +55,12 @@ class ProfileFileReports : public test::MainWindowTest {
             ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0);
         };
     }
+    // A damage done to a file, and what the box says of it.
+    struct Damage {
+        const char* what;
+        std::function<void()> make;
+        const char* says;
+    };
 };
 
 TEST_F(ProfileFileReports, StartUpShowsOneBoxPerFileThatNamesIt) {
@@ -415,11 +421,7 @@ TEST_F(ProfileFileReports, EveryBoxAboutAProfileFileIsInTheProgramsLanguage) {
 TEST_F(ProfileFileReports, AnUnreadableLogPriceFileIsNamedInTheEditorAndNotWrittenOver) {
     desktop.advanceClock(500);  // the shipped profile
     const fs::path prices = profile() / "logprices";
-    const struct {
-        const char* what;
-        std::function<void()> make;
-        const char* says;
-    } cases[] = {
+    const Damage cases[] = {
         {"17 MB", [&] { folder.writeFile("database/LUMBRIX/logprices", bigList()); },
          ": the file is larger than 16 MB"},
         {"a named pipe", pipeAt(prices), ": it is a named pipe"},
@@ -455,11 +457,7 @@ TEST_F(ProfileFileReports, AnUnreadableLogPriceFileIsNamedInTheEditorAndNotWritt
 TEST_F(ProfileFileReports, ASettingsFileThatCannotBeUsedIsNamedAndItsValuesCountZero) {
     desktop.advanceClock(500);  // the shipped profile
     const fs::path settings = profile() / "settings";
-    const struct {
-        const char* what;
-        std::function<void()> make;
-        const char* says;
-    } cases[] = {
+    const Damage cases[] = {
         {"no section", [&] { folder.writeFile("database/LUMBRIX/settings", "Ketas1saag=7\r\n"); },
          "It holds no [SEADED] section. Its values count 0."},
         {"not text",

@@ -2,7 +2,6 @@
 // while it loads, and the profile a new installation ships with.
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -21,6 +20,7 @@
 #include "store/saved_list.h"
 #include "temp_install.h"
 #include "test_desktop.h"
+#include "test_files.h"
 
 namespace lumbrix {
 namespace {
@@ -147,21 +147,6 @@ TEST_F(LanguageAtStart, TurningTheOfferOffStartsInTheLanguageInUse) {
     }
 }
 
-// Takes the first `writes` files and then fails every write as a full disk does.
-struct DiskFullAfter : FileSink {
-    explicit DiskFullAfter(int writes) : left(writes) {}
-    std::ptrdiff_t write(int fd, const char* data, std::size_t size) override {
-        if (left > 0) return FileSink::write(fd, data, size);
-        errno = ENOSPC;
-        return -1;
-    }
-    int sync(int fd) override {
-        --left;
-        return FileSink::sync(fd);
-    }
-    int left;
-};
-
 TEST_F(LanguageAtStart, TheSkipFlagIsStoredOnlyAfterItsLanguage) {
     frmKeeleValik* chooser = startProgramAgain();
     ASSERT_NE(chooser, nullptr);
@@ -169,8 +154,8 @@ TEST_F(LanguageAtStart, TheSkipFlagIsStoredOnlyAfterItsLanguage) {
     chooser->chkSkipNextTime.setValue(checkstate::kChecked);
     start->desktop.expectMessage(MsgResult::Ok);
     {
-        DiskFullAfter oneWrite(1);
-        ScopedFileSink sink(oneWrite);
+        test::FullDisk afterOneWrite(2);  // the first file is written, the second is not
+        ScopedFileSink sink(afterOneWrite);
         chooser->cmdOK.press();
     }
     EXPECT_TRUE(start->desktop.lastMessage().text.starts_with(
