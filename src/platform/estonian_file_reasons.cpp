@@ -1,10 +1,10 @@
 #include "platform/estonian_file_reasons.h"
 
 #include <array>
-#include <string_view>
 #include <utility>
 
 #include "platform/file_reports.h"
+#include "platform/vb_error.h"
 
 namespace lumbrix {
 
@@ -49,10 +49,15 @@ constexpr std::array kPhrases{
 
 }  // namespace
 
-std::string estonianFailureReason(std::string_view englishReason, int number) {
+std::optional<std::string> estonianFileReason(std::string_view englishReason) {
     for (const auto& [english, estonian] : kPhrases) {
         if (englishReason.find(english) != std::string_view::npos) return std::string(estonian);
     }
+    return std::nullopt;
+}
+
+std::string estonianFailureReason(std::string_view englishReason, int number) {
+    if (auto known = estonianFileReason(englishReason)) return *known;
     return fileFailureReason(number, true);
 }
 
