@@ -6,6 +6,7 @@
 
 #include "millsettings/profile_folder.h"
 #include "millsettings/profile_name.h"
+#include "platform/atomic_file.h"
 #include "platform/vb_error.h"
 
 namespace lumbrix {
@@ -27,7 +28,7 @@ std::string generalDateText(const CalendarDate& date) {
 void deleteProfileFiles(const fs::path& markerFile, const fs::path& folder) {
     std::error_code ec;
     if (!fs::remove(markerFile, ec)) {
-        throw VbError(ec ? fileErrorNumber(ec) : vberr::kFileNotFound);
+        throw VbError(ec ? writeErrorNumber(ec.value()) : vberr::kFileNotFound);
     }
     if (!fs::exists(fs::symlink_status(folder, ec))) return;
     if (!fs::is_directory(fs::symlink_status(folder, ec))) throw VbError(vberr::kPathNotFound);
@@ -36,12 +37,12 @@ void deleteProfileFiles(const fs::path& markerFile, const fs::path& folder) {
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         if (it->is_regular_file(ec)) files.push_back(it->path());
     }
-    if (ec) throw VbError(fileErrorNumber(ec));
+    if (ec) throw VbError(writeErrorNumber(ec.value()));
     for (const fs::path& file : files) {
-        if (!fs::remove(file, ec) || ec) throw VbError(fileErrorNumber(ec));
+        if (!fs::remove(file, ec) || ec) throw VbError(writeErrorNumber(ec.value()));
     }
     // A folder that still holds folders of its own is not removed.
-    if (!fs::remove(folder, ec) || ec) throw VbError(fileErrorNumber(ec));
+    if (!fs::remove(folder, ec) || ec) throw VbError(writeErrorNumber(ec.value()));
 }
 
 }  // namespace lumbrix

@@ -1,10 +1,9 @@
 #include "millsettings/profile_folder.h"
 
-#include <cerrno>
-
 #include "app/application.h"
 #include "mainwindow/frm_main.h"
 #include "millsettings/profile_name.h"
+#include "platform/atomic_file.h"
 #include "platform/vb_error.h"
 
 namespace lumbrix {
@@ -19,29 +18,13 @@ std::filesystem::path profileFolder(const std::filesystem::path& installFolder,
     return databaseFolder(installFolder) / std::filesystem::path(std::string(name));
 }
 
-int fileErrorNumber(const std::error_code& ec) {
-    switch (ec.value()) {
-        case ENOENT:
-        case ENOTDIR:
-            return vberr::kPathNotFound;
-        case EACCES:
-        case EPERM:
-        case EROFS:
-            return vberr::kPermissionDenied;
-        case ENAMETOOLONG:
-            return vberr::kBadFileName;
-        default:
-            return vberr::kPathFileAccessError;
-    }
-}
-
 void ensureProfileFolder(const std::filesystem::path& folder) {
     namespace fs = std::filesystem;
     std::error_code ec;
     if (fs::is_directory(folder, ec)) return;
     if (fs::create_directory(folder, ec) && !ec) return;
     if (!ec) ec = std::make_error_code(std::errc::file_exists);  // a file holds the name
-    throw VbError(fileErrorNumber(ec));
+    throw VbError(writeErrorNumber(ec.value()));
 }
 
 std::filesystem::path currentProfileFolder(const frmMain& main) {

@@ -22,11 +22,6 @@ std::filesystem::path databaseFolder(const std::filesystem::path& installFolder)
 std::filesystem::path profileFolder(const std::filesystem::path& installFolder,
                                     std::string_view name);
 
-// The run-time error number of a failed file or folder operation: 76 "Path not found" for a
-// missing path, 70 "Permission denied", 52 for a name too long, 75 "Path/File access error"
-// for anything else.
-int fileErrorNumber(const std::error_code& ec);
-
 // Creates the profile folder `folder` when there is none (one level: the database folder
 // itself is not created); raises the run-time error of a failure.
 void ensureProfileFolder(const std::filesystem::path& folder);

@@ -26,9 +26,7 @@ bool offerToCreatePatternsFolder(frmMain& main, const std::string& question) {
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (ec) {
-        const int number = ec == std::errc::permission_denied    ? vberr::kPermissionDenied
-                           : ec == std::errc::no_space_on_device ? vberr::kDiskFull
-                                                                 : vberr::kPathFileAccessError;
+        const int number = writeErrorNumber(ec.value());
         runtime::showErrorBox(
             number,
             bilingual(main, "Kausta ei saa luua: ", "Cannot create the folder: ") +

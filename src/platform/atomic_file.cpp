@@ -39,27 +39,6 @@ bool folderExists(const fs::path& folder) {
     return fs::is_directory(folder, ec);
 }
 
-// The run-time error number for a failed write, create or rename.
-int writeErrorNumber(int err) {
-    switch (err) {
-        case ENOENT:
-        case ENOTDIR:
-            return vberr::kPathNotFound;
-        case EACCES:
-        case EPERM:
-        case EROFS:
-            return vberr::kPermissionDenied;
-        case ENOSPC:
-        case EDQUOT:
-        case EFBIG:
-            return vberr::kDiskFull;
-        case ENAMETOOLONG:
-            return vberr::kBadFileName;
-        default:
-            return vberr::kPathFileAccessError;
-    }
-}
-
 // The run-time error number for a failed open or read of an existing file.
 int readErrorNumber(int err, const fs::path& path) {
     switch (err) {
@@ -146,6 +125,26 @@ bool isReadOnly(const fs::path& file, const struct stat& info) {
 }
 
 }  // namespace
+
+int writeErrorNumber(int err) {
+    switch (err) {
+        case ENOENT:
+        case ENOTDIR:
+            return vberr::kPathNotFound;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return vberr::kPermissionDenied;
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG:
+            return vberr::kDiskFull;
+        case ENAMETOOLONG:
+            return vberr::kBadFileName;
+        default:
+            return vberr::kPathFileAccessError;
+    }
+}
 
 FileResult FileResult::success(std::filesystem::path path) {
     FileResult result;

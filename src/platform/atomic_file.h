@@ -78,6 +78,11 @@ class ScopedFileSink {
 // bits, or none for this user; kPermissionDenied, "the file is read-only").
 FileResult writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
+// The run-time error number for a system error (errno) of a failed write, create, rename or
+// removal: 76 no such folder, 70 no permission or a read-only file system, 61 a full disk,
+// 52 a name too long, else 75.
+int writeErrorNumber(int err);
+
 // One file of a writeFilesAtomically call.
 struct FileWrite {
     std::filesystem::path path;

@@ -38,10 +38,7 @@ FileResult UserSettings::save(const std::string& key, const std::string& value) 
         std::error_code ec;
         fs::create_directories(iniPath_.parent_path(), ec);
         if (ec) {
-            const int number = ec == std::errc::permission_denied    ? vberr::kPermissionDenied
-                               : ec == std::errc::no_space_on_device ? vberr::kDiskFull
-                                                                     : vberr::kPathNotFound;
-            return FileResult::failure(number, iniPath_,
+            return FileResult::failure(writeErrorNumber(ec.value()), iniPath_,
                                        "Cannot create the folder " +
                                            iniPath_.parent_path().string() + ": " + ec.message());
         }
