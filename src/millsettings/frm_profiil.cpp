@@ -9,7 +9,6 @@
 #include "millsettings/profile_name.h"
 #include "millsettings/profile_settings.h"
 #include "millsettings/user_preferences.h"
-#include "platform/estonian_file_reasons.h"
 #include "platform/ini_file.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"

@@ -9,7 +9,6 @@
 #include "mainwindow/frm_main.h"
 #include "patterns/pattern_check.h"
 #include "platform/atomic_file.h"
-#include "platform/estonian_file_reasons.h"
 #include "platform/event_runtime.h"
 #include "platform/path_names.h"
 #include "platform/vb_error.h"
