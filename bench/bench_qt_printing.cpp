@@ -12,20 +12,14 @@
 #include "offscreen_application.h"
 #include "patterns/frm_arvutused.h"
 #include "patterns/frm_print_preview.h"
-#include "platform/text.h"
 #include "qt/form_view.h"
 #include "qt/qt_desktop.h"
-#include "store/board_row.h"
+#include "store/frm_main_sub.h"
+#include "window_state.h"
 
 namespace {
 
 using namespace lumbrix;
-
-std::string boardRow(const char* nominal, const char* sawing, double volume, const char* price) {
-    return composeBoardRow(
-        boardRowHead(Left(nominal, 6), Mid(nominal, 8), Left(sawing, 6), Mid(sawing, 8)), 4800,
-        volume, price);
-}
 
 // Eight centre boards and two at every other position, with the results computed.
 frmMain& fullPattern(Application& application) {
@@ -37,15 +31,7 @@ frmMain& fullPattern(Application& application) {
     sub.txtKuisedAmordikuludKokku = "500";
     sub.txtYhikuMuutuvkulud = "20";
     m.lstPalgiHinnad.addItem("100 - 600  50.00  1");
-    for (int i = 0; i < 8; ++i)
-        m.lstSyda.addItem(boardRow("32.000x100.00", "34.000x104.00", 0.017, "210.0"));
-    for (ListBox* list : {&m.lstKylgVasak, &m.lstKylgParem, &m.lstSeimerAll, &m.lstSeimerYleval}) {
-        list->addItem(boardRow("22.000x100.00", "24.000x104.00", 0.012, "180.0"));
-        list->addItem(boardRow("19.000x75.000", "21.000x79.000", 0.008, "160.0"));
-    }
-    m.txtPalk.setText("400");
-    m.Joonista_palk();
-    m.uuenda_materjalid();
+    test::fillFullPattern(m);
     return m;
 }
 

@@ -1,8 +1,6 @@
 #include "pattern_fixture.h"
 
 #include "mainwindow/frm_main.h"
-#include "platform/text.h"
-#include "store/board_row.h"
 #include "window_state.h"
 
 namespace lumbrix::test {
@@ -13,22 +11,13 @@ PatternDialogTest::PatternDialogTest() {
     main().lblValitudProfiil.setCaption("LUMBRIX");
 }
 
-namespace {
-// A board row as a placed product gives it: sizes in their six-character formats.
-std::string row(const char* nominal, const char* sawing, double volume, const char* price) {
-    return composeBoardRow(
-        boardRowHead(Left(nominal, 6), Mid(nominal, 8), Left(sawing, 6), Mid(sawing, 8)), 4800,
-        volume, price);
-}
-}  // namespace
-
 void PatternDialogTest::buildPattern() {
     frmMain& m = main();
     for (int i = 0; i < 3; ++i)
-        m.lstSyda.addItem(row("50.000x150.00", "52.000x156.00", 0.039, "247.8"));
-    m.lstKylgVasak.addItem(row("22.000x100.00", "24.000x104.00", 0.012, "180.0"));
-    m.lstSeimerYleval.addItem(row("25.000x75.000", "27.000x79.000", 0.010, "150.0"));
-    m.lstSeimerYleval.addItem(row("25.000x75.000", "27.000x79.000", 0.010, "150.0"));
+        m.lstSyda.addItem(test::boardRow("50.000x150.00", "52.000x156.00", 0.039, "247.8"));
+    m.lstKylgVasak.addItem(test::boardRow("22.000x100.00", "24.000x104.00", 0.012, "180.0"));
+    m.lstSeimerYleval.addItem(test::boardRow("25.000x75.000", "27.000x79.000", 0.010, "150.0"));
+    m.lstSeimerYleval.addItem(test::boardRow("25.000x75.000", "27.000x79.000", 0.010, "150.0"));
     m.txtPalk.setText("200");
     m.txtKoone.setText("5");
     m.txtPikkus.setText("4900");
@@ -37,16 +26,7 @@ void PatternDialogTest::buildPattern() {
 }
 
 void PatternDialogTest::buildFullPattern() {
-    frmMain& m = main();
-    for (int i = 0; i < 8; ++i)
-        m.lstSyda.addItem(row("32.000x100.00", "34.000x104.00", 0.017, "210.0"));
-    for (ListBox* list : {&m.lstKylgVasak, &m.lstKylgParem, &m.lstSeimerAll, &m.lstSeimerYleval}) {
-        list->addItem(row("22.000x100.00", "24.000x104.00", 0.012, "180.0"));
-        list->addItem(row("19.000x75.000", "21.000x79.000", 0.008, "160.0"));
-    }
-    m.txtPalk.setText("400");
-    m.Joonista_palk();
-    m.uuenda_materjalid();
+    fillFullPattern(main());
 }
 
 void PatternDialogTest::saveWith(const std::function<void(frmSalvestaUusKava&)>& script) {
