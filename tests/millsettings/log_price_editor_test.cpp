@@ -295,7 +295,7 @@ TEST_F(LogPriceEditor, AFailedSaveKeepsTheOldFileTheEditorAndThePattern) {
     frmPalgiHinnad& e = editor();
     desktop.choosePopupItem("mnuKustutaKoik");
     e.cmdKustuta.press();
-    test::DiskFullSink failing;
+    test::FullDisk failing;
     {
         ScopedFileSink sink(failing);
         desktop.expectMessage(MsgResult::Ok);  // the pattern is closed ...

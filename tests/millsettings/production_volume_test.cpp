@@ -85,7 +85,7 @@ TEST_F(ProductionVolume, NoVolumeIsRefusedAndChangesNothing) {
 }
 
 TEST_F(ProductionVolume, AFailedWriteLeavesTheStoreTheCostsAndTheDialog) {
-    test::DiskFullSink failing;
+    test::FullDisk failing;
     frmKuludeMuutmine& d = dialog();
     d.txtKuineTootmismaht.setText("800");
     {

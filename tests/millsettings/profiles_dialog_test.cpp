@@ -309,7 +309,7 @@ TEST_F(ProfilesDialog, AFailedSaveIsReportedUnderTheSaveButtonsNameInThePrograms
     for (const auto& c : cases) {
         SCOPED_TRACE(c.language);
         main().lblValitudKeel.setCaption(c.language);
-        test::DiskFullSink failing;
+        test::FullDisk failing;
         ScopedFileSink sink(failing);
         desktop.clearMessages();
         desktop.expectMessage(MsgResult::Ok);

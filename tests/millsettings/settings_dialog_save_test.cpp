@@ -242,7 +242,7 @@ TEST_F(SettingsDialogSave, ADamagedFileThatCannotBeKeptIsNotOverwritten) {
     retype(d.txtCE, "2500");
     desktop.expectMessage(MsgResult::Ok);
     {
-        test::DiskFullSink full;  // the copy is the first write, and it fails
+        test::FullDisk full;  // the copy is the first write, and it fails
         ScopedFileSink sink(full);
         d.cmdSalvesta.press();
     }

@@ -193,7 +193,7 @@ TEST_F(SettingsDialog, SaveRefusesACostThatIsZeroOrNoNumberAndWritesNothing) {
 
 TEST_F(SettingsDialog, AFailedWriteKeepsTheDialogTheStoreAndThePreference) {
     writeSettings(kTypicalCosts);
-    test::DiskFullSink failing;
+    test::FullDisk failing;
     frmSeaded& d = dialog();
     retype(d.txtCE, "9000");
     {

@@ -46,7 +46,6 @@ class FailingWriteSink : public FileSink {
 struct FullDisk : FailingWriteSink {
     explicit FullDisk(int failFrom = 1) : FailingWriteSink(ENOSPC, failFrom) {}
 };
-using DiskFullSink = FullDisk;
 
 // A sink that refuses, with errno `error`, every rename to or from a name with this ending,
 // and hard links when links is false (as a file system without them does).
